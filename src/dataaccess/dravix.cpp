@@ -1,0 +1,1 @@
+// The data-access library; the calls are declared in dravix.h.

@@ -1,0 +1,1 @@
+// Platform stand-ins over Qt.

@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Every test program runs headless and never touches the user's own settings or runtime folder.
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    const QByteArray base = home.path().toLocal8Bit();
+    QDir().mkpath(home.path() + "/runtime");
+    QDir().mkpath(home.path() + "/config");
+    QDir().mkpath(home.path() + "/data");
+    QFile::setPermissions(home.path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                        QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", base + "/runtime");
+    qputenv("XDG_CONFIG_HOME", base + "/config");
+    qputenv("XDG_DATA_HOME", base + "/data");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
