@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // Every test program runs headless and never touches the user's own settings or runtime folder.
 int main(int argc, char** argv) {
@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(home.path() + "/runtime");
     QDir().mkpath(home.path() + "/config");
     QDir().mkpath(home.path() + "/data");
-    QFile::setPermissions(home.path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                        QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", base + "/runtime");
     qputenv("XDG_CONFIG_HOME", base + "/config");
     qputenv("XDG_DATA_HOME", base + "/data");

@@ -415,7 +415,8 @@ struct TableDefineRecord {
     Text<22> m13{};
 };
 static_assert(sizeof(TableDefineRecord) == 412);
-static_assert(std::is_trivially_copyable_v<TableDefineRecord> && std::is_standard_layout_v<TableDefineRecord>);
+static_assert(std::is_trivially_copyable_v<TableDefineRecord> &&
+              std::is_standard_layout_v<TableDefineRecord>);
 static_assert(offsetof(TableDefineRecord, m00) == 0);
 static_assert(offsetof(TableDefineRecord, m01) == 4);
 static_assert(offsetof(TableDefineRecord, m02) == 26);
@@ -634,7 +635,8 @@ struct MidTableRecord {
     Text<252> m00{};
 };
 static_assert(sizeof(MidTableRecord) == 252);
-static_assert(std::is_trivially_copyable_v<MidTableRecord> && std::is_standard_layout_v<MidTableRecord>);
+static_assert(std::is_trivially_copyable_v<MidTableRecord> &&
+              std::is_standard_layout_v<MidTableRecord>);
 static_assert(offsetof(MidTableRecord, m00) == 0);
 
 // Wire layout of a record and back; exact inverses for every member.

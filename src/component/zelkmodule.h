@@ -57,7 +57,7 @@ QString BoolToDigit(bool value);
 std::int32_t BoolToInt(bool value);
 
 // ---- Interface kinds ----------------------------------------------------------------------
-QString GetInterfaceKindName(std::int16_t code);  // "未知类型界面" outside 1..7
+QString GetInterfaceKindName(std::int16_t code);         // "未知类型界面" outside 1..7
 std::int16_t GetInterfaceKindCode(const QString& name);  // 8 for any other text
 
 // ---- Alignment of the plain text box (date items) ----------------------------------------
@@ -87,9 +87,9 @@ std::optional<std::int16_t> toInt16(double value);
 std::optional<std::int32_t> numericInt32(const QString& text);
 
 // Text forms of item-row columns.
-QString decimalText(std::int64_t value);      // "decimal": whole number, "-" when negative
-QString colourText(std::uint32_t colour);     // "colour": read as a signed 32-bit integer
-QString sizeText(double size);                // "size": rounded to 4 decimals, no trailing zeros
-QString singleSizeText(float size);           // "single size": up to 7 significant digits
+QString decimalText(std::int64_t value);   // "decimal": whole number, "-" when negative
+QString colourText(std::uint32_t colour);  // "colour": read as a signed 32-bit integer
+QString sizeText(double size);             // "size": rounded to 4 decimals, no trailing zeros
+QString singleSizeText(float size);        // "single size": up to 7 significant digits
 
 }  // namespace zelk

@@ -39,8 +39,8 @@ std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record);
 std::int32_t sysINDTUpdateRecord(std::int32_t hdbc, INDTRecord& record);
 std::int32_t sysINDTDeleteData(std::int32_t hdbc, std::int32_t number);
 std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const QString& kind);
-std::int32_t sysINDTGetFLMBID(std::int32_t hdbc, const QString& mainTable,
-                              const QString& className, const QString& systemName);
+std::int32_t sysINDTGetFLMBID(std::int32_t hdbc, const QString& mainTable, const QString& className,
+                              const QString& systemName);
 std::int32_t sysINDTGetSystemID(std::int32_t hdbc, const QString& mainTable,
                                 const QString& systemName);
 std::int32_t sysINDTGetInterfaceByName(std::int32_t hdbc, const QString& mainTable,

@@ -59,19 +59,21 @@ const QByteArray kZhong = toGbk(QStringLiteral("中"));
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, FieldWrite12,
-    ::testing::Values(
-        FieldCase{"empty", "", QByteArray("\0           ", 12), ""},
-        FieldCase{"n-1 bytes: NUL, no blank", "abcdefghijk", QByteArray("abcdefghijk\0", 12),
-                  "abcdefghijk"},
-        FieldCase{"n bytes: no NUL", "abcdefghijkl", "abcdefghijkl", "abcdefghijkl"},
-        FieldCase{"n+1 bytes: cut", "abcdefghijklm", "abcdefghijkl", "abcdefghijkl"},
-        FieldCase{"two Chinese characters", QStringLiteral("宋体"),
-                  toGbk(QStringLiteral("宋体")) + QByteArray("\0       ", 8), QStringLiteral("宋体")},
-        FieldCase{"cut inside a character leaves a blank", QStringLiteral("abcdefghijk中"),
-                  QByteArray("abcdefghijk "), "abcdefghijk"},
-        FieldCase{"six Chinese characters fill exactly", QStringLiteral("中中中中中中"),
-                  kZhong + kZhong + kZhong + kZhong + kZhong + kZhong,
-                  QStringLiteral("中中中中中中")}),
+    ::testing::Values(FieldCase{"empty", "", QByteArray("\0           ", 12), ""},
+                      FieldCase{"n-1 bytes: NUL, no blank", "abcdefghijk",
+                                QByteArray("abcdefghijk\0", 12), "abcdefghijk"},
+                      FieldCase{"n bytes: no NUL", "abcdefghijkl", "abcdefghijkl", "abcdefghijkl"},
+                      FieldCase{"n+1 bytes: cut", "abcdefghijklm", "abcdefghijkl", "abcdefghijkl"},
+                      FieldCase{"two Chinese characters", QStringLiteral("宋体"),
+                                toGbk(QStringLiteral("宋体")) + QByteArray("\0       ", 8),
+                                QStringLiteral("宋体")},
+                      FieldCase{"cut inside a character leaves a blank",
+                                QStringLiteral("abcdefghijk中"), QByteArray("abcdefghijk "),
+                                "abcdefghijk"},
+                      FieldCase{"six Chinese characters fill exactly",
+                                QStringLiteral("中中中中中中"),
+                                kZhong + kZhong + kZhong + kZhong + kZhong + kZhong,
+                                QStringLiteral("中中中中中中")}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(FixedField, ReadCutsAtNulAndStripsTrailingBlanksOnly) {
