@@ -128,14 +128,12 @@ void Form::forceUnload() {
 }
 
 void Form::showScripted() {
-    scripted_ = true;
     modal_ = true;
     setWindowModality(Qt::NonModal);
     QDialog::show();
 }
 
 void Form::endScripted() {
-    scripted_ = false;
     modal_ = false;
     if (isVisible()) {
         reportPromptFailure(

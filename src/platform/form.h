@@ -124,7 +124,6 @@ class Form : public QDialog {
     bool loaded_ = false;
     bool loading_ = false;
     bool modal_ = false;
-    bool scripted_ = false;
     bool keyPreview_ = true;
     bool previewing_ = false;
     bool closingByUnload_ = false;
