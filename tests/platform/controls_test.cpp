@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/controlarray.h"
 #include "platform/controls/designcontrols.h"
 
 namespace zelk {
@@ -677,6 +678,31 @@ TEST(Painting, CanvasWithEveryKindLooksLikeAForm) {
     int dark = 0;
     for (int x = 20; x < 320; ++x) dark += image.pixelColor(x, 25).lightness() < 100;
     EXPECT_GT(dark, 5);
+}
+
+}  // namespace
+}  // namespace zelk
+
+namespace zelk {
+namespace {
+
+// A new element of a control array starts as a copy of the template, hidden, with its place.
+TEST(ControlArrays, NewElementCopiesTheTemplate) {
+    QWidget canvas;
+    auto* templ = new DesignTextBox(&canvas);
+    templ->applyTemplate(DesignArray::MemoBoxArray);
+    templ->setBackColor(SysColor::InfoBackground);
+    templ->setFontName(QStringLiteral("黑体"));
+    templ->show();
+    ControlArray<DesignTextBox> memos(designArrayName(DesignArray::MemoBoxArray), templ);
+    DesignTextBox& first = memos.load(1);
+    EXPECT_EQ(first.props(), templ->props());
+    EXPECT_EQ(first.BackColor(), SysColor::InfoBackground);
+    EXPECT_EQ(first.FontName(), QStringLiteral("黑体"));
+    EXPECT_EQ(first.Name(), QStringLiteral("MemoBoxArray"));
+    EXPECT_EQ(first.Index(), 1);
+    EXPECT_FALSE(first.Visible());
+    EXPECT_EQ(first.parentWidget(), &canvas);
 }
 
 }  // namespace
