@@ -39,13 +39,6 @@ QString designArrayName(DesignArray array) {
     return QString();
 }
 
-int twipsToPixels(double twips) {
-    if (!std::isfinite(twips)) return 0;
-    // Far beyond any canvas; keeps the widget geometry inside what Qt can hold.
-    constexpr double kLimit = 4'000'000;
-    return static_cast<int>(std::round(std::clamp(twips / 15.0, -kLimit, kLimit)));
-}
-
 // ---------------------------------------------------------------------------------------------
 
 DesignControl::DesignControl(QWidget* parent) : QWidget(parent) {

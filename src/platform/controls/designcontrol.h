@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "platform/controls/olecolor.h"
+#include "platform/twips.h"
 
 namespace zelk {
 
@@ -51,9 +52,6 @@ enum class DesignArray {
 
 // "LabelArray", "TextBoxArray", ...
 QString designArrayName(DesignArray array);
-
-// Pixels shown for a length in twips: round(twips / 15), clamped to what a widget can take.
-int twipsToPixels(double twips);
 
 // What every design control has: name and index in its array, Tag, ToolTipText, Enabled,
 // Visible (the widget's own) and the stacking order.
