@@ -193,10 +193,12 @@ std::int16_t ItemDesigner<Row>::captionFor(const Row& row) {
     if (TrimFixedField(fieldText(row.*Columns::m05)) != QLatin1String("1")) return 0;
     if (TrimFixedField(fieldText(row.*Columns::m03)).isEmpty()) return 0;
     std::int32_t labelIndex = 0;
+    const int lastLabel = LabelArray.ubound();
     try {
         LoadCaptionLabel(row, labelIndex);
     } catch (...) {
-        // The item goes on without a caption label.
+        // The item goes on without a caption label; a half-made one is not left on the canvas.
+        if (LabelArray.ubound() > lastLabel) LabelArray[LabelArray.ubound()].hide();
         labelIndex = 0;
     }
     const auto narrow = toInt16(labelIndex);
