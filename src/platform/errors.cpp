@@ -24,6 +24,15 @@ void ReportRuntimeError(const ZelkError& error) noexcept {
 
 namespace detail {
 
+void reportZelkError(const QString& source, const ZelkError& e) noexcept {
+    if (!e.source().isEmpty()) return ReportRuntimeError(e);
+    try {
+        ReportRuntimeError(ZelkError(source, e.description(), e.number()));
+    } catch (...) {
+        qWarning() << "unreported failure in" << source;
+    }
+}
+
 void reportStdException(const QString& source, const std::exception& e) noexcept {
     try {
         ReportRuntimeError(ZelkError(source, QString::fromUtf8(e.what())));

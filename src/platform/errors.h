@@ -3,6 +3,7 @@
 // a failure is shown to the user as a message box and never reaches Qt's event loop or the host.
 
 #include <QString>
+#include <concepts>
 #include <exception>
 #include <string>
 #include <utility>
@@ -44,7 +45,20 @@ void ReportRuntimeError(const ZelkError& error) noexcept;
 template <class Body>
 bool TrapErrors(const QString& source, Body&& body) noexcept;
 
+// A slot that runs `body` inside TrapErrors, for connecting signals to handlers:
+//   connect(Command1, &QPushButton::clicked, this, Trapped("frm_x.Command1_Click", [this] {...}));
+template <class Body>
+auto Trapped(QString source, Body body) {
+    // Constrained, so that a signal's extra arguments are dropped the way Qt drops them for
+    // handlers that take fewer.
+    return [ source = std::move(source), body = std::move(body) ]<class... Args>(
+        Args && ... args) mutable requires std::invocable<Body&, Args...> {
+        TrapErrors(source, [&] { body(std::forward<Args>(args)...); });
+    };
+}
+
 namespace detail {
+void reportZelkError(const QString& source, const ZelkError& e) noexcept;
 void reportStdException(const QString& source, const std::exception& e) noexcept;
 void reportUnknownException(const QString& source) noexcept;
 }  // namespace detail
@@ -55,7 +69,7 @@ bool TrapErrors(const QString& source, Body&& body) noexcept {
         std::forward<Body>(body)();
         return true;
     } catch (const ZelkError& e) {
-        ReportRuntimeError(e);
+        detail::reportZelkError(source, e);
     } catch (const std::exception& e) {
         detail::reportStdException(source, e);
     } catch (...) {

@@ -174,6 +174,10 @@ void Form::raiseNeedHelp(QString& id) {
     TrapErrors(QString::fromLatin1(metaObject()->className()), [&] { emit NeedHelp(id); });
 }
 
+void Form::relayNeedHelp(Form& owned) {
+    connect(&owned, &Form::NeedHelp, this, [this](QString& id) { raiseNeedHelp(id); });
+}
+
 void Form::closeEvent(QCloseEvent* event) {
     if (closingByUnload_ || !loaded_) {
         event->accept();

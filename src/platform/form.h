@@ -81,6 +81,9 @@ class Form : public QDialog {
     void resizeTwips(double width, double height);
     void setGeometryTwips(double left, double top, double width, double height);
 
+    // Passes the owned form's help requests on as this form's own, unchanged.
+    void relayNeedHelp(Form& owned);
+
     // Used by the prompt seam.
     void showScripted();
     void endScripted();

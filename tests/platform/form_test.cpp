@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "platform/errors.h"
 #include "platform/form.h"
 #include "platform/promptscript.h"
 #include "platform/twips.h"
@@ -181,6 +182,35 @@ TEST(FormLifeCycle, ShowingThroughQWidgetLoadsToo) {
     static_cast<QWidget&>(dlg).show();
     EXPECT_TRUE(dlg.isLoaded());
     EXPECT_EQ(dlg.loads, 1);
+}
+
+}  // namespace
+}  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormHelp, OwnedDialogHelpReachesTheOwnerUnchanged) {
+    NameDialog designer;
+    NameDialog dialog;
+    designer.relayNeedHelp(dialog);
+    QStringList seen;
+    QObject::connect(&designer, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    dialog.show();
+    QTest::keyClick(dialog.Text1, Qt::Key_F1);
+    EXPECT_EQ(seen, QStringList{QString()});
+}
+
+TEST(TrappedSlot, FailureInAConnectedHandlerIsReported) {
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
+        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
+    }));
+    PromptScript script;
+    script.answer(vbOK);
+    button.click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
 }
 
 }  // namespace
