@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 
 #include <QDebug>
+#include <exception>
 
 #include "platform/prompts.h"
 
@@ -19,6 +20,20 @@ void ReportRuntimeError(const ZelkError& error) noexcept {
     } catch (...) {
         // The report itself failed (no dialog could be shown): the log is all that is left.
         qWarning().noquote() << "unreported failure:" << error.source() << error.description();
+    }
+}
+
+void ReportRuntimeError(const QString& source) noexcept {
+    const std::exception_ptr pending = std::current_exception();
+    if (!pending) return;
+    try {
+        std::rethrow_exception(pending);
+    } catch (const ZelkError& e) {
+        detail::reportZelkError(source, e);
+    } catch (const std::exception& e) {
+        detail::reportStdException(source, e);
+    } catch (...) {
+        detail::reportUnknownException(source);
     }
 }
 

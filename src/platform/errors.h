@@ -39,6 +39,9 @@ enum ZelkErrorNumber : int {
 // Shows the error: its source, "遇到异常。 ", a line break and its description; title "系统提示",
 // exclamation icon with an OK button. Never throws.
 void ReportRuntimeError(const ZelkError& error) noexcept;
+// Inside a catch block: reports the exception being handled (an error without a source of its own
+// takes `source`). Outside one it does nothing.
+void ReportRuntimeError(const QString& source) noexcept;
 
 // Runs a handler body. Anything it throws is reported (ReportRuntimeError) and swallowed; `source`
 // names the handler for failures that carry no source of their own. True when the body finished.
