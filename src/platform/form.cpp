@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -112,7 +113,16 @@ void Form::setVisible(bool visible) {
         load();
         if (!loaded_) return;  // Form_Load unloaded it again
     }
-    QDialog::setVisible(visible);
+    if (!visible) return QDialog::setVisible(false);
+    // A dialog makes its first button the default when none is; here only a button the window
+    // made default answers Enter, so Enter in a text box does not press OK by itself.
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    QList<QPushButton*> explicitDefaults;
+    for (QPushButton* b : buttons)
+        if (b->isDefault()) explicitDefaults << b;
+    QDialog::setVisible(true);
+    for (QPushButton* b : buttons)
+        if (b->isDefault() && !explicitDefaults.contains(b)) b->setDefault(false);
 }
 
 bool Form::unload() {

@@ -215,3 +215,29 @@ TEST(TrappedSlot, FailureInAConnectedHandlerIsReported) {
 
 }  // namespace
 }  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
+    NameDialog dlg;
+    int clicks = 0;
+    QObject::connect(dlg.Command2, &QPushButton::clicked, [&] { ++clicks; });
+    dlg.show();
+    dlg.Text1->setFocus();
+    QTest::keyClick(dlg.Text1, Qt::Key_Return);
+    EXPECT_TRUE(dlg.Cancelled);
+    EXPECT_TRUE(dlg.isLoaded());
+    EXPECT_EQ(clicks, 0);
+
+    NameDialog withDefault;
+    withDefault.Command1->setDefault(true);
+    withDefault.show();
+    withDefault.Text1->setText(QStringLiteral("回车"));
+    QTest::keyClick(withDefault.Text1, Qt::Key_Return);
+    EXPECT_FALSE(withDefault.Cancelled);
+    EXPECT_EQ(withDefault.ItemName, QStringLiteral("回车"));
+}
+
+}  // namespace
+}  // namespace zelk
