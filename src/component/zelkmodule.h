@@ -78,7 +78,8 @@ QStringList installedFonts();
 // "Is numeric": optional blanks, a sign, digits with at most one decimal point, an optional
 // exponent, optional blanks.
 bool isNumeric(const QString& text);
-// The number the text begins with (blanks ignored), 0 when it begins with none.
+// The number the text begins with, 0 when it begins with none. Blanks, tabs and line feeds
+// before and inside the number are passed over ("1 000" reads 1000).
 double leadingNumber(const QString& text);
 // Rounded to the nearest whole number, halves to the even neighbour; nullopt outside the range.
 std::optional<std::int32_t> toInt32(double value);
