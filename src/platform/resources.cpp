@@ -25,19 +25,21 @@ void ensureRegistered() {
     std::call_once(once, initZelkResources);
 }
 
-QString pathOf(const QString& name) {
+QString pathOf(const QString& name, const QString& routine) {
     ensureRegistered();
     const QString path = QStringLiteral(":/zelk/resources/") + name + QStringLiteral(".svg");
     // Names are matched exactly: "id_save" is not "ID_SAVE", as the callers spell them.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || !QFile::exists(path))
-        throw ResourceError(QStringLiteral("no resource named \"%1\"").arg(name));
+        throw ResourceError(routine, QStringLiteral("no resource named \"%1\"").arg(name),
+                            kErrResourceNotFound);
     return path;
 }
 
-QPixmap render(const QString& path, const QString& name, int size) {
+QPixmap render(const QString& path, const QString& name, int size, const QString& routine) {
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
-        throw ResourceError(QStringLiteral("resource \"%1\" cannot be drawn").arg(name));
+        throw ResourceError(routine, QStringLiteral("resource \"%1\" cannot be drawn").arg(name),
+                            kErrResourceNotFound);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -50,17 +52,21 @@ QPixmap render(const QString& path, const QString& name, int size) {
 }  // namespace
 
 QPixmap LoadResPicture(const QString& name, int size) {
-    const QString path = pathOf(name);
+    const QString routine = QStringLiteral("LoadResPicture");
+    const QString path = pathOf(name, routine);
     if (size < 1 || size > kMaxSize)
         throw ResourceError(
-            QStringLiteral("resource \"%1\" cannot be drawn at size %2").arg(name).arg(size));
-    return render(path, name, size);
+            routine,
+            QStringLiteral("resource \"%1\" cannot be drawn at size %2").arg(name).arg(size),
+            kErrInvalidArgument);
+    return render(path, name, size, routine);
 }
 
 QIcon LoadResIcon(const QString& name) {
-    const QString path = pathOf(name);
+    const QString routine = QStringLiteral("LoadResIcon");
+    const QString path = pathOf(name, routine);
     QIcon icon;
-    for (int size : {16, 24, 32, 48}) icon.addPixmap(render(path, name, size));
+    for (int size : {16, 24, 32, 48}) icon.addPixmap(render(path, name, size, routine));
     return icon;
 }
 

@@ -1,20 +1,22 @@
 #pragma once
 // The component's own bitmaps and icons, compiled in and loaded by name ("ID_SAVE", "ID_FORM").
 
-#include <stdexcept>
-
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
 
+#include "platform/errors.h"
+
 namespace zelk {
 
-// A resource name that does not exist, or a size that cannot be drawn.
-class ResourceError : public std::runtime_error {
+// A resource name that does not exist, or a size that cannot be drawn. Source is the loading
+// routine, number 326 (resource not found) or 5 (invalid argument).
+class ResourceError : public ZelkError {
   public:
-    explicit ResourceError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    using ZelkError::ZelkError;
 };
+inline constexpr int kErrResourceNotFound = 326;
 
 // The picture drawn at size x size pixels. Throws ResourceError for an unknown name or a size
 // outside 1 to 1024.

@@ -76,7 +76,9 @@ TEST(Resources, UnknownNameFailsLoudly) {
     try {
         LoadResPicture(QStringLiteral("ID_NOSUCH"));
     } catch (const ResourceError& e) {
-        EXPECT_NE(std::string(e.what()).find("ID_NOSUCH"), std::string::npos);
+        EXPECT_EQ(e.source(), QStringLiteral("LoadResPicture"));
+        EXPECT_TRUE(e.description().contains(QStringLiteral("ID_NOSUCH")));
+        EXPECT_EQ(e.number(), kErrResourceNotFound);
     }
 }
 

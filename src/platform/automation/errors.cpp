@@ -46,19 +46,11 @@ QString describe(HResult hr) {
     return QStringLiteral("code 0x%1").arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'));
 }
 
-namespace {
-std::string whatText(HResult code, const QString& description, const QString& source) {
-    QString s = source.isEmpty() ? QString() : source + QStringLiteral(": ");
-    s += description.isEmpty() ? describe(code) : description;
-    return s.toStdString();
-}
-}  // namespace
-
-AutomationError::AutomationError(HResult code, QString description, QString source, int argument)
-    : std::runtime_error(whatText(code, description, source)),
+AutomationError::AutomationError(HResult code, const QString& description, QString source,
+                                 int argument)
+    : ZelkError(std::move(source), description.isEmpty() ? describe(code) : description,
+                static_cast<int>(code)),
       code_(code),
-      source_(std::move(source)),
-      description_(description.isEmpty() ? describe(code) : std::move(description)),
       argument_(argument) {}
 
 }  // namespace zelk

@@ -3,9 +3,10 @@
 // because a host compares them.
 
 #include <cstdint>
-#include <stdexcept>
 
 #include <QString>
+
+#include "platform/errors.h"
 
 namespace zelk {
 
@@ -47,22 +48,19 @@ struct ExcepInfo {
     QString description;
 };
 
-// A failed automation call: the code, the source and description the member gave, and for a
-// bad argument its position (0-based, in the order the caller wrote them), else -1.
-class AutomationError : public std::runtime_error {
+// A failed automation call: the code (also the error's number), the source and description the
+// member gave, and for a bad argument its position (0-based, in the order the caller wrote them),
+// else -1. A handler's trap reports it like any other ZelkError.
+class AutomationError : public ZelkError {
   public:
-    AutomationError(HResult code, QString description, QString source = QString(),
+    AutomationError(HResult code, const QString& description, QString source = QString(),
                     int argument = -1);
 
     HResult code() const { return code_; }
-    const QString& source() const { return source_; }
-    const QString& description() const { return description_; }
     int argument() const { return argument_; }
 
   private:
     HResult code_;
-    QString source_;
-    QString description_;
     int argument_;
 };
 
