@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "platform/automation/events.h"
 #include "platform/automation/server.h"
@@ -393,6 +394,22 @@ TEST(Events, FailingOrLeavingSinkDoesNotStopTheOthers) {
     EXPECT_EQ(d.events()->connect(nullptr), 0u);
 }
 
+TEST(Events, SinkMayReleaseTheRaisingObject) {
+    auto desk = std::make_unique<HelpDesk>();
+    int later = 0;
+    desk->events()->connect(std::make_shared<FunctionSink>([&](DispId, std::span<Variant> args) {
+        args[0] = Variant(QStringLiteral("bye"));
+        desk.reset();  // the host closes on the event
+    }));
+    desk->events()->connect(
+        std::make_shared<FunctionSink>([&](DispId, std::span<Variant>) { ++later; }));
+    Variant id(QStringLiteral("x"));
+    EXPECT_EQ(desk->events()->raise(HelpDesk::kNeedHelp, std::span<Variant>(&id, 1)), HResult::Ok);
+    EXPECT_FALSE(desk);
+    EXPECT_EQ(later, 0);
+    EXPECT_EQ(id, Variant(QStringLiteral("bye")));
+}
+
 // ---- Server: classes, factory, registration --------------------------------------------------
 
 constexpr CLSID kHelpDeskClsid = Guid::literal("{5E0C1F7A-3B2D-4C8E-9A61-0F2B7D4E8C13}");
@@ -439,6 +456,20 @@ TEST_F(Server, UnregisterLeavesAProgIdThatNowNamesAnotherClass) {
         .setValue("ProgID/zelktest.helpdesk/CLSID", kOtherClsid.toString());
     ASSERT_EQ(DllUnregisterServer(), HResult::Ok);
     EXPECT_EQ(clsidFromProgId(u"ZelkTest.HelpDesk"), kOtherClsid);
+}
+
+TEST_F(Server, RegisterIntoAStoreThatCannotBeWrittenFails) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // The store's folder would have to be made below a plain file.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("file/config"));
+    const HResult hr = DllRegisterServer();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       qEnvironmentVariable("XDG_CONFIG_HOME"));
+    EXPECT_EQ(hr, HResult::RegistrationFailed);
+    EXPECT_FALSE(clsidFromProgId(u"ZelkTest.HelpDesk").has_value());
 }
 
 TEST_F(Server, FactoryCreatesObjectsAndUnloadWaitsForThem) {

@@ -52,11 +52,15 @@ HResult EventSource::raise(DispId id, std::span<Variant> args) noexcept {
     if (!event) return HResult::MemberNotFound;
     if (args.size() != event->params.size()) return HResult::BadParamCount;
     try {
+        // A sink may release the object that raises (a host closing on an event): keep what
+        // the loop needs and stop delivering once the source is gone.
+        const std::vector<ParamInfo> params = event->params;
+        const std::shared_ptr<bool> alive = alive_;
         std::vector<Variant> work;
         work.reserve(args.size());
         for (std::size_t i = 0; i < args.size(); ++i) {
             try {
-                work.push_back(args[i].convertedTo(event->params[i].type));
+                work.push_back(args[i].convertedTo(params[i].type));
             } catch (const AutomationError& e) {
                 return e.code();
             }
@@ -65,13 +69,13 @@ HResult EventSource::raise(DispId id, std::span<Variant> args) noexcept {
         const std::vector<Connection> snapshot = sinks_;
         bool sinkFailed = false;
         for (const Connection& c : snapshot) {
+            if (!*alive) break;
             if (!connected(c.cookie)) continue;
             std::vector<Variant> before = work;
             try {
                 c.sink->onEvent(id, work);
                 for (std::size_t i = 0; i < work.size(); ++i)
-                    work[i] = event->params[i].byRef ? work[i].convertedTo(event->params[i].type)
-                                                     : before[i];
+                    work[i] = params[i].byRef ? work[i].convertedTo(params[i].type) : before[i];
             } catch (...) {
                 // A failing sink changes nothing the others see.
                 work = std::move(before);
@@ -79,7 +83,7 @@ HResult EventSource::raise(DispId id, std::span<Variant> args) noexcept {
             }
         }
         for (std::size_t i = 0; i < args.size(); ++i)
-            if (event->params[i].byRef) args[i] = work[i];
+            if (params[i].byRef) args[i] = work[i];
         return sinkFailed ? HResult::Exception : HResult::Ok;
     } catch (...) {
         return HResult::OutOfMemory;

@@ -47,6 +47,9 @@ class EventSource {
   public:
     // Events with the same id or name (ignoring case) are refused (AutomationError, InvalidArg).
     EventSource(QString interfaceName, std::vector<EventInfo> events);
+    ~EventSource() { *alive_ = false; }
+    EventSource(const EventSource&) = delete;
+    EventSource& operator=(const EventSource&) = delete;
 
     const QString& interfaceName() const { return interfaceName_; }
     const std::vector<EventInfo>& events() const { return events_; }
@@ -78,6 +81,7 @@ class EventSource {
     std::vector<EventInfo> events_;
     std::vector<Connection> sinks_;
     std::uint32_t nextCookie_ = 1;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace zelk
