@@ -66,6 +66,17 @@ int vbShiftState(Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
+namespace {
+// The form whose keys a widget's keys are: the nearest form above it (an embedded form counts).
+const Form* owningForm(const QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        if (auto* form = qobject_cast<const Form*>(w)) return form;
+        if (w->isWindow()) return nullptr;
+    }
+    return nullptr;
+}
+}  // namespace
+
 Form::Form(QWidget* parent) : QDialog(parent) {}
 
 Form::~Form() {
@@ -94,6 +105,14 @@ void Form::showModal(QWidget* owner) {
 
 void Form::hide() {
     QDialog::hide();
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !loaded_ && !loading_) {
+        load();
+        if (!loaded_) return;  // Form_Load unloaded it again
+    }
+    QDialog::setVisible(visible);
 }
 
 bool Form::unload() {
@@ -175,7 +194,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     if (!keyPreview_ || previewing_ || !watched->isWidgetType()) return false;
-    if (static_cast<QWidget*>(watched)->window() != this) return false;
+    if (owningForm(static_cast<QWidget*>(watched)) != this) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = vbKeyCode(key->key());

@@ -113,6 +113,8 @@ class Form : public QDialog {
     // Raises NeedHelp with the given id (the relays of owned dialogs use it too).
     void raiseNeedHelp(QString& id);
 
+    // Showing loads first, whichever way the window is shown.
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -159,3 +159,29 @@ TEST(Twips, FifteenPerPixel) {
 
 }  // namespace
 }  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormKeyPreview, EmbeddedFormStillPreviewsItsKeys) {
+    QWidget host;
+    auto* form = new NameDialog;
+    form->setParent(&host, Qt::Widget);
+    host.show();
+    form->show();
+    ASSERT_TRUE(form->isLoaded());
+    int helps = 0;
+    QObject::connect(form, &Form::NeedHelp, [&](QString&) { ++helps; });
+    QTest::keyClick(form->Text1, Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+}
+
+TEST(FormLifeCycle, ShowingThroughQWidgetLoadsToo) {
+    NameDialog dlg;
+    static_cast<QWidget&>(dlg).show();
+    EXPECT_TRUE(dlg.isLoaded());
+    EXPECT_EQ(dlg.loads, 1);
+}
+
+}  // namespace
+}  // namespace zelk
