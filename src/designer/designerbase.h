@@ -18,8 +18,8 @@
 #include "designer/designitem.h"
 #include "designer/itemcolumns.h"
 #include "platform/controlarray.h"
-#include "platform/form.h"
 #include "platform/controls/designcontrols.h"
+#include "platform/form.h"
 #include "platform/prompts.h"
 
 namespace zelk {
