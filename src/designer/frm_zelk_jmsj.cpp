@@ -259,6 +259,8 @@ void frm_zelk_jmsj::SaveISITOther(const DesignItem& item, ISITRecord& row) const
     }
     const auto itemNo = row.ii29;
     row = kept->row;
+    // It belongs to the interface being saved, whatever number that is saved under.
+    row.ii01 = InterfaceRow.id00;
     row.ii04 = item.EntryOrder;
     row.ii29 = itemNo;
 }

@@ -38,7 +38,7 @@ class frm_zelk_jmsj : public ItemDesigner<ISITRecord> {
     void SaveISITChildTable(const DesignItem& item, ISITRecord& row) const;
     void SaveISITPostil(const DesignItem& item, ISITRecord& row) const;
     // An item of a kind without a control goes back as it was read; only ii04 and ii29, which
-    // the save sets, change.
+    // the save sets, and the interface number ii01 change.
     void SaveISITOther(const DesignItem& item, ISITRecord& row) const;
 
     // A label's vertical alignment (0 top, 1 middle, 2 bottom), kept in its ToolTipText where
