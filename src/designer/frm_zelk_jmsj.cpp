@@ -2,20 +2,10 @@
 
 namespace zelk {
 
-namespace {
-
-DesignTextBox* postilTemplate(QWidget* canvas) {
-    auto* control = new DesignTextBox(canvas);
-    control->applyTemplate(DesignArray::PostilArray);
-    control->hide();
-    return control;
-}
-
-}  // namespace
-
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
-    : ItemDesigner<ISITRecord>(parent),
-      PostilArray(QStringLiteral("PostilArray"), postilTemplate(PictureContainer)) {
+    : ItemDesigner<ISITRecord, DesignTextBox, DesignTextBox>(parent),
+      PostilArray(QStringLiteral("PostilArray"),
+                  makeTemplate<DesignTextBox>(PictureContainer, DesignArray::PostilArray)) {
     setObjectName(QStringLiteral("frm_zelk_jmsj"));
 }
 
@@ -24,11 +14,12 @@ void frm_zelk_jmsj::loadItemOfKind(std::int32_t kind, const ISITRecord& row) {
         LoadPostilItem(row);
         return;
     }
-    ItemDesigner<ISITRecord>::loadItemOfKind(kind, row);
+    ItemDesigner<ISITRecord, DesignTextBox, DesignTextBox>::loadItemOfKind(kind, row);
 }
 
 DesignControl* frm_zelk_jmsj::extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const {
-    return kind == kKindPostil ? PostilArray.find(arrayIndex) : nullptr;
+    if (kind == kKindPostil) return PostilArray.find(arrayIndex);
+    return ItemDesigner::extraItemControl(kind, arrayIndex);
 }
 
 void frm_zelk_jmsj::completeDesignItem(DesignItem& item, const ItemSettings& settings) const {

@@ -7,7 +7,8 @@
 
 namespace zelk {
 
-class frm_zelk_jmsj : public ItemDesigner<ISITRecord> {
+// Check-box and list-box items of entry forms are drawn as text boxes.
+class frm_zelk_jmsj : public ItemDesigner<ISITRecord, DesignTextBox, DesignTextBox> {
   public:
     explicit frm_zelk_jmsj(QWidget* parent = nullptr);
 
