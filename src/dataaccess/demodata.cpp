@@ -461,6 +461,8 @@ bool loadAll(std::int32_t hdbc, DemoInterfaces& n) {
 
 bool loadDemoData(std::int32_t hdbc, DemoInterfaces* numbers) {
     if (!connection(hdbc)) return false;
+    // Only into a database without interfaces: the set is never mixed into real work.
+    if (GetRecordsetCount(hdbc, "select id00 from indt") != 0) return false;
     if (odbc_BeginTrans(hdbc) < 0) return false;
     DemoInterfaces n;
     if (!loadAll(hdbc, n)) {
