@@ -27,7 +27,7 @@ bool insertRow(std::int32_t hdbc, const Layout& layout, const char* record) {
     if (!query) return false;
     int i = 0;
     for (const auto& c : layout.columns) query->bindValue(i++, columnValue(c, record));
-    return execGuarded(*conn, *query, QString());
+    return execPrepared(*query);
 }
 
 template <typename R>
