@@ -3,6 +3,8 @@
 #include <set>
 
 #include <gtest/gtest.h>
+#include <QUrl>
+#include <QUrlQuery>
 
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
@@ -139,6 +141,20 @@ TEST_P(Suite, DemoInterfacesHoldEveryKind) {
 }
 
 ZELK_ON_BOTH_BACKENDS(Suite);
+
+TEST(SuiteDatabase, AServerSchemaOfThatNameIsSelected) {
+    if (!TestDb::postgresAvailable()) GTEST_SKIP() << TestDb::postgresSkipReason().toStdString();
+    TestDb demoDb(TestBackend::PostgreSQL, true);
+    TestDb other(TestBackend::PostgreSQL);
+    ASSERT_TRUE(demoDb.ok() && other.ok());
+    const auto schemaOf = [](const TestDb& db) {
+        return QUrlQuery(QUrl(db.connectionString())).queryItemValue("schema");
+    };
+    EXPECT_EQ(sysMSSQLUses(demoDb.hdbc(), schemaOf(other).toUpper()), 0);
+    EXPECT_EQ(GetRecordsetCount(demoDb.hdbc(), "select * from indt"), 0);
+    EXPECT_EQ(sysMSSQLUses(demoDb.hdbc(), schemaOf(demoDb)), 0);
+    EXPECT_EQ(GetRecordsetCount(demoDb.hdbc(), "select * from indt"), 7);
+}
 
 TEST(DemoData, NeedsAnOpenConnectionAndLeavesNothingOnFailure) {
     EXPECT_FALSE(loadDemoData(987654));
