@@ -2,7 +2,7 @@
 // The part that the item-entry and the item-search designer share: the item table, the design
 // control arrays on the canvas, the label visibility flags, the design extent and the field tree.
 // Row-type specific work (loading rows of one table) lives in ItemDesigner<Row>; the writers of
-// item-search rows are generic over the output row in itemwriters.h.
+// item-search rows are generic over the output row (itemwriters.cpp).
 
 #include <cstdint>
 #include <memory>
