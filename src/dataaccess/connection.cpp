@@ -85,6 +85,10 @@ bool execGuarded(Connection& conn, QSqlQuery& query, const QString& sql, const Q
     return ok;
 }
 
+bool execPrepared(QSqlQuery& query) {
+    return query.exec();
+}
+
 std::int32_t registerStatement(std::unique_ptr<Statement> statement) {
     QMutexLocker lock(&registryMutex);
     const std::int32_t handle = nextHandle(lastStatement, statements);
@@ -165,12 +169,7 @@ std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& whe
     QSqlQuery* query = preparedQuery(*conn, sql);
     if (!query) return -1;
     for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
-    const bool guard = conn->backend == Backend::PostgreSQL && conn->inTransaction;
-    if (guard) runPlain(*conn, "savepoint zelk_stmt");
-    const bool ok = query->exec();
-    if (guard)
-        runPlain(*conn, ok ? "release savepoint zelk_stmt" : "rollback to savepoint zelk_stmt");
-    if (!ok) return -1;
+    if (!execPrepared(*query)) return -1;
     std::int32_t result = 0;
     if (query->next()) {
         readRow(layout, *query, record);

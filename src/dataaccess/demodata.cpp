@@ -27,7 +27,7 @@ bool insertRow(std::int32_t hdbc, const Layout& layout, const char* record) {
     if (!query) return false;
     int i = 0;
     for (const auto& c : layout.columns) query->bindValue(i++, columnValue(c, record));
-    return execGuarded(*conn, *query, QString());
+    return execPrepared(*query);
 }
 
 template <typename R>
@@ -461,6 +461,8 @@ bool loadAll(std::int32_t hdbc, DemoInterfaces& n) {
 
 bool loadDemoData(std::int32_t hdbc, DemoInterfaces* numbers) {
     if (!connection(hdbc)) return false;
+    // Only into a database without interfaces: the set is never mixed into real work.
+    if (GetRecordsetCount(hdbc, "select id00 from indt") != 0) return false;
     if (odbc_BeginTrans(hdbc) < 0) return false;
     DemoInterfaces n;
     if (!loadAll(hdbc, n)) {

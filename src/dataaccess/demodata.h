@@ -32,8 +32,9 @@ struct DemoInterfaces {
     std::int32_t browseList = 0;       // kind 4
 };
 
-// Loads the demo data into an open connection's (empty) database in one transaction.
-// False when anything failed; nothing is then left behind.
+// Loads the demo data into an open connection's database in one transaction. Refused (false,
+// nothing written) when the database already holds interfaces; false when anything failed,
+// and nothing is then left behind.
 bool loadDemoData(std::int32_t hdbc, DemoInterfaces* numbers = nullptr);
 
 }  // namespace zelk

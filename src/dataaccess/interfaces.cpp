@@ -32,7 +32,7 @@ std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariant
         preparedQuery(*conn, "select id00 from indt where " + where + " order by id00");
     if (!query) return -1;
     for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
-    if (!execGuarded(*conn, *query, QString())) return -1;
+    if (!execPrepared(*query)) return -1;
     const std::int32_t number = query->next() ? query->value(0).toInt() : 0;
     query->finish();
     return number;
@@ -113,7 +113,7 @@ std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
                 if (!execGuarded(*conn, lock, "select pg_advisory_xact_lock(74680001)")) return -1;
             }
             QSqlQuery* max = preparedQuery(*conn, "select coalesce(max(id00),0) from indt");
-            if (!max || !execGuarded(*conn, *max, QString()) || !max->next()) return -1;
+            if (!max || !execPrepared(*max) || !max->next()) return -1;
             const qint64 next = max->value(0).toLongLong() + 1;
             max->finish();
             if (next > INT32_MAX) return -1;
@@ -126,7 +126,7 @@ std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
         int i = 0;
         for (const auto& c : indtLayout().columns)
             insert->bindValue(i++, columnValue(c, reinterpret_cast<const char*>(&row)));
-        if (!execGuarded(*conn, *insert, QString())) return -1;
+        if (!execPrepared(*insert)) return -1;
         return row.id00;
     });
     if (result > 0) record.id00 = row.id00;
@@ -143,7 +143,7 @@ std::int32_t sysINDTUpdateRecord(std::int32_t hdbc, INDTRecord& record) {
     for (std::size_t k = 1; k < columns.size(); ++k)
         update->bindValue(i++, columnValue(columns[k], reinterpret_cast<const char*>(&record)));
     update->bindValue(i, record.id00);
-    if (!execGuarded(*conn, *update, QString())) return -1;
+    if (!execPrepared(*update)) return -1;
     // A row that is gone (deleted by someone else) is not saved: say so.
     return update->numRowsAffected() > 0 ? record.id00 : -1;
 }
@@ -154,7 +154,7 @@ std::int32_t sysINDTDeleteData(std::int32_t hdbc, std::int32_t number) {
     QSqlQuery* del = preparedQuery(*conn, "delete from indt where id00=?");
     if (!del) return -1;
     del->bindValue(0, number);
-    if (!execGuarded(*conn, *del, QString())) return -1;
+    if (!execPrepared(*del)) return -1;
     return std::max(0, del->numRowsAffected());
 }
 
@@ -168,7 +168,7 @@ std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const Q
         if (!del) return -1;
         del->bindValue(0, number);
         del->bindValue(1, code);
-        if (!execGuarded(*conn, *del, QString())) return -1;
+        if (!execPrepared(*del)) return -1;
         const int deleted = del->numRowsAffected();
         // Items go only with a row of that kind: a wrong kind deletes nothing at all.
         const Layout* items = itemLayoutOfKind(code);
@@ -177,7 +177,7 @@ std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const Q
                 *conn, "delete from " + items->table + " where " + items->columns[1].name + "=?");
             if (!rows) return -1;
             rows->bindValue(0, number);
-            if (!execGuarded(*conn, *rows, QString())) return -1;
+            if (!execPrepared(*rows)) return -1;
         }
         return std::max(0, deleted);
     });

@@ -75,6 +75,9 @@ void dropPrepared(Connection& conn);
 // does not spoil the caller's transaction.
 bool execGuarded(Connection& conn, QSqlQuery& query, const QString& sql,
                  const QVariantList& args = {});
+// Runs a prepared statement the library built itself, values already bound. Its failures are
+// real ones (a lost connection, a taken key), which end the caller's work anyway.
+bool execPrepared(QSqlQuery& query);
 
 // The ORDER BY clause of a layout for the back end ("" when it has none).
 QString orderClause(const Layout& layout, Backend backend);

@@ -47,7 +47,7 @@ std::int32_t countRows(std::int32_t hdbc, const Layout& layout, std::int32_t int
         *conn, "select count(*) from " + layout.table + " where " + ownerColumn(layout) + "=?");
     if (!query) return -1;
     query->bindValue(0, interfaceNumber);
-    if (!execGuarded(*conn, *query, QString()) || !query->next()) return -1;
+    if (!execPrepared(*query) || !query->next()) return -1;
     const std::int32_t count = query->value(0).toInt();
     query->finish();
     return count;
@@ -73,7 +73,7 @@ std::int32_t insertRow(std::int32_t hdbc, const Layout& layout, R& record) {
     const char* source = reinterpret_cast<const char*>(&record);
     for (std::size_t i = 1; i < layout.columns.size(); ++i)
         query->bindValue(static_cast<int>(i - 1), columnValue(layout.columns[i], source));
-    if (!execGuarded(*conn, *query, QString())) return -1;
+    if (!execPrepared(*query)) return -1;
     qint64 key = 0;
     if (returning) {
         if (query->next()) key = query->value(0).toLongLong();
@@ -102,7 +102,7 @@ std::int32_t updateRow(std::int32_t hdbc, const Layout& layout, R& record) {
     std::int32_t key;
     std::memcpy(&key, source + layout.columns[0].offset, sizeof key);
     query->bindValue(static_cast<int>(layout.columns.size() - 1), key);
-    if (!execGuarded(*conn, *query, QString())) return -1;
+    if (!execPrepared(*query)) return -1;
     return query->numRowsAffected() > 0 ? key : -1;
 }
 
@@ -113,7 +113,7 @@ std::int32_t deleteRows(std::int32_t hdbc, const Layout& layout, std::int32_t in
         *conn, "delete from " + layout.table + " where " + ownerColumn(layout) + "=?");
     if (!query) return -1;
     query->bindValue(0, interfaceNumber);
-    if (!execGuarded(*conn, *query, QString())) return -1;
+    if (!execPrepared(*query)) return -1;
     return std::max(0, query->numRowsAffected());
 }
 
@@ -163,7 +163,7 @@ std::int32_t sysISITCopyInterface(std::int32_t hdbc, std::int32_t sourceNumber,
     if (!query) return -1;
     query->bindValue(0, newNumber);
     query->bindValue(1, sourceNumber);
-    if (!execGuarded(*conn, *query, QString())) return -1;
+    if (!execPrepared(*query)) return -1;
     return std::max(0, query->numRowsAffected());
 }
 

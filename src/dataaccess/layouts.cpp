@@ -5,6 +5,9 @@
 #include <set>
 #include <type_traits>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include "component/fixedfield.h"
 #include "component/records.h"
 #include "dataaccess/internal.h"
@@ -199,6 +202,23 @@ bool isAscii(const QString& text) {
 
 }  // namespace
 
+namespace {
+
+// GBK converters kept per thread: building one per field costs more than the conversion.
+QString decodeGbk(const char* bytes, qsizetype length) {
+    thread_local QStringDecoder decoder("GBK");
+    decoder.resetState();
+    return decoder.decode(QByteArrayView(bytes, length));
+}
+
+QByteArray encodeGbk(const QString& text) {
+    thread_local QStringEncoder encoder("GBK");
+    encoder.resetState();
+    return encoder.encode(text);
+}
+
+}  // namespace
+
 QVariant columnValue(const Column& column, const char* record) {
     const char* field = record + column.offset;
     if (column.isInt) {
@@ -206,10 +226,14 @@ QVariant columnValue(const Column& column, const char* record) {
         std::memcpy(&value, field, sizeof value);
         return QVariant(value);
     }
-    const QByteArray bytes = readFieldBytes(field, column.width);
-    // Most fields are digits and Latin names: skip the code-page converter for them.
-    if (isAscii(bytes.constData(), bytes.size())) return QVariant(QString::fromLatin1(bytes));
-    return QVariant(fromGbk(bytes));
+    // As read: cut at the first NUL, trailing blanks stripped.
+    qsizetype end = 0;
+    const auto width = static_cast<qsizetype>(column.width);
+    while (end < width && field[end] != '\0') ++end;
+    while (end > 0 && field[end - 1] == ' ') --end;
+    // Most fields are digits and Latin names: they need no code-page converter.
+    if (isAscii(field, end)) return QVariant(QString::fromLatin1(field, end));
+    return QVariant(decodeGbk(field, end));
 }
 
 void setColumn(const Column& column, char* record, const QVariant& value) {
@@ -220,7 +244,16 @@ void setColumn(const Column& column, char* record, const QVariant& value) {
         return;
     }
     const QString text = value.isNull() ? QString() : value.toString();
-    writeFieldBytes(field, column.width, isAscii(text) ? text.toLatin1() : toGbk(text));
+    const auto width = static_cast<qsizetype>(column.width);
+    if (text.size() < width && isAscii(text)) {
+        // The value, one NUL, blanks to the end, written without a detour through bytes.
+        qsizetype i = 0;
+        for (const QChar c : text) field[i++] = static_cast<char>(c.unicode());
+        field[i++] = '\0';
+        std::memset(field + i, ' ', static_cast<std::size_t>(width - i));
+        return;
+    }
+    writeFieldBytes(field, column.width, isAscii(text) ? text.toLatin1() : encodeGbk(text));
 }
 
 void readRow(const Layout& layout, const QSqlQuery& query, char* record, int firstIndex) {

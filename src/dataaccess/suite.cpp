@@ -105,7 +105,7 @@ std::int32_t ValidateUserGroup(std::int32_t hdbc, const QString& user, const QSt
     if (!query) return -1;
     query->bindValue(0, nameText(group));
     query->bindValue(1, nameText(user));
-    if (!execGuarded(*conn, *query, QString()) || !query->next()) return -1;
+    if (!execPrepared(*query) || !query->next()) return -1;
     const bool member = query->value(0).toInt() > 0;
     query->finish();
     return member ? 1 : 0;

@@ -5,19 +5,6 @@
 
 namespace zelk {
 
-namespace {
-
-// Element 0 of an array: the template, placed on the canvas and never shown.
-template <class T>
-T* makeTemplate(QWidget* canvas, DesignArray array) {
-    auto* control = new T(canvas);
-    control->applyTemplate(array);
-    control->hide();
-    return control;
-}
-
-}  // namespace
-
 DesignerBase::DesignerBase(QWidget* parent)
     : Form(parent),
       ItemTable(kMaxDesignItems + 1),
@@ -33,12 +20,8 @@ DesignerBase::DesignerBase(QWidget* parent)
                makeTemplate<DesignTextBox>(PictureContainer, DesignArray::MMXArray)),
       ChildTableArray(QStringLiteral("ChildTableArray"),
                       makeTemplate<DesignTextBox>(PictureContainer, DesignArray::ChildTableArray)),
-      CheckBoxArray(QStringLiteral("CheckBoxArray"),
-                    makeTemplate<DesignCheckBox>(PictureContainer, DesignArray::CheckBoxArray)),
       ComboBoxArray(QStringLiteral("ComboBoxArray"),
                     makeTemplate<DesignComboBox>(PictureContainer, DesignArray::ComboBoxArray)),
-      ListBoxArray(QStringLiteral("ListBoxArray"),
-                   makeTemplate<DesignListBox>(PictureContainer, DesignArray::ListBoxArray)),
       FrameArray(QStringLiteral("FrameArray"),
                  makeTemplate<DesignFrame>(PictureContainer, DesignArray::FrameArray)),
       DatePickerArray(
@@ -107,14 +90,10 @@ DesignControl* DesignerBase::itemControl(std::int32_t kind, std::int32_t arrayIn
             return LabelArray.find(arrayIndex);
         case kKindTextBox:
             return TextBoxArray.find(arrayIndex);
-        case kKindCheckBox:
-            return CheckBoxArray.find(arrayIndex);
         case kKindComboBox:
             return ComboBoxArray.find(arrayIndex);
         case kKindDatePicker:
             return DatePickerArray.find(arrayIndex);
-        case kKindListBox:
-            return ListBoxArray.find(arrayIndex);
         case kKindShape:
             return ShapeArray.find(arrayIndex);
         case kKindFrame:

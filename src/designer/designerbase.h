@@ -2,7 +2,7 @@
 // The part that the item-entry and the item-search designer share: the item table, the design
 // control arrays on the canvas, the label visibility flags, the design extent and the field tree.
 // Row-type specific work (loading rows of one table) lives in ItemDesigner<Row>; the writers of
-// item-search rows are generic over the output row in itemwriters.h.
+// item-search rows are generic over the output row (itemwriters.cpp).
 
 #include <cstdint>
 #include <memory>
@@ -61,13 +61,13 @@ class DesignerBase : public Form {
     ControlArray<DesignTextBox> MemoBoxArray;
     ControlArray<DesignTextBox> MMXArray;
     ControlArray<DesignTextBox> ChildTableArray;
-    ControlArray<DesignCheckBox> CheckBoxArray;
     ControlArray<DesignComboBox> ComboBoxArray;
-    ControlArray<DesignListBox> ListBoxArray;
     ControlArray<DesignFrame> FrameArray;
     ControlArray<DesignPlainTextBox> DatePickerArray;
     ControlArray<DesignPictureBox> ShapeArray;
     ControlArray<DesignLine> LineArray;
+    // CheckBoxArray and ListBoxArray hold a different control class in each designer: they are
+    // members of ItemDesigner.
 
     // Per LabelArray index: the label's stored visible flag (switch 14). Grows with LabelArray,
     // so that label items and caption labels beyond 1024 labels keep their flag.
@@ -111,12 +111,12 @@ class DesignerBase : public Form {
     void writeLabel(const DesignItem& item, Row& row) const;
     template <class Row>
     void writeTextBoxLike(const DesignItem& item, Row& row) const;  // kinds 2, 11, 12
-    template <class Row>
-    void writeCheckBox(const DesignItem& item, Row& row) const;
+    template <class Row, class Control>
+    void writeCheckBox(const DesignItem& item, const Control& c, Row& row) const;
     template <class Row>
     void writeComboBox(const DesignItem& item, Row& row) const;
-    template <class Row>
-    void writeListBox(const DesignItem& item, Row& row) const;
+    template <class Row, class Control>
+    void writeListBox(const DesignItem& item, const Control& c, Row& row) const;
     template <class Row>
     void writeMemoBox(const DesignItem& item, Row& row) const;
     template <class Row>
@@ -141,7 +141,11 @@ class DesignerBase : public Form {
     }
 
   protected:
-    // Extension point: the control array of a kind this base does not know (item-entry postils).
+    // The check-box and list-box writers over the designer's own control class.
+    virtual void writeCheckBoxRow(const DesignItem& item, IJSTRecord& row) const = 0;
+    virtual void writeListBoxRow(const DesignItem& item, IJSTRecord& row) const = 0;
+    // Extension point: the control of a kind whose array this base does not hold (check boxes,
+    // list boxes, item-entry postils).
     virtual DesignControl* extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const;
     // Extension point: designer-specific members of a new item, after the shared ones are set.
     virtual void completeDesignItem(DesignItem& item, const ItemSettings& settings) const;
@@ -159,6 +163,15 @@ class DesignerBase : public Form {
     void writeControlColumns(const DesignItem& item, const Control& c, Row& row,
                              ItemSettings& s) const;
 };
+
+// Element 0 of an array: the template, placed on the canvas and never shown.
+template <class T>
+T* makeTemplate(QWidget* canvas, DesignArray array) {
+    auto* control = new T(canvas);
+    control->applyTemplate(array);
+    control->hide();
+    return control;
+}
 
 // ---- Reading columns ------------------------------------------------------------------------
 

@@ -4,13 +4,6 @@ namespace zelk {
 
 namespace {
 
-DesignTextBox* postilTemplate(QWidget* canvas) {
-    auto* control = new DesignTextBox(canvas);
-    control->applyTemplate(DesignArray::PostilArray);
-    control->hide();
-    return control;
-}
-
 template <class T>
 void unloadElements(ControlArray<T>& array) {
     for (const int i : array.indices())
@@ -20,8 +13,9 @@ void unloadElements(ControlArray<T>& array) {
 }  // namespace
 
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
-    : ItemDesigner<ISITRecord>(parent),
-      PostilArray(QStringLiteral("PostilArray"), postilTemplate(PictureContainer)) {
+    : EntryItemDesigner(parent),
+      PostilArray(QStringLiteral("PostilArray"),
+                  makeTemplate<DesignTextBox>(PictureContainer, DesignArray::PostilArray)) {
     setObjectName(QStringLiteral("frm_zelk_jmsj"));
 }
 
@@ -30,7 +24,7 @@ void frm_zelk_jmsj::loadItemOfKind(std::int32_t kind, const ISITRecord& row) {
         LoadPostilItem(row);
         return;
     }
-    ItemDesigner<ISITRecord>::loadItemOfKind(kind, row);
+    EntryItemDesigner::loadItemOfKind(kind, row);
 }
 
 void frm_zelk_jmsj::LoadPostilItem(const ISITRecord& row) {
@@ -62,7 +56,8 @@ void frm_zelk_jmsj::UnloadDesignControls() {
 }
 
 DesignControl* frm_zelk_jmsj::extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const {
-    return kind == kKindPostil ? PostilArray.find(arrayIndex) : nullptr;
+    if (kind == kKindPostil) return PostilArray.find(arrayIndex);
+    return EntryItemDesigner::extraItemControl(kind, arrayIndex);
 }
 
 void frm_zelk_jmsj::completeDesignItem(DesignItem& item, const ItemSettings& settings) const {
@@ -192,7 +187,7 @@ void frm_zelk_jmsj::SaveISITTextBox(const DesignItem& item, ISITRecord& row) con
 
 void frm_zelk_jmsj::SaveISITCheckBox(const DesignItem& item, ISITRecord& row) const {
     writeEntryColumns(item, row);
-    writeCheckBox(item, row);
+    writeCheckBox(item, CheckBoxArray.at(item.ArrayIndex), row);
 }
 
 void frm_zelk_jmsj::SaveISITComboBox(const DesignItem& item, ISITRecord& row) const {
@@ -207,7 +202,7 @@ void frm_zelk_jmsj::SaveISITDatePicker(const DesignItem& item, ISITRecord& row) 
 
 void frm_zelk_jmsj::SaveISITListBox(const DesignItem& item, ISITRecord& row) const {
     writeEntryColumns(item, row);
-    writeListBox(item, row);
+    writeListBox(item, ListBoxArray.at(item.ArrayIndex), row);
 }
 
 void frm_zelk_jmsj::SaveISITShape(const DesignItem& item, ISITRecord& row) const {

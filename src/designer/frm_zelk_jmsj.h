@@ -7,7 +7,10 @@
 
 namespace zelk {
 
-class frm_zelk_jmsj : public ItemDesigner<ISITRecord> {
+// Check-box and list-box items of entry forms are drawn as text boxes.
+using EntryItemDesigner = ItemDesigner<ISITRecord, DesignTextBox, DesignTextBox>;
+
+class frm_zelk_jmsj : public EntryItemDesigner {
   public:
     explicit frm_zelk_jmsj(QWidget* parent = nullptr);
 

@@ -15,13 +15,25 @@
 
 namespace zelk {
 
-template <class Row>
+// CheckBoxControl and ListBoxControl: the control class of CheckBoxArray and ListBoxArray. The
+// item-search designer shows check boxes and list boxes; the item-entry designer shows both
+// kinds as text boxes.
+template <class Row, class CheckBoxControl = DesignCheckBox, class ListBoxControl = DesignListBox>
 class ItemDesigner : public DesignerBase {
   public:
     using RowType = Row;
     using Columns = ItemColumns<Row>;
 
-    explicit ItemDesigner(QWidget* parent = nullptr) : DesignerBase(parent) {}
+    explicit ItemDesigner(QWidget* parent = nullptr)
+        : DesignerBase(parent),
+          CheckBoxArray(
+              QStringLiteral("CheckBoxArray"),
+              makeTemplate<CheckBoxControl>(PictureContainer, DesignArray::CheckBoxArray)),
+          ListBoxArray(QStringLiteral("ListBoxArray"),
+                       makeTemplate<ListBoxControl>(PictureContainer, DesignArray::ListBoxArray)) {}
+
+    ControlArray<CheckBoxControl> CheckBoxArray;
+    ControlArray<ListBoxControl> ListBoxArray;
 
     // Rows read but not shown, for the save to write back unchanged.
     std::vector<KeptRow<Row>> KeptRows;
@@ -52,6 +64,18 @@ class ItemDesigner : public DesignerBase {
     // Extension point: a label item or caption label has been filled from its settings (the
     // item-entry designer restores the label's vertical alignment from IntSettings member 13).
     virtual void labelLoaded(DesignLabel&, const ItemSettings&) {}
+
+    void writeCheckBoxRow(const DesignItem& item, IJSTRecord& row) const override {
+        writeCheckBox(item, CheckBoxArray.at(item.ArrayIndex), row);
+    }
+    void writeListBoxRow(const DesignItem& item, IJSTRecord& row) const override {
+        writeListBox(item, ListBoxArray.at(item.ArrayIndex), row);
+    }
+    DesignControl* extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const override {
+        if (kind == kKindCheckBox) return CheckBoxArray.find(arrayIndex);
+        if (kind == kKindListBox) return ListBoxArray.find(arrayIndex);
+        return DesignerBase::extraItemControl(kind, arrayIndex);
+    }
 
     // ---- Steps shared by the loaders ------------------------------------------------------
     template <class T>
@@ -93,8 +117,8 @@ class ItemDesigner : public DesignerBase {
 
 // ---- Definitions ------------------------------------------------------------------------------
 
-template <class Row>
-void ItemDesigner<Row>::LoadItemControl(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const Row& row) {
     const QString kindText = TrimFixedField(fieldText(row.*Columns::m06));
     if (!isNumeric(kindText)) {
         keepRow(row, KeptReason::KindNotNumeric);
@@ -118,8 +142,9 @@ void ItemDesigner<Row>::LoadItemControl(const Row& row) {
     loadedThisRow_.clear();
 }
 
-template <class Row>
-void ItemDesigner<Row>::loadItemOfKind(std::int32_t kind, const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadItemOfKind(std::int32_t kind,
+                                                                        const Row& row) {
     switch (kind) {
         case kKindLabel:
             LoadLabelItem(row);
@@ -163,9 +188,9 @@ void ItemDesigner<Row>::loadItemOfKind(std::int32_t kind, const Row& row) {
     }
 }
 
-template <class Row>
-void ItemDesigner<Row>::applyControlFont(DesignFontControl& c, const Row& row,
-                                         const FontStyleFlags& flags, bool sizeDefaultsTo9) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::applyControlFont(
+    DesignFontControl& c, const Row& row, const FontStyleFlags& flags, bool sizeDefaultsTo9) {
     const QString stored = fieldText(row.*Columns::m20);
     if (!TrimFixedField(stored).isEmpty()) c.setFontName(DecodeFontName(stored));
     if (const auto size = columnNumber(row.*Columns::m22))
@@ -178,9 +203,11 @@ void ItemDesigner<Row>::applyControlFont(DesignFontControl& c, const Row& row,
     c.setFontStrikethru(flags.strikethrough);
 }
 
-template <class Row>
-void ItemDesigner<Row>::placeBox(DesignBox& c, std::int32_t left, std::int32_t top,
-                                 std::int32_t right, std::int32_t bottom) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::placeBox(DesignBox& c, std::int32_t left,
+                                                                  std::int32_t top,
+                                                                  std::int32_t right,
+                                                                  std::int32_t bottom) {
     const double width = static_cast<double>(right) - left;
     const double height = static_cast<double>(bottom) - top;
     if (c.Move(left, top, width, height)) return;
@@ -190,8 +217,8 @@ void ItemDesigner<Row>::placeBox(DesignBox& c, std::int32_t left, std::int32_t t
     c.setHeight(height);
 }
 
-template <class Row>
-std::int16_t ItemDesigner<Row>::captionFor(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+std::int16_t ItemDesigner<Row, CheckBoxControl, ListBoxControl>::captionFor(const Row& row) {
     if (TrimFixedField(fieldText(row.*Columns::m05)) != QLatin1String("1")) return 0;
     if (TrimFixedField(fieldText(row.*Columns::m03)).isEmpty()) return 0;
     std::int32_t labelIndex = 0;
@@ -211,9 +238,12 @@ std::int16_t ItemDesigner<Row>::captionFor(const Row& row) {
     return *narrow;
 }
 
-template <class Row>
-void ItemDesigner<Row>::registerItem(const Row& row, std::int32_t kind, DesignControl& control,
-                                     std::int16_t captionIndex, bool visibleSwitch) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::registerItem(const Row& row,
+                                                                      std::int32_t kind,
+                                                                      DesignControl& control,
+                                                                      std::int16_t captionIndex,
+                                                                      bool visibleSwitch) {
     const auto arrayIndex = static_cast<std::int16_t>(control.Index());
     const std::int32_t index = AddDesignItem(row, kind, arrayIndex, captionIndex);
     if (index == 0) {
@@ -227,8 +257,9 @@ void ItemDesigner<Row>::registerItem(const Row& row, std::int32_t kind, DesignCo
     if (visibleSwitch) ExtendDesignArea(row);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadCaptionLabel(const Row& row, std::int32_t& labelIndex) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCaptionLabel(
+    const Row& row, std::int32_t& labelIndex) {
     using C = Columns;
     const ItemSettings s = captionSettings(row);
     DesignLabel& label = newElement(LabelArray);
@@ -259,8 +290,8 @@ void ItemDesigner<Row>::LoadCaptionLabel(const Row& row, std::int32_t& labelInde
     labelIndex = n;
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadLabelItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLabelItem(const Row& row) {
     using C = Columns;
     const QString bound = TrimFixedField(fieldText(row.*C::m02));
     const bool freeLabel = bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
@@ -287,8 +318,9 @@ void ItemDesigner<Row>::LoadLabelItem(const Row& row) {
     registerItem(row, kKindLabel, c, caption, s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::loadTextBoxLike(const Row& row, std::int32_t kind) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxLike(const Row& row,
+                                                                         std::int32_t kind) {
     auto& array = kind == kKindMemoBox      ? MemoBoxArray
                   : kind == kKindMMX        ? MMXArray
                   : kind == kKindChildTable ? ChildTableArray
@@ -296,9 +328,9 @@ void ItemDesigner<Row>::loadTextBoxLike(const Row& row, std::int32_t kind) {
     loadTextBoxInto(row, kind, array);
 }
 
-template <class Row>
-void ItemDesigner<Row>::loadTextBoxInto(const Row& row, std::int32_t kind,
-                                        ControlArray<DesignTextBox>& array) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
+    const Row& row, std::int32_t kind, ControlArray<DesignTextBox>& array) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     DesignTextBox& c = newElement(array);
@@ -334,8 +366,8 @@ void ItemDesigner<Row>::loadTextBoxInto(const Row& row, std::int32_t kind,
     registerItem(row, kind, c, captionFor(row), s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadLineItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLineItem(const Row& row) {
     using C = Columns;
     SwitchSettings switches;
     DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), switches);
@@ -352,12 +384,15 @@ void ItemDesigner<Row>::LoadLineItem(const Row& row) {
     registerItem(row, kKindLine, c, 0, switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadCheckBoxItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCheckBoxItem(const Row& row) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
-    DesignCheckBox& c = newElement(CheckBoxArray);
-    c.setCaption(fieldText(row.*C::m03));
+    CheckBoxControl& c = newElement(CheckBoxArray);
+    if constexpr (requires { c.setCaption(QString()); })
+        c.setCaption(fieldText(row.*C::m03));
+    else
+        c.setText(fieldText(row.*C::m03));
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setBackStyle(s.ints.m[2]);
@@ -370,23 +405,20 @@ void ItemDesigner<Row>::LoadCheckBoxItem(const Row& row) {
     c.setToolTipText(fieldText(row.*C::m37));
     c.setWordWrap(s.switches.m[15]);
     c.show();
-    if constexpr (Columns::kSearchRow) {
-        placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    // Entry forms draw the item as a text box with its own border.
+    if constexpr (!Columns::kSearchRow) c.setBorderStyle(s.ints.m[3]);
+    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    if constexpr (requires { c.setValue(0); })
         c.setValue(TrimFixedField(fieldText(row.*C::m36)) == QLatin1String("1") ? 1 : 0);
-        c.ZOrder(0);
-        // A search form's check box shows its name itself and never gets a caption label.
-        registerItem(row, kKindCheckBox, c, 0, s.switches.m[14]);
-    } else {
-        // Entry forms draw the item as a bordered box that may carry a caption label.
-        c.setBorderStyle(s.ints.m[3]);
-        placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
-        c.ZOrder(0);
-        registerItem(row, kKindCheckBox, c, captionFor(row), s.switches.m[14]);
-    }
+    c.ZOrder(0);
+    // A search form's check box shows its name itself and never gets a caption label; an entry
+    // form's may carry one.
+    const std::int16_t caption = Columns::kSearchRow ? 0 : captionFor(row);
+    registerItem(row, kKindCheckBox, c, caption, s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadComboBoxItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadComboBoxItem(const Row& row) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     DesignComboBox& c = newElement(ComboBoxArray);
@@ -411,8 +443,8 @@ void ItemDesigner<Row>::LoadComboBoxItem(const Row& row) {
     registerItem(row, kKindComboBox, c, captionFor(row), s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadDatePickerItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadDatePickerItem(const Row& row) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     DesignPlainTextBox& c = newElement(DatePickerArray);
@@ -433,24 +465,26 @@ void ItemDesigner<Row>::LoadDatePickerItem(const Row& row) {
     registerItem(row, kKindDatePicker, c, captionFor(row), s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadListBoxItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const Row& row) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
-    DesignListBox& c = newElement(ListBoxArray);
+    ListBoxControl& c = newElement(ListBoxArray);
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setBorderStyle(s.ints.m[3]);
-    // Entry forms show a list item's name only in its caption label.
-    if constexpr (Columns::kSearchRow) c.AddItem(bracketedName(row));
+    if constexpr (requires { c.AddItem(QString()); }) c.AddItem(bracketedName(row));
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
     c.setEnabled(true);
     applyControlFont(c, row, s.font, false);
-    if constexpr (Columns::kSearchRow) c.setIntegralHeight(s.switches.m[9]);
+    c.setIntegralHeight(s.switches.m[9]);
     c.setLocked(s.switches.m[10]);
     c.setSpecialEffect(s.ints.m[10]);
     c.setTabStop(s.switches.m[13]);
-    if constexpr (Columns::kSearchRow) c.AddItem(fieldText(row.*C::m03));
+    if constexpr (requires { c.AddItem(QString()); })
+        c.AddItem(fieldText(row.*C::m03));
+    else
+        c.setText(bracketedName(row));
     c.setTextAlign(s.ints.m[12]);
     c.setToolTipText(fieldText(row.*C::m37));
     placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
@@ -459,8 +493,8 @@ void ItemDesigner<Row>::LoadListBoxItem(const Row& row) {
     registerItem(row, kKindListBox, c, captionFor(row), s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadShapeItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadShapeItem(const Row& row) {
     using C = Columns;
     ItemSettings s;
     DecodeIntSettings(TrimFixedField(fieldText(row.*C::m40)), s.ints);
@@ -478,8 +512,8 @@ void ItemDesigner<Row>::LoadShapeItem(const Row& row) {
     registerItem(row, kKindShape, c, 0, s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadFrameItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row& row) {
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     DesignFrame& c = newElement(FrameArray);
@@ -504,8 +538,8 @@ void ItemDesigner<Row>::LoadFrameItem(const Row& row) {
     registerItem(row, kKindFrame, c, 0, s.switches.m[14]);
 }
 
-template <class Row>
-void ItemDesigner<Row>::LoadOtherItem(const Row& row) {
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadOtherItem(const Row& row) {
     const auto kind = toInt16(leadingNumber(TrimFixedField(fieldText(row.*Columns::m06))));
     if (!kind) {
         keepRow(row, KeptReason::LoadFailed);

@@ -183,13 +183,13 @@ void DesignerBase::writeTextBoxLike(const DesignItem& item, Row& row) const {
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }
 
-template <class Row>
-void DesignerBase::writeCheckBox(const DesignItem& item, Row& row) const {
+template <class Row, class Control>
+void DesignerBase::writeCheckBox(const DesignItem& item, const Control& c, Row& row) const {
     using C = ItemColumns<Row>;
-    const DesignCheckBox& c = CheckBoxArray.at(item.ArrayIndex);
     ItemSettings s;
     s.switches.m[1] = item.AutoSize;
-    s.switches.m[4] = c.TripleState();
+    // Nothing sets it; a control class without it stores false.
+    if constexpr (requires { c.TripleState(); }) s.switches.m[4] = c.TripleState();
     s.switches.m[7] = c.Enabled();
     s.switches.m[10] = c.Locked();
     s.switches.m[13] = true;
@@ -238,10 +238,9 @@ void DesignerBase::writeComboBox(const DesignItem& item, Row& row) const {
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }
 
-template <class Row>
-void DesignerBase::writeListBox(const DesignItem& item, Row& row) const {
+template <class Row, class Control>
+void DesignerBase::writeListBox(const DesignItem& item, const Control& c, Row& row) const {
     using C = ItemColumns<Row>;
-    const DesignListBox& c = ListBoxArray.at(item.ArrayIndex);
     ItemSettings s;
     s.switches.m[7] = item.Enabled;
     s.switches.m[10] = item.ReadOnly;
@@ -446,7 +445,7 @@ void DesignerBase::SaveIJSTMMX(const DesignItem& item, IJSTRecord& row) const {
     writeTextBoxLike(item, row);
 }
 void DesignerBase::SaveIJSTCheckBox(const DesignItem& item, IJSTRecord& row) const {
-    writeCheckBox(item, row);
+    writeCheckBoxRow(item, row);
 }
 void DesignerBase::SaveIJSTComboBox(const DesignItem& item, IJSTRecord& row) const {
     writeComboBox(item, row);
@@ -455,7 +454,7 @@ void DesignerBase::SaveIJSTDatePicker(const DesignItem& item, IJSTRecord& row) c
     writeDatePicker(item, row);
 }
 void DesignerBase::SaveIJSTListBox(const DesignItem& item, IJSTRecord& row) const {
-    writeListBox(item, row);
+    writeListBoxRow(item, row);
 }
 void DesignerBase::SaveIJSTShape(const DesignItem& item, IJSTRecord& row) const {
     writeShape(item, row);
@@ -522,9 +521,15 @@ void DesignerBase::SaveIJSTItem(const DesignItem& item, IJSTRecord& row) const {
     template void DesignerBase::writeCaption<Row>(const DesignItem&, Row&) const;     \
     template void DesignerBase::writeLabel<Row>(const DesignItem&, Row&) const;       \
     template void DesignerBase::writeTextBoxLike<Row>(const DesignItem&, Row&) const; \
-    template void DesignerBase::writeCheckBox<Row>(const DesignItem&, Row&) const;    \
+    template void DesignerBase::writeCheckBox<Row, DesignCheckBox>(                   \
+        const DesignItem&, const DesignCheckBox&, Row&) const;                        \
+    template void DesignerBase::writeCheckBox<Row, DesignTextBox>(                    \
+        const DesignItem&, const DesignTextBox&, Row&) const;                         \
     template void DesignerBase::writeComboBox<Row>(const DesignItem&, Row&) const;    \
-    template void DesignerBase::writeListBox<Row>(const DesignItem&, Row&) const;     \
+    template void DesignerBase::writeListBox<Row, DesignListBox>(                     \
+        const DesignItem&, const DesignListBox&, Row&) const;                         \
+    template void DesignerBase::writeListBox<Row, DesignTextBox>(                     \
+        const DesignItem&, const DesignTextBox&, Row&) const;                         \
     template void DesignerBase::writeMemoBox<Row>(const DesignItem&, Row&) const;     \
     template void DesignerBase::writeDatePicker<Row>(const DesignItem&, Row&) const;  \
     template void DesignerBase::writeShape<Row>(const DesignItem&, Row&) const;       \

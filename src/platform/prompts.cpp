@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <vector>
 
-#include "platform/colorref.h"
+#include "platform/controls/olecolor.h"
 #include "platform/errors.h"
 #include "platform/form.h"
 
@@ -248,9 +248,9 @@ bool askFile(CommonDialog& d, bool save) {
 void CommonDialog::ShowColor() {
     const bool chosen = askScriptOrPerson(PromptKind::Color, *this, [this] {
         const QColor c =
-            QColorDialog::getColor(colorRefToQColor(Color), activeParent(), DialogTitle);
+            QColorDialog::getColor(oleColorToQColor(Color), activeParent(), DialogTitle);
         if (!c.isValid()) return false;
-        Color = qColorToColorRef(c);
+        Color = qColorToOleColor(c);
         return true;
     });
     if (!chosen) cancelled(*this);

@@ -1,6 +1,6 @@
 #include "platform/promptscript.h"
 
-#include "platform/colorref.h"
+#include "platform/controls/olecolor.h"
 
 namespace zelk {
 
@@ -157,7 +157,7 @@ bool PromptScript::commonDialog(PromptKind kind, CommonDialog& dialog) {
     if (!takeDialog(kind, record, step) || step.kind == StepKind::CancelDialog) return false;
     switch (kind) {
         case PromptKind::Color:
-            dialog.Color = qColorToColorRef(step.color);
+            dialog.Color = qColorToOleColor(step.color);
             return true;
         case PromptKind::Font:
             dialog.FontName = step.font.family();

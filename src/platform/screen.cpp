@@ -10,7 +10,7 @@
 #include <QTreeView>
 #include <QWindow>
 
-#include "platform/colorref.h"
+#include "platform/controls/olecolor.h"
 
 namespace zelk {
 
@@ -86,7 +86,7 @@ class ScreenOverlay : public QWidget {
         QPainter p(this);
         const QPoint origin = geometry().topLeft();
         for (const ScreenFrame& f : frames) {
-            QPen pen(colorRefToQColor(f.penColor), std::max(1, f.penWidth), penStyleOf(f.penStyle));
+            QPen pen(oleColorToQColor(f.penColor), std::max(1, f.penWidth), penStyleOf(f.penStyle));
             p.setPen(pen);
             p.setBrush(Qt::NoBrush);
             const QRect r = f.rect.translated(-origin);

@@ -316,7 +316,7 @@ TEST_F(EntryDesigner, LabelVerticalAlignmentTravelsThroughTheToolTip) {
 
 TEST_F(EntryDesigner, KindsDrawnDifferentlyOnEntryForms) {
     d.LoadItemControl(entryRow("listbox"));
-    EXPECT_EQ(d.ListBoxArray[1].ListCount(), 0);  // only its caption label names it
+    EXPECT_EQ(d.ListBoxArray[1].Text(), QStringLiteral("『家庭成员』"));  // a text box
 
     ISITRecord frame = entryRow("frame");
     T(frame.ii31, "65280");
@@ -324,7 +324,7 @@ TEST_F(EntryDesigner, KindsDrawnDifferentlyOnEntryForms) {
     EXPECT_EQ(d.FrameArray[1].BorderColor(), 255);  // member 43, not 31
 
     d.LoadItemControl(entryRow("checkbox"));
-    EXPECT_EQ(d.CheckBoxArray[1].Caption(), QStringLiteral("已婚"));
+    EXPECT_EQ(d.CheckBoxArray[1].Text(), QStringLiteral("已婚"));  // no brackets
     EXPECT_EQ(d.CheckBoxArray[1].BorderStyle(), 1);
 
     d.LoadItemControl(entryRow("postil"));

@@ -289,3 +289,31 @@ TEST_P(DatabaseRoundTrip, InterfaceOfEveryKindIsStoredBackAsItWasRead) {
 ZELK_ON_BOTH_BACKENDS(DatabaseRoundTrip);
 
 }  // namespace
+
+namespace {
+
+TEST(ItemEntryCanvas, CheckBoxAndListBoxItemsAreTextBoxesAndStillWriteSearchRows) {
+    frm_zelk_jmsj entry;
+    entry.InterfaceRow.id00 = kInterface;
+    ISITRecord check;
+    setField(check.ii06, QStringLiteral("3"));
+    setField(check.ii03, QStringLiteral("已婚"));
+    setField(check.ii41, QStringLiteral("000000100000110"));
+    entry.LoadItemControl(check);
+    ISITRecord list;
+    setField(list.ii06, QStringLiteral("6"));
+    setField(list.ii03, QStringLiteral("成员"));
+    entry.LoadItemControl(list);
+    ASSERT_EQ(entry.ItemCount, 2);
+    EXPECT_EQ(entry.CheckBoxArray[1].Text(), QStringLiteral("已婚"));
+    EXPECT_EQ(entry.ListBoxArray[1].Text(), QStringLiteral("『成员』"));
+    EXPECT_EQ(entry.itemControl(entry.ItemTable[2]), &entry.ListBoxArray[1]);
+    IJSTRecord out;
+    entry.SaveIJSTItem(entry.ItemTable[1], out);
+    EXPECT_EQ(fieldText(out.is03), QStringLiteral("已婚"));
+    EXPECT_EQ(fieldText(out.is41), "000000100000110");
+    entry.SaveIJSTItem(entry.ItemTable[2], out);
+    EXPECT_EQ(fieldText(out.is06), "6");
+}
+
+}  // namespace

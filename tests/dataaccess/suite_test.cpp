@@ -1,0 +1,179 @@
+// The suite's read-only tables and the demo data set as the windows will read them.
+
+#include <set>
+
+#include <gtest/gtest.h>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include "component/fixedfield.h"
+#include "dataaccess/demodata.h"
+#include "dataaccess/dravix.h"
+#include "support/testdb.h"
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+class Suite : public BackendTest {
+  protected:
+    bool withDemoData() const override { return true; }
+};
+
+TEST_P(Suite, TableTree) {
+    TableDefineRecord table;
+    ASSERT_GE(sysTableGetDefine(hdbc(), demo::kMainTable, table), 1);
+    EXPECT_EQ(fieldText(table.m02), QString("公文管理"));
+    EXPECT_EQ(fieldText(table.m03), QString("bh"));
+    EXPECT_EQ(sysTableGetDefine(hdbc(), "NOSUCH", table), 0);
+
+    const std::int32_t h = sysTablePrepareGetChildTableData(hdbc(), demo::kMainTable);
+    ASSERT_GT(h, 0);
+    QStringList children;
+    while (sysTableGetRecord(h, table) > 0) children << fieldText(table.m01);
+    EXPECT_EQ(children, QStringList({"GWFJ", "GWLZ"}));
+    EXPECT_EQ(sysTablePrepareGetChildTableData(hdbc(), "GWFJ"), 0) << "no child tables";
+}
+
+TEST_P(Suite, FieldsGiveEveryDefaultControlKind) {
+    FieldRecord f;
+    ASSERT_GE(sysFieldGetItem(hdbc(), "GWGL", "fwrq", f), 1);
+    EXPECT_EQ(fieldText(f.m04), QString("日期"));
+    ASSERT_GE(sysFieldGetItem(hdbc(), "GWGL", "mj", f), 1);
+    EXPECT_EQ(fieldText(f.m07), QString("1"));
+    ASSERT_GE(sysFieldGetItem(hdbc(), "GWGL", "fj", f), 1);
+    EXPECT_EQ(fieldText(f.m16), QString("1"));
+    EXPECT_EQ(fieldText(f.m17), QString("GWFJ"));
+    ASSERT_GE(sysFieldGetItem(hdbc(), "GWGL", "zw", f), 1);
+    EXPECT_EQ(fieldText(f.m18), QString("1"));
+    EXPECT_EQ(sysFieldGetItem(hdbc(), "GWGL", "nosuch", f), 0);
+}
+
+// The wizard's walk: the class's own row; its full name less its identifier is the class above.
+TEST_P(Suite, ClassWalkEndsAtTheEmptyClass) {
+    QString cls = demo::kSubClass;
+    QStringList walked;
+    for (int guard = 0; guard < 5 && !cls.isEmpty(); ++guard) {
+        walked << cls;
+        SDSDRecord r;
+        if (sysSDSDGetRootClass(hdbc(), demo::kMainTable, cls, r) < 1) break;
+        const QString full = fieldText(r.m04);
+        const QString code = fieldText(r.m08);
+        const qsizetype at = full.lastIndexOf(code);
+        cls = at < 0 ? QString() : full.left(at);
+    }
+    EXPECT_EQ(walked, QStringList({"发文/上行文", "发文"}));
+}
+
+TEST_P(Suite, ApprovalStepsOfAnInterfaceElseOfTheSystem) {
+    const auto steps = [&](const QString& condition) {
+        QStringList names;
+        MBHJRecord r;
+        const std::int32_t cursor = taskMBHJ_GetFirst(hdbc(), r, condition);
+        if (cursor == 0) return names;
+        names << fieldText(r.m01);
+        while (taskMBHJ_GetNext(cursor, r) != 0) names << fieldText(r.m01);
+        return names;
+    };
+    const auto route = [](int fid) {
+        return "MH00 in (Select MZ02 from MBZX where MZ01 in (select MR00 from mBRW where MR05='" +
+               QString::number(fid) + "'))";
+    };
+    EXPECT_EQ(steps(route(3)), QStringList({"拟稿", "核稿", "部门审核", "领导签发"}));
+    EXPECT_TRUE(steps(route(5)).isEmpty());
+    EXPECT_EQ(steps("MH03=" + sqlQuote(demo::kSystem)).size(), 5);
+    EXPECT_TRUE(steps("no such column").isEmpty());
+}
+
+TEST_P(Suite, ReportsOfTheSystem) {
+    RGDTRecord r;
+    const std::int32_t cursor = userRGDT_GetFirst(hdbc(), r, "RD01 = " + sqlQuote(demo::kSystem));
+    ASSERT_GT(cursor, 0);
+    QStringList names{fieldText(r.m03)};
+    QStringList keys{fieldText(r.m02)};
+    while (userRGDT_GetNext(cursor, r) > 0) {
+        names << fieldText(r.m03);
+        keys << fieldText(r.m02);
+    }
+    EXPECT_EQ(names, QStringList({"发文登记簿", "收文登记簿", "公文催办单"}));
+    EXPECT_EQ(keys.first(), QString("FWDJB"));
+    EXPECT_EQ(userRGDT_GetFirst(hdbc(), r, "RD01 = '别的系统'"), 0);
+}
+
+TEST_P(Suite, UsersFoldersAndTheSuiteDatabase) {
+    EXPECT_EQ(ValidateUserGroup(hdbc(), demo::kAdminUser, demo::kAdminGroup), 1);
+    EXPECT_EQ(ValidateUserGroup(hdbc(), demo::kUser, demo::kAdminGroup), 0);
+    EXPECT_EQ(ValidateUserGroup(hdbc(), "O'Neil", demo::kAdminGroup), 0);
+    QString files, reports;
+    EXPECT_EQ(getFldPath(hdbc(), files, reports), 1);
+    EXPECT_EQ(reports, QString("报表库"));
+    EXPECT_EQ(sysMSSQLUses(hdbc(), "OA_SYS"), 0) << "no such database: nothing changes";
+    EXPECT_EQ(GetRecordsetCount(hdbc(), "select * from indt"), 7);
+    EXPECT_EQ(odbc_GetDbsFlag(), 0);
+}
+
+TEST_P(Suite, DemoInterfacesHoldEveryKind) {
+    std::set<QString> entryKinds;
+    const std::int32_t h = sysISITPrepareGetData(hdbc(), 3);
+    ISITRecord item;
+    while (sysISITGetRecord(h, item) > 0) entryKinds.insert(fieldText(item.ii06));
+    EXPECT_EQ(entryKinds.size(), 13u);
+
+    std::set<QString> searchKinds;
+    const std::int32_t s = sysIJSTPrepareGetData(hdbc(), 5);
+    IJSTRecord search;
+    while (sysIJSTGetRecord(s, search) > 0) searchKinds.insert(fieldText(search.is06));
+    EXPECT_EQ(searchKinds.size(), 12u);
+    EXPECT_EQ(searchKinds.count("13"), 0u);
+
+    std::set<QString> kinds;
+    for (std::int32_t n = 1; n <= 7; ++n) {
+        INDTRecord row;
+        ASSERT_GE(sysINDTGetDataByNo(hdbc(), row, n), 1);
+        kinds.insert(fieldText(row.id05));
+    }
+    EXPECT_EQ(kinds, std::set<QString>({"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(sysINDTGetFLMBID(hdbc(), demo::kMainTable, demo::kClass, demo::kSystem), 2);
+    EXPECT_EQ(sysINDTGetSystemID(hdbc(), demo::kMainTable, demo::kSystem), 1);
+    EXPECT_EQ(sysILITGetRecordCount(hdbc(), 6), 6);
+    EXPECT_EQ(sysILSTGetRecordCount(hdbc(), 7), 6);
+}
+
+ZELK_ON_BOTH_BACKENDS(Suite);
+
+TEST(SuiteDatabase, AServerSchemaOfThatNameIsSelected) {
+    if (!TestDb::postgresAvailable()) GTEST_SKIP() << TestDb::postgresSkipReason().toStdString();
+    TestDb demoDb(TestBackend::PostgreSQL, true);
+    TestDb other(TestBackend::PostgreSQL);
+    ASSERT_TRUE(demoDb.ok() && other.ok());
+    const auto schemaOf = [](const TestDb& db) {
+        return QUrlQuery(QUrl(db.connectionString())).queryItemValue("schema");
+    };
+    EXPECT_EQ(sysMSSQLUses(demoDb.hdbc(), schemaOf(other).toUpper()), 0);
+    EXPECT_EQ(GetRecordsetCount(demoDb.hdbc(), "select * from indt"), 0);
+    EXPECT_EQ(sysMSSQLUses(demoDb.hdbc(), schemaOf(demoDb)), 0);
+    EXPECT_EQ(GetRecordsetCount(demoDb.hdbc(), "select * from indt"), 7);
+}
+
+TEST(DemoData, NeedsAnOpenConnectionAndLeavesNothingOnFailure) {
+    EXPECT_FALSE(loadDemoData(987654));
+    TestDb db(TestBackend::SQLite, true);
+    ASSERT_TRUE(db.ok());
+    // A database that holds interfaces is not loaded again.
+    EXPECT_FALSE(loadDemoData(db.hdbc()));
+    EXPECT_EQ(GetRecordsetCount(db.hdbc(), "select * from indt"), 7);
+    EXPECT_EQ(GetRecordsetCount(db.hdbc(), "select * from systable"), 5);
+}
+
+TEST(Connections, BadConnectionStringsAreRefusedWithAReason) {
+    QString error;
+    EXPECT_EQ(dbOpenConnection("", &error), 0);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(dbOpenConnection("postgresql://nohost", &error), 0);
+    EXPECT_EQ(dbOpenConnection("sqlite:/nonexistent-folder/x/zelk.db", &error), 0);
+    EXPECT_FALSE(error.isEmpty());
+    dbCloseConnection(12345);  // unknown handles are harmless
+}
+
+}  // namespace
