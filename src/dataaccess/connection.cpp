@@ -37,6 +37,12 @@ bool runPlain(Connection& conn, const QString& sql) {
 
 }  // namespace
 
+std::unique_ptr<QSqlQuery> newQuery(const Connection& conn) {
+    auto query = std::make_unique<QSqlQuery>(conn.db());
+    query->setForwardOnly(conn.backend == Backend::SQLite);
+    return query;
+}
+
 Connection* connection(std::int32_t hdbc) {
     QMutexLocker lock(&registryMutex);
     const auto it = connections.find(hdbc);
@@ -46,8 +52,7 @@ Connection* connection(std::int32_t hdbc) {
 QSqlQuery* preparedQuery(Connection& conn, const QString& sql) {
     auto& slot = conn.prepared[sql];
     if (!slot) {
-        auto query = std::make_unique<QSqlQuery>(conn.db());
-        query->setForwardOnly(true);
+        auto query = newQuery(conn);
         bool ok = false;
         if (conn.backend == Backend::PostgreSQL && conn.inTransaction) {
             // A refused prepare would spoil the transaction on the server.
@@ -141,8 +146,7 @@ std::int32_t openRecordCursor(std::int32_t hdbc, const Layout& layout, const QSt
     statement->hdbc = hdbc;
     statement->kind = kind;
     statement->layout = &layout;
-    statement->query = std::make_unique<QSqlQuery>(conn->db());
-    statement->query->setForwardOnly(true);
+    statement->query = newQuery(*conn);
     if (!execGuarded(*conn, *statement->query, sql, args)) return 0;
     return registerStatement(std::move(statement));
 }

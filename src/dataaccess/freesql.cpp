@@ -31,8 +31,7 @@ std::int32_t openStatement(std::int32_t hdbc, const QString& sql, StatementKind 
     auto statement = std::make_unique<Statement>();
     statement->hdbc = hdbc;
     statement->kind = kind;
-    statement->query = std::make_unique<QSqlQuery>(conn->db());
-    statement->query->setForwardOnly(true);
+    statement->query = newQuery(*conn);
     if (!execGuarded(*conn, *statement->query, sql)) return 0;
     return registerStatement(std::move(statement));
 }
@@ -142,11 +141,10 @@ std::int32_t GetRecordDataFromMidTable(std::int32_t hdbc, MidTableRecord& record
     setField(record.m00, QString());
     Connection* conn = connection(hdbc);
     if (!conn) return -1;
-    QSqlQuery query(conn->db());
-    query.setForwardOnly(true);
-    if (!execGuarded(*conn, query, adaptSql(sql))) return -1;
-    if (!query.next()) return 0;
-    setField(record.m00, valueText(query.value(0)));
+    const auto query = newQuery(*conn);
+    if (!execGuarded(*conn, *query, adaptSql(sql))) return -1;
+    if (!query->next()) return 0;
+    setField(record.m00, valueText(query->value(0)));
     return 1;
 }
 

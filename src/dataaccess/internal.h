@@ -62,6 +62,11 @@ struct Connection {
     QSqlDatabase db() const { return QSqlDatabase::database(name, false); }
 };
 
+// A query of the connection. On PostgreSQL a forward-only query reads its rows one by one from
+// the server, and the next statement on the connection discards the rest; so there every result
+// is read whole, and a cursor keeps its rows while the caller runs other statements.
+std::unique_ptr<QSqlQuery> newQuery(const Connection& conn);
+
 // The connection of a handle, nullptr when the handle is unknown.
 Connection* connection(std::int32_t hdbc);
 

@@ -226,3 +226,39 @@ TEST_P(Rules, ACommittedSaveIsSeenByAnotherConnection) {
 ZELK_ON_BOTH_BACKENDS(Rules);
 
 }  // namespace
+
+namespace {
+
+class OpenCursors : public Rules {};
+
+// A designer reads a cursor to its end while it looks up and writes other rows on the same
+// connection, inside and outside a transaction: no row of the open cursor may be lost.
+TEST_P(OpenCursors, KeepTheirRowsWhileOtherStatementsRun) {
+    ASSERT_EQ(addInterface(1, "发文", "1"), 1);
+    ASSERT_EQ(addInterface(2, "发文", "3"), 2);
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_GE(addItem(1, QString::number(i), QString("项%1").arg(i)), 1);
+    for (const bool inTransaction : {false, true}) {
+        if (inTransaction) odbc_BeginTrans(hdbc());
+        const std::int32_t cursor = sysISITPrepareGetData(hdbc(), 1);
+        const std::int32_t free = ExecSQL(hdbc(), "select * from indt where id00 = 2");
+        ASSERT_GT(cursor, 0);
+        QStringList seen;
+        ISITRecord item;
+        while (sysISITGetRecord(cursor, item) > 0) {
+            seen << fieldText(item.ii03);
+            INDTRecord other;
+            EXPECT_EQ(sysINDTGetDataByNo(hdbc(), other, 2), 2);
+            EXPECT_GE(GetRecordsetCount(hdbc(), "select * from isit where ii01 = 1"), 5);
+            EXPECT_GE(addItem(2, "1", "另"), 1);
+        }
+        if (free > 0) odbc_FreeStmtHandle(free);
+        if (inTransaction) odbc_CommitTrans(hdbc());
+        EXPECT_EQ(seen, QStringList({"项1", "项2", "项3", "项4", "项5"}))
+            << (inTransaction ? "inside a transaction" : "outside a transaction");
+    }
+}
+
+ZELK_ON_BOTH_BACKENDS(OpenCursors);
+
+}  // namespace

@@ -4,44 +4,11 @@
 #include <algorithm>
 
 #include "platform/controls/controlutil.h"
+#include "platform/pointer.h"
 
 namespace zelk {
 
 using detail::assign;
-
-namespace {
-Qt::CursorShape cursorFor(int pointer) {
-    switch (pointer) {
-        case 2:
-            return Qt::CrossCursor;
-        case 3:
-            return Qt::IBeamCursor;
-        case 5:
-        case 15:
-            return Qt::SizeAllCursor;
-        case 6:
-            return Qt::SizeBDiagCursor;
-        case 7:
-            return Qt::SizeVerCursor;
-        case 8:
-            return Qt::SizeFDiagCursor;
-        case 9:
-            return Qt::SizeHorCursor;
-        case 10:
-            return Qt::UpArrowCursor;
-        case 11:
-            return Qt::WaitCursor;
-        case 12:
-            return Qt::ForbiddenCursor;
-        case 13:
-            return Qt::BusyCursor;
-        case 14:
-            return Qt::WhatsThisCursor;
-        default:
-            return Qt::ArrowCursor;
-    }
-}
-}  // namespace
 
 DesignPictureBox::DesignPictureBox(QWidget* parent) : DesignBox(parent) {
     applyTemplate(DesignArray::ShapeArray);
@@ -59,7 +26,7 @@ void DesignPictureBox::copyPropertiesFrom(const DesignPictureBox& other) {
     copyCommonFrom(other);
     copyBoxFrom(other);
     p_ = other.p_;
-    setCursor(cursorFor(p_.mousePointer));
+    setCursor(cursorForMousePointer(p_.mousePointer));
     update();
 }
 
@@ -82,7 +49,7 @@ bool DesignPictureBox::setMousePointer(int pointer) {
     if (!assign(this, p_.mousePointer, pointer, (pointer >= 0 && pointer <= 15) || pointer == 99)) {
         return false;
     }
-    setCursor(cursorFor(pointer));
+    setCursor(cursorForMousePointer(pointer));
     return true;
 }
 
