@@ -195,12 +195,6 @@ TEST_F(EntryDesigner, CheckBoxStoresTheEnabledFlagItsDialogEdits) {
     EXPECT_FALSE(again.CheckBoxArray[1].Enabled());
 }
 
-TEST_F(EntryDesigner, MemoMaximumLengthFromTheRowIsKept) {
-    d.LoadItemControl(entryRow("memobox"));
-    EXPECT_EQ(d.MemoBoxArray[1].MaxLength(), 100);
-    EXPECT_EQ(fieldText(written(1).ii42), "100");
-}
-
 // ---- Mended: an item of an unknown kind goes back as it was read -----------------------------
 
 TEST_F(EntryDesigner, UnknownKindRowChangesOnlyEntryOrderAndItemNumber) {
@@ -289,18 +283,6 @@ TEST_F(EntryDesigner, CaptionFontNameIsCutOnACharacterBoundary) {
     expected.append(' ');
     EXPECT_EQ(QByteArray(out.ii15.data(), 12), expected);
     EXPECT_EQ(fieldText(out.ii15), QStringLiteral("A方正舒体简"));
-}
-
-TEST_F(EntryDesigner, SystemColoursLoadAsSystemColoursAndAreWrittenUnchanged) {
-    ISITRecord row = entryRow("combobox");
-    T(row.ii23, "-2147483630");
-    T(row.ii43, "abc");  // not numeric: the template's colour stays
-    d.LoadItemControl(row);
-    const DesignComboBox& combo = d.ComboBoxArray[1];
-    EXPECT_EQ(combo.ForeColor(), static_cast<std::int32_t>(0x80000012u));
-    const ISITRecord out = written(1);
-    EXPECT_EQ(fieldText(out.ii23), "-2147483630");
-    EXPECT_EQ(fieldText(out.ii43), colourText(static_cast<std::uint32_t>(combo.BorderColor())));
 }
 
 // ---- Where item-entry rows read differently from item-search rows -----------------------------
