@@ -1,1 +1,0 @@
-// The data-access library; the calls are declared in dravix.h.

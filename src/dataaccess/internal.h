@@ -1,0 +1,118 @@
+#pragma once
+// Inside the data-access library: connections, statements, record layouts. Not for callers.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+namespace zelk::da {
+
+enum class Backend { SQLite, PostgreSQL };
+
+// One member of a record type: its column name, where it lies and whether it is an integer.
+struct Column {
+    QString name;
+    std::size_t offset;
+    std::size_t width;
+    bool isInt;
+};
+
+// A record type as a table: the table's name, the columns in member order and the order in
+// which its rows come back.
+struct Layout {
+    QString table;
+    std::vector<Column> columns;
+    QString orderBy;  // may name back-end specific expressions, see orderClause()
+    QString selectList() const;
+};
+
+const Layout& indtLayout();
+const Layout& isitLayout();
+const Layout& ijstLayout();
+const Layout& ilitLayout();
+const Layout& ilstLayout();
+const Layout& tableDefineLayout();
+const Layout& fieldLayout();
+const Layout& sdsdLayout();
+const Layout& mbhjLayout();
+const Layout& rgdtLayout();
+
+// Lower-case names of every integer column of the schema; the dialect step uses them.
+const std::vector<QString>& integerColumnNames();
+
+// Record bytes <-> column values. Texts go to the database as read (cut at NUL, trailing
+// blanks stripped) and come back written as the record rules say.
+QVariant columnValue(const Column& column, const char* record);
+void setColumn(const Column& column, char* record, const QVariant& value);
+void readRow(const Layout& layout, const QSqlQuery& query, char* record, int firstIndex = 0);
+
+struct Connection {
+    std::int32_t handle = 0;
+    QString name;  // QSqlDatabase connection name
+    Backend backend = Backend::SQLite;
+    bool inTransaction = false;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared;
+    QSqlDatabase db() const { return QSqlDatabase::database(name, false); }
+};
+
+// The connection of a handle, nullptr when the handle is unknown.
+Connection* connection(std::int32_t hdbc);
+
+// A prepared statement kept for the connection's life: SQL texts the library builds itself
+// are prepared once. The query comes back ready to bind; callers finish() it when done.
+QSqlQuery* preparedQuery(Connection& conn, const QString& sql);
+void dropPrepared(Connection& conn);
+
+// Runs `sql` (already in the back end's dialect) with `args` bound in order. On PostgreSQL
+// inside a transaction a failed statement is rolled back alone, so that one refused free text
+// does not spoil the caller's transaction.
+bool execGuarded(Connection& conn, QSqlQuery& query, const QString& sql,
+                 const QVariantList& args = {});
+
+// The ORDER BY clause of a layout for the back end ("" when it has none).
+QString orderClause(const Layout& layout, Backend backend);
+
+// ---- Statements ---------------------------------------------------------------------------
+enum class StatementKind { Record, SysTable, Buffer, Cursor };
+
+struct Statement {
+    std::int32_t handle = 0;
+    std::int32_t hdbc = 0;
+    StatementKind kind = StatementKind::Record;
+    const Layout* layout = nullptr;  // Record and Cursor statements
+    std::unique_ptr<QSqlQuery> query;
+    bool onRow = false;    // Buffer statements: a row is current
+    bool pending = false;  // a row was read ahead and not yet delivered
+};
+
+std::int32_t registerStatement(std::unique_ptr<Statement> statement);
+Statement* findStatement(std::int32_t handle);
+void freeStatement(std::int32_t handle);
+void freeStatementsOf(std::int32_t hdbc);
+
+// Opens a cursor of `layout` rows over `where` (may be empty) with bound `args`; the handle or
+// 0 when the query failed.
+std::int32_t openRecordCursor(std::int32_t hdbc, const Layout& layout, const QString& where,
+                              const QVariantList& args, StatementKind kind);
+// Next row of a record cursor into `record`; frees the statement at the end. 1 per row, 0 at
+// the end or for an unknown handle, -1 for a handle of another table.
+std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record);
+
+// Single row lookup; 1 when a row was delivered, 0 when none, -1 on failure.
+std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
+                     const QVariantList& args, char* record);
+
+// Whether `text` is a plain SQL name (letters, digits, underscore; not starting with a digit).
+bool isSqlName(const QString& text);
+
+// Schema of an empty database; false with `error` filled on failure.
+bool ensureSchema(Connection& conn, QString* error);
+
+}  // namespace zelk::da
