@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "support/prompt_failures.h"
+
 // Every test program runs headless and never touches the user's own settings or runtime folder.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", base + "/config");
     qputenv("XDG_DATA_HOME", base + "/data");
     QApplication app(argc, argv);
+    zelk::test::installPromptFailureReport();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

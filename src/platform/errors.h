@@ -1,0 +1,67 @@
+#pragma once
+// The error type the handlers raise and report, and the trap every event handler runs its body in:
+// a failure is shown to the user as a message box and never reaches Qt's event loop or the host.
+
+#include <QString>
+#include <exception>
+#include <string>
+#include <utility>
+
+namespace zelk {
+
+class ZelkError : public std::exception {
+  public:
+    ZelkError(QString source, QString description, int number = 0);
+
+    // Where the failure happened (a window, class or routine name).
+    const QString& source() const noexcept { return source_; }
+    const QString& description() const noexcept { return description_; }
+    // A number the caller may test (e.g. the common dialog's cancel); 0 when none.
+    int number() const noexcept { return number_; }
+    const char* what() const noexcept override { return what_.c_str(); }
+
+  private:
+    QString source_;
+    QString description_;
+    int number_;
+    std::string what_;
+};
+
+// Error numbers the platform raises.
+enum ZelkErrorNumber : int {
+    kErrCancel = 32755,       // the common dialog was cancelled with CancelError set
+    kErrNoSuchElement = 340,  // a control array has no element at that index
+    kErrAlreadyLoaded = 360,  // a control array already has an element at that index
+    kErrInvalidArgument = 5,  // a value the routine cannot take
+};
+
+// Shows the error: its source, "遇到异常。 ", a line break and its description; title "系统提示",
+// exclamation icon with an OK button. Never throws.
+void ReportRuntimeError(const ZelkError& error) noexcept;
+
+// Runs a handler body. Anything it throws is reported (ReportRuntimeError) and swallowed; `source`
+// names the handler for failures that carry no source of their own. True when the body finished.
+template <class Body>
+bool TrapErrors(const QString& source, Body&& body) noexcept;
+
+namespace detail {
+void reportStdException(const QString& source, const std::exception& e) noexcept;
+void reportUnknownException(const QString& source) noexcept;
+}  // namespace detail
+
+template <class Body>
+bool TrapErrors(const QString& source, Body&& body) noexcept {
+    try {
+        std::forward<Body>(body)();
+        return true;
+    } catch (const ZelkError& e) {
+        ReportRuntimeError(e);
+    } catch (const std::exception& e) {
+        detail::reportStdException(source, e);
+    } catch (...) {
+        detail::reportUnknownException(source);
+    }
+    return false;
+}
+
+}  // namespace zelk

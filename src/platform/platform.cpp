@@ -1,1 +1,0 @@
-// Platform stand-ins over Qt.

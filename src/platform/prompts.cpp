@@ -1,0 +1,325 @@
+#include "platform/prompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+#include "platform/colorref.h"
+#include "platform/errors.h"
+#include "platform/form.h"
+
+namespace zelk {
+
+namespace {
+
+std::vector<PromptInterceptor*>& interceptors() {
+    static std::vector<PromptInterceptor*> stack;
+    return stack;
+}
+
+PromptFailureHandler& failureHandler() {
+    static PromptFailureHandler handler;
+    return handler;
+}
+
+// No person can answer on the headless platforms: a prompt there would wait forever.
+bool nobodyCanAnswer() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+bool refuseUnanswerable(const QString& what) {
+    if (!nobodyCanAnswer()) return false;
+    reportPromptFailure(QStringLiteral("prompt with no script on a headless screen: %1").arg(what));
+    return true;
+}
+
+QWidget* activeParent() {
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+        case vbCritical:
+            return QMessageBox::Critical;
+        case vbQuestion:
+            return QMessageBox::Question;
+        case vbExclamation:
+            return QMessageBox::Warning;
+        case vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+std::vector<int> msgBoxButtons(int style) {
+    switch (style & 0x7) {
+        case vbOKCancel:
+            return {vbOK, vbCancel};
+        case vbAbortRetryIgnore:
+            return {vbAbort, vbRetry, vbIgnore};
+        case vbYesNoCancel:
+            return {vbYes, vbNo, vbCancel};
+        case vbYesNo:
+            return {vbYes, vbNo};
+        case vbRetryCancel:
+            return {vbRetry, vbCancel};
+        default:
+            return {vbOK};
+    }
+}
+
+QString msgBoxButtonCaption(int result) {
+    switch (result) {
+        case vbOK:
+            return QStringLiteral("确定");
+        case vbCancel:
+            return QStringLiteral("取消");
+        case vbAbort:
+            return QStringLiteral("终止(A)");
+        case vbRetry:
+            return QStringLiteral("重试(R)");
+        case vbIgnore:
+            return QStringLiteral("忽略(I)");
+        case vbYes:
+            return QStringLiteral("是(Y)");
+        case vbNo:
+            return QStringLiteral("否(N)");
+        default:
+            return QString();
+    }
+}
+
+int msgBoxSafeAnswer(int style) {
+    const std::vector<int> buttons = msgBoxButtons(style);
+    for (int preferred : {vbCancel, vbNo, vbAbort}) {
+        for (int b : buttons)
+            if (b == preferred) return b;
+    }
+    return buttons.front();
+}
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    if (PromptInterceptor* script = promptInterceptor())
+        return script->messageBox(prompt, style, title);
+    if (refuseUnanswerable(QStringLiteral("message box \"%1\"").arg(prompt)))
+        return msgBoxSafeAnswer(style);
+
+    QMessageBox box(activeParent());
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    box.setText(prompt);
+    box.setIcon(iconOf(style));
+    const std::vector<int> buttons = msgBoxButtons(style);
+    std::vector<QPushButton*> pushButtons;
+    for (int result : buttons) {
+        const QMessageBox::ButtonRole role = result == vbCancel ? QMessageBox::RejectRole
+                                             : result == vbNo   ? QMessageBox::NoRole
+                                                                : QMessageBox::AcceptRole;
+        pushButtons.push_back(box.addButton(msgBoxButtonCaption(result), role));
+    }
+    const int defaultIndex = (style & vbDefaultButton3) ? 2 : (style & vbDefaultButton2) ? 1 : 0;
+    box.setDefaultButton(pushButtons[std::min<std::size_t>(defaultIndex, pushButtons.size() - 1)]);
+    // Escape answers only where a Cancel button (or the lone OK) is there to take it.
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == vbCancel || buttons.size() == 1) box.setEscapeButton(pushButtons[i]);
+    }
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == pushButtons[i]) return buttons[i];
+    }
+    return msgBoxSafeAnswer(style);
+}
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    if (PromptInterceptor* script = promptInterceptor())
+        return script->inputBox(prompt, title, defaultText).value_or(QString());
+    if (refuseUnanswerable(QStringLiteral("input box \"%1\"").arg(prompt))) return QString();
+    QInputDialog dialog(activeParent());
+    dialog.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.textValue();
+}
+
+void ShowModal(Form& form, QWidget* owner) {
+    form.load();
+    if (!form.isLoaded()) return;
+    if (PromptInterceptor* script = promptInterceptor()) {
+        form.showScripted();
+        script->modalForm(form);
+        form.endScripted();
+        return;
+    }
+    if (refuseUnanswerable(QStringLiteral("modal window \"%1\"").arg(form.windowTitle()))) {
+        form.forceUnload();
+        return;
+    }
+    form.execModal(owner);
+}
+
+namespace {
+int currentPointer = vbDefault;
+}
+
+void SetScreenMousePointer(int pointer) {
+    if (pointer == currentPointer) return;
+    if (currentPointer != vbDefault && qApp) QApplication::restoreOverrideCursor();
+    currentPointer = pointer == vbHourglass ? vbHourglass : vbDefault;
+    if (currentPointer == vbHourglass && qApp) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+int ScreenMousePointer() {
+    return currentPointer;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The common dialog
+
+QString commonDialogFilterToQt(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns.trimmed());
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+void cancelled(const CommonDialog& dialog) {
+    if (dialog.CancelError)
+        throw ZelkError(QStringLiteral("CommonDialog"), QStringLiteral("选择了“取消”。"),
+                        kErrCancel);
+}
+
+bool askScriptOrPerson(PromptKind kind, CommonDialog& dialog, const std::function<bool()>& person) {
+    if (PromptInterceptor* script = promptInterceptor()) return script->commonDialog(kind, dialog);
+    if (refuseUnanswerable(QStringLiteral("common dialog \"%1\"").arg(dialog.DialogTitle)))
+        return false;
+    return person();
+}
+
+QString startPath(const CommonDialog& d) {
+    if (!d.FileName.isEmpty()) {
+        QFileInfo fi(d.FileName);
+        if (fi.isAbsolute() || d.InitDir.isEmpty()) return d.FileName;
+        return d.InitDir + QLatin1Char('/') + d.FileName;
+    }
+    return d.InitDir;
+}
+
+bool askFile(CommonDialog& d, bool save) {
+    QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
+                       commonDialogFilterToQt(d.Filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !(d.Flags & cdlOFNFileMustExist) ? QFileDialog::AnyFile
+                                                                : QFileDialog::ExistingFile);
+    if (!d.DefaultExt.isEmpty()) dialog.setDefaultSuffix(d.DefaultExt);
+    const QStringList filters = dialog.nameFilters();
+    if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[d.FilterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    d.FileName = dialog.selectedFiles().front();
+    d.FilterIndex = std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    return true;
+}
+
+}  // namespace
+
+void CommonDialog::ShowColor() {
+    const bool chosen = askScriptOrPerson(PromptKind::Color, *this, [this] {
+        const QColor c =
+            QColorDialog::getColor(colorRefToQColor(Color), activeParent(), DialogTitle);
+        if (!c.isValid()) return false;
+        Color = qColorToColorRef(c);
+        return true;
+    });
+    if (!chosen) cancelled(*this);
+}
+
+void CommonDialog::ShowFont() {
+    const bool chosen = askScriptOrPerson(PromptKind::Font, *this, [this] {
+        QFont initial(FontName);
+        if (FontSize > 0) initial.setPointSizeF(FontSize);
+        initial.setBold(FontBold);
+        initial.setItalic(FontItalic);
+        initial.setUnderline(FontUnderline);
+        initial.setStrikeOut(FontStrikethru);
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, initial, activeParent(), DialogTitle);
+        if (!ok) return false;
+        FontName = f.family();
+        FontSize = f.pointSizeF();
+        FontBold = f.bold();
+        FontItalic = f.italic();
+        FontUnderline = f.underline();
+        FontStrikethru = f.strikeOut();
+        return true;
+    });
+    if (!chosen) cancelled(*this);
+}
+
+void CommonDialog::ShowOpen() {
+    if (!askScriptOrPerson(PromptKind::OpenFile, *this, [this] { return askFile(*this, false); }))
+        return cancelled(*this);
+    FileName.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    FileTitle = QFileInfo(FileName).fileName();
+}
+
+void CommonDialog::ShowSave() {
+    if (!askScriptOrPerson(PromptKind::SaveFile, *this, [this] { return askFile(*this, true); }))
+        return cancelled(*this);
+    FileName.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    FileTitle = QFileInfo(FileName).fileName();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Interceptors and failures
+
+PromptInterceptor* promptInterceptor() {
+    return interceptors().empty() ? nullptr : interceptors().back();
+}
+
+void pushPromptInterceptor(PromptInterceptor* interceptor) {
+    interceptors().push_back(interceptor);
+}
+
+void popPromptInterceptor(PromptInterceptor* interceptor) {
+    auto& stack = interceptors();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        if (*it == interceptor) {
+            stack.erase(std::next(it).base());
+            return;
+        }
+    }
+}
+
+void setPromptFailureHandler(PromptFailureHandler handler) {
+    failureHandler() = std::move(handler);
+}
+
+void reportPromptFailure(const QString& message) {
+    if (failureHandler()) {
+        failureHandler()(message);
+    } else {
+        qWarning().noquote() << message;
+    }
+}
+
+}  // namespace zelk

@@ -1,0 +1,257 @@
+#include "platform/screen.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QTableView>
+#include <QTreeView>
+#include <QWindow>
+
+#include "platform/colorref.h"
+
+namespace zelk {
+
+namespace {
+
+bool inverting(int mode) {
+    return mode == R2_NOT || mode == R2_XORPEN || mode == R2_NOTXORPEN;
+}
+
+Qt::PenStyle penStyleOf(int style) {
+    switch (style) {
+        case 1:
+            return Qt::DashLine;
+        case 2:
+            return Qt::DotLine;
+        case 3:
+            return Qt::DashDotLine;
+        case 4:
+            return Qt::DashDotDotLine;
+        case 5:
+            return Qt::NoPen;
+        default:
+            return Qt::SolidLine;
+    }
+}
+
+QRect virtualScreen() {
+    QRect all;
+    for (QScreen* s : QGuiApplication::screens()) all = all.united(s->geometry());
+    return all.isEmpty() ? QRect(0, 0, 1024, 768) : all;
+}
+
+// The screen-wide overlay: transparent, takes no input, shows the frames.
+class ScreenOverlay : public QWidget {
+  public:
+    ScreenOverlay()
+        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setObjectName(QStringLiteral("ScreenOverlay"));
+        setGeometry(virtualScreen());
+    }
+
+    QList<ScreenFrame> frames;
+
+    void draw(const ScreenFrame& frame) {
+        if (inverting(frame.rasterMode)) {
+            const int at = frames.indexOf(frame);
+            if (at >= 0) {
+                frames.removeAt(at);
+            } else {
+                frames.append(frame);
+            }
+        } else {
+            frames.append(frame);
+        }
+        refresh();
+    }
+
+    void refresh() {
+        if (frames.isEmpty()) {
+            hide();
+        } else {
+            if (!isVisible()) show();
+            update();
+        }
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QPoint origin = geometry().topLeft();
+        for (const ScreenFrame& f : frames) {
+            QPen pen(colorRefToQColor(f.penColor), std::max(1, f.penWidth), penStyleOf(f.penStyle));
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            const QRect r = f.rect.translated(-origin);
+            // The outline runs along left/top and one pixel inside right/bottom.
+            p.drawRect(
+                QRect(r.topLeft(), QSize(std::max(0, r.width() - 1), std::max(0, r.height() - 1))));
+        }
+    }
+};
+
+QPointer<ScreenOverlay>& overlay() {
+    static QPointer<ScreenOverlay> instance;
+    return instance;
+}
+
+ScreenOverlay& ensureOverlay() {
+    if (!overlay()) overlay() = new ScreenOverlay;
+    return *overlay();
+}
+
+}  // namespace
+
+void DrawScreenRect(int left, int top, int right, int bottom, int penStyle, int penWidth,
+                    std::int32_t penColor, int rasterMode) {
+    ScreenFrame f;
+    f.rect = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    f.penStyle = penStyle;
+    f.penWidth = penWidth;
+    f.penColor = penColor;
+    f.rasterMode = rasterMode;
+    ensureOverlay().draw(f);
+}
+
+void DrawFocusFrame(int left, int top, int right, int bottom) {
+    ScreenFrame f;
+    // The four lines reach right and bottom themselves: one pixel more than a rectangle.
+    f.rect = QRect(QPoint(left, top), QPoint(right, bottom));
+    f.penStyle = 0;
+    f.penWidth = 1;
+    f.penColor = 0xFF0000;  // blue as a colour value
+    f.rasterMode = R2_NOTXORPEN;
+    f.focusFrame = true;
+    ensureOverlay().draw(f);
+}
+
+void DrawFocusFrame(const QRect& rect) {
+    DrawFocusFrame(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+}
+
+QList<ScreenFrame> ScreenFramesShown() {
+    return overlay() ? overlay()->frames : QList<ScreenFrame>();
+}
+
+void ClearScreenFrames() {
+    if (!overlay()) return;
+    overlay()->frames.clear();
+    overlay()->refresh();
+}
+
+QWidget* screenOverlayWidget() {
+    return overlay();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window styles
+
+namespace {
+const char* const kEdgesProperty = "zelkWindowEdges";
+const char* const kHeaderFlatProperty = "zelkHeaderFlat";
+const char* const kHeaderSavedSheet = "zelkHeaderSheet";
+const char* const kHeaderSavedClickable = "zelkHeaderClickable";
+
+void applyEdges(QWidget* window, int edges) {
+    auto* frame = qobject_cast<QFrame*>(window);
+    if (!frame) return;
+    if (edges & WS_EX_CLIENTEDGE) {
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(2);
+    } else if (edges & WS_EX_STATICEDGE) {
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(1);
+    } else {
+        frame->setFrameStyle(QFrame::NoFrame);
+    }
+}
+}  // namespace
+
+int windowEdges(const QWidget* window) {
+    if (!window) return 0;
+    const QVariant v = window->property(kEdgesProperty);
+    if (v.isValid()) return v.toInt();
+    // A frame that nobody changed: what it shows.
+    if (auto* frame = qobject_cast<const QFrame*>(window)) {
+        if (frame->frameShape() == QFrame::NoFrame) return 0;
+        if (frame->frameShadow() == QFrame::Sunken)
+            return frame->lineWidth() >= 2 ? WS_EX_CLIENTEDGE : WS_EX_STATICEDGE;
+    }
+    return 0;
+}
+
+void SetSunkenBorder(QWidget* window, bool flag) {
+    if (!window) return;
+    int edges = windowEdges(window);
+    edges = flag ? ((edges & ~WS_EX_CLIENTEDGE) | WS_EX_STATICEDGE) : (edges | WS_EX_CLIENTEDGE);
+    window->setProperty(kEdgesProperty, edges);
+    applyEdges(window, edges);
+}
+
+bool EmbedInHostWindow(QWidget* window, quintptr hostWindowId) {
+    if (!window || hostWindowId == 0) return false;
+    const WId id = static_cast<WId>(hostWindowId);
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (w != window && w->internalWinId() == id) {
+            if (window->isAncestorOf(w)) return false;  // a window cannot hold its own parent
+            window->setParent(w, Qt::Widget);
+            window->move(0, 0);
+            window->show();
+            return true;
+        }
+    }
+    QWindow* host = QWindow::fromWinId(id);
+    if (!host) return false;
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->winId();  // make it native so it can live in the foreign window
+    QWindow* own = window->windowHandle();
+    if (!own) return false;
+    own->setParent(host);
+    window->move(0, 0);
+    window->show();
+    return true;
+}
+
+namespace {
+QHeaderView* headerOf(const QWidget* listView) {
+    if (auto* tree = qobject_cast<const QTreeView*>(listView)) return tree->header();
+    if (auto* table = qobject_cast<const QTableView*>(listView)) return table->horizontalHeader();
+    return nullptr;
+}
+}  // namespace
+
+bool headerHasButtons(const QWidget* listView) {
+    QHeaderView* header = headerOf(listView);
+    return header && !header->property(kHeaderFlatProperty).toBool();
+}
+
+void ToggleHeaderButtons(QWidget* owner, QWidget* listView) {
+    QHeaderView* header = headerOf(listView);
+    if (!header) return;
+    const bool flat = header->property(kHeaderFlatProperty).toBool();
+    if (!flat) {
+        header->setProperty(kHeaderSavedSheet, header->styleSheet());
+        header->setProperty(kHeaderSavedClickable, header->sectionsClickable());
+        header->setSectionsClickable(false);
+        header->setStyleSheet(header->styleSheet() +
+                              QStringLiteral("QHeaderView::section { border: none; "
+                                             "border-right: 1px solid palette(mid); "
+                                             "border-bottom: 1px solid palette(mid); "
+                                             "background: palette(window); padding: 2px 4px; }"));
+    } else {
+        header->setStyleSheet(header->property(kHeaderSavedSheet).toString());
+        header->setSectionsClickable(header->property(kHeaderSavedClickable).toBool());
+    }
+    header->setProperty(kHeaderFlatProperty, !flat);
+    header->viewport()->update();
+    if (owner) owner->update();
+}
+
+}  // namespace zelk
