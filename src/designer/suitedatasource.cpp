@@ -1,13 +1,13 @@
 #include "designer/suitedatasource.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "platform/prompts.h"
+#include "platform/settings.h"
 
 namespace zelk {
 
@@ -15,33 +15,6 @@ namespace {
 
 // The reader offers 250 bytes, one of them for the closing NUL.
 constexpr std::size_t kProfileBytes = 249;
-
-// A private-profile read: sections and keys without regard to case, blanks around keys and
-// values ignored, one pair of enclosing quotes removed; `fallback` for a missing file or key.
-QString readProfileString(const QString& file, const QString& section, const QString& key,
-                          const QString& fallback) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return fallback;
-    bool inSection = false;
-    while (!in.atEnd()) {
-        const QString line = fromGbk(in.readLine()).trimmed();
-        if (line.startsWith(QChar(u'['))) {
-            const qsizetype end = line.indexOf(QChar(u']'));
-            const QString name = line.mid(1, end < 0 ? -1 : end - 1).trimmed();
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QChar(u'='));
-        if (!inSection || eq < 0) continue;
-        if (line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) != 0) continue;
-        QString value = line.mid(eq + 1).trimmed();
-        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-            value.back() == value.front())
-            value = value.mid(1, value.size() - 2);
-        return value;
-    }
-    return fallback;
-}
 
 // A connection string that names a database which already exists; never one that opening
 // would create (an old ODBC name, a folder, a mistyped path).
@@ -82,8 +55,8 @@ void SuiteDataSource::ReadAppDns(QString& dataSource) const {
     QString path = folder;
     path.replace(QChar(u'\\'), QChar(u'/'));
     const QString value =
-        readProfileString(path + QStringLiteral("/OaWsUser.ini"), QStringLiteral("AppInfo"),
-                          QStringLiteral("AppDNS"), path);
+        GetPrivateProfileString(path + QStringLiteral("/OaWsUser.ini"), QStringLiteral("AppInfo"),
+                                QStringLiteral("AppDNS"), path);
     const QByteArray bytes = toGbk(value);
     dataSource = fromGbk(bytes.left(static_cast<qsizetype>(
         gbkCutLength(bytes.constData(), static_cast<std::size_t>(bytes.size()), kProfileBytes))));
