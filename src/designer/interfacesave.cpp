@@ -103,8 +103,16 @@ bool saveEntryForm(EntryFormSave& save) {
     const std::int32_t browseNumber =
         FindCompanionInterface(hdbc, mainTable, className, QStringLiteral("4"));
 
+    // The user's column order and widths outlive the regeneration. They are read before the
+    // transaction: a cursor opened inside one loses its rows on PostgreSQL.
+    BrowseColumnTable columns;
+    bool columnsRead = true;
+    if (save.SyncBrowseList && browseNumber != 0 && browseNumber != row.id00)
+        columnsRead = QueryIlstColumns(hdbc, browseNumber, columns);
+
     odbc_BeginTrans(hdbc);
     try {
+        if (!columnsRead) throw RefusedCall{};
         const QString version = nextVersionText(fieldText(row.id08));
         stampRow(row, version, save.canvas);
         require(sysINDTUpdateRecord(hdbc, row));
@@ -121,14 +129,11 @@ bool saveEntryForm(EntryFormSave& save) {
             require(sysIJSTDeleteRecords(hdbc, searchNumber));
         }
         INDTRecord browseRow;
-        BrowseColumnTable columns;
         const bool browse =
             save.SyncBrowseList && readCompanion(hdbc, browseNumber, row.id00, browseRow);
         if (browse) {
             stampRow(browseRow, companionVersion, save.canvas);
             require(sysINDTUpdateRecord(hdbc, browseRow));
-            // The user's column order and widths outlive the regeneration.
-            if (!QueryIlstColumns(hdbc, browseNumber, columns)) throw RefusedCall{};
             require(sysILSTDeleteRecords(hdbc, browseNumber));
         }
         BrowseColumnPlacer placer(std::move(columns));
