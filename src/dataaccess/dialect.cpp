@@ -122,7 +122,11 @@ void rewriteTokens(std::vector<Token>& t) {
         const QString body = literalBody(t[value].text);
         QString number;
         if (isIntegerColumn(t[i].text)) {
-            if (numberInText(body, &number)) t[value] = Token{Token::Number, number};
+            if (numberInText(body, &number)) {
+                // "'3'and" was one word apart; "3and" would not be.
+                const bool glued = value + 1 < t.size() && t[value + 1].kind == Token::Word;
+                t[value] = Token{Token::Number, glued ? number + " " : number};
+            }
         } else if (body.endsWith(' ') &&
                    (t[op].text == "=" || t[op].text == "<>" || t[op].text == "!=")) {
             QString kept = body;
