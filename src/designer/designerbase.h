@@ -1,0 +1,278 @@
+#pragma once
+// The part that the item-entry and the item-search designer share: the item table, the design
+// control arrays on the canvas, the label visibility flags, the design extent and the field tree.
+// Row-type specific work (loading rows of one table) lives in ItemDesigner<Row>; the writers of
+// item-search rows are generic over the output row in itemwriters.h.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QString>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "component/fixedfield.h"
+#include "component/records.h"
+#include "component/zelkmodule.h"
+#include "designer/designitem.h"
+#include "designer/itemcolumns.h"
+#include "platform/controlarray.h"
+#include "platform/controls/designcontrols.h"
+#include "platform/prompts.h"
+
+namespace zelk {
+
+// Data roles of the field tree's nodes.
+inline constexpr int kTreeTagRole = Qt::UserRole;        // item index (the node's tag)
+inline constexpr int kTreeKeyRole = Qt::UserRole + 1;    // node key ("data" for the root)
+inline constexpr int kTreeImageRole = Qt::UserRole + 2;  // image index in the tree's image list
+inline constexpr int kTreeSelectedImageRole = Qt::UserRole + 3;
+
+// The three settings groups a row carries for its control (or for its caption label).
+struct ItemSettings {
+    IntSettings ints;
+    SwitchSettings switches;
+    FontStyleFlags font;
+};
+
+// Which settings groups a writer is about to encode: the item's control's or its caption label's.
+enum class WrittenGroup { Control, Caption };
+
+class DesignerBase : public QWidget {
+  public:
+    explicit DesignerBase(QWidget* parent = nullptr);
+    ~DesignerBase() override;
+
+    // ---- State shared by the loaders, writers and (later) the canvas commands ----------------
+    INDTRecord InterfaceRow{};
+    std::vector<DesignItem> ItemTable;  // kMaxDesignItems + 1 entries; entry 0 unused
+    std::int32_t ItemCount = 0;
+    std::int32_t DesignAreaWidth = 0;  // twips
+    std::int32_t DesignAreaHeight = 0;
+    bool DesignModified = false;
+
+    QWidget* PictureContainer = nullptr;  // the canvas the design controls stand on
+    QTreeWidget* TreeView1 = nullptr;     // the field tree
+
+    ControlArray<DesignLabel> LabelArray;
+    ControlArray<DesignTextBox> TextBoxArray;
+    ControlArray<DesignTextBox> MemoBoxArray;
+    ControlArray<DesignTextBox> MMXArray;
+    ControlArray<DesignTextBox> ChildTableArray;
+    ControlArray<DesignCheckBox> CheckBoxArray;
+    ControlArray<DesignComboBox> ComboBoxArray;
+    ControlArray<DesignListBox> ListBoxArray;
+    ControlArray<DesignFrame> FrameArray;
+    ControlArray<DesignPlainTextBox> DatePickerArray;
+    ControlArray<DesignPictureBox> ShapeArray;
+    ControlArray<DesignLine> LineArray;
+
+    // Per LabelArray index: the label's stored visible flag (switch 14). Grows with LabelArray,
+    // so that label items and caption labels beyond 1024 labels keep their flag.
+    std::vector<std::int16_t> LabelVisible;
+    bool labelVisible(std::int32_t labelIndex) const;
+    void setLabelVisible(std::int32_t labelIndex, bool visible);
+
+    // The root of the field tree: key "data", text "数据栏目".
+    void InitFieldTree();
+    QTreeWidgetItem* fieldTreeRoot() const;
+
+    // Registers an item read from `row`; returns its index (1..1024), or 0 when the table is full
+    // (after telling the user once per refusal). Texts are kept as read (cut at NUL, trimmed).
+    template <class Row>
+    std::int32_t AddDesignItem(const Row& row, std::int32_t kind, std::int16_t arrayIndex,
+                               std::int16_t captionIndex);
+
+    // ---- Writers of item-search rows (both designers: the item-entry designer writes its
+    // companion search form with them). Each sets only its kind's columns of `row`.
+    void SaveIJSTItem(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTCaption(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTLabel(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTTextBox(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTCheckBox(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTComboBox(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTDatePicker(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTListBox(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTShape(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTFrame(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTLine(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTMemoBox(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTMMX(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTChildTable(const DesignItem& item, IJSTRecord& row) const;
+    void SaveIJSTOther(const DesignItem& item, IJSTRecord& row) const;
+
+    // The same writers over either row type (instantiated for ISITRecord and IJSTRecord), for
+    // the item-entry designer's own writers to build on.
+    template <class Row>
+    void writeCaption(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeLabel(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeTextBoxLike(const DesignItem& item, Row& row) const;  // kinds 2, 11, 12
+    template <class Row>
+    void writeCheckBox(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeComboBox(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeListBox(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeMemoBox(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeDatePicker(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeShape(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeFrame(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeLine(const DesignItem& item, Row& row) const;
+    template <class Row>
+    void writeOther(const DesignItem& item, Row& row) const;
+
+    // Raises the design extent to the row's caption-label and control rectangles.
+    template <class Row>
+    void ExtendDesignArea(const Row& row);
+
+    // The design control of an item (nullptr for kinds without one or a missing element).
+    DesignControl* itemControl(std::int32_t kind, std::int32_t arrayIndex) const;
+    DesignControl* itemControl(const DesignItem& item) const {
+        return itemControl(item.ControlKind, item.ArrayIndex);
+    }
+
+  protected:
+    // Extension point: the control array of a kind this base does not know (item-entry postils).
+    virtual DesignControl* extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const;
+    // Extension point: designer-specific members of a new item, after the shared ones are set.
+    virtual void completeDesignItem(DesignItem& item, const ItemSettings& settings) const;
+
+    // Extension point: a designer's own values in the settings groups a writer is about to
+    // encode (`searchRow`: the row is an item-search row). The item-entry designer stores 0 as
+    // the drop-down selection mode of its companion search rows, for instance.
+    virtual void completeWrittenSettings(WrittenGroup group, const DesignItem& item, bool searchRow,
+                                         ItemSettings& settings) const;
+
+    void addFieldTreeNode(const QString& text, std::int32_t itemIndex);
+
+  private:
+    template <class Row, class Control>
+    void writeControlColumns(const DesignItem& item, const Control& c, Row& row,
+                             ItemSettings& s) const;
+};
+
+// ---- Reading columns ------------------------------------------------------------------------
+
+// The row's control settings: IntSettings of member 40, switches of 41, font flags of 21. A
+// character that is not a digit ends its text's decoding; the members before it stay decoded.
+template <class Row>
+ItemSettings controlSettings(const Row& row) {
+    using C = ItemColumns<Row>;
+    ItemSettings s;
+    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m40)), s.ints);
+    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), s.switches);
+    DecodeFontStyle(TrimFixedField(fieldText(row.*C::m21)), s.font);
+    return s;
+}
+
+// The caption label's settings: members 38, 39 and 16.
+template <class Row>
+ItemSettings captionSettings(const Row& row) {
+    using C = ItemColumns<Row>;
+    ItemSettings s;
+    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m38)), s.ints);
+    DecodeSwitches(TrimFixedField(fieldText(row.*C::m39)), s.switches);
+    DecodeFontStyle(TrimFixedField(fieldText(row.*C::m16)), s.font);
+    return s;
+}
+
+// The number a text column holds, when it is numeric and fits 32 bits.
+template <std::size_t N>
+std::optional<std::int32_t> columnNumber(const std::array<char, N>& field) {
+    return numericInt32(fieldText(field));
+}
+
+template <std::size_t N>
+std::int32_t columnNumberOrZero(const std::array<char, N>& field) {
+    return columnNumber(field).value_or(0);
+}
+
+// ---- Template members -------------------------------------------------------------------------
+
+template <class Row>
+std::int32_t DesignerBase::AddDesignItem(const Row& row, std::int32_t kind, std::int16_t arrayIndex,
+                                         std::int16_t captionIndex) {
+    using C = ItemColumns<Row>;
+    std::int32_t itemNo = 1;
+    for (std::int32_t i = 1; i <= ItemCount; ++i)
+        if (ItemTable[i].ItemNo >= itemNo) itemNo = ItemTable[i].ItemNo + 1;
+
+    const ItemSettings s = controlSettings(row);
+
+    if (ItemCount >= kMaxDesignItems) {
+        MsgBox(QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！"),
+               vbCritical, QStringLiteral("系统提示"));
+        return 0;
+    }
+
+    const std::int32_t index = ++ItemCount;
+    DesignItem& item = ItemTable[index];
+    item = DesignItem{};
+    item.ControlKind = kind;
+    item.ArrayIndex = arrayIndex;
+    item.CaptionIndex = captionIndex;
+    item.AutoSize = s.switches.m[1];
+    item.ItemName = fieldText(row.*C::m03);
+    item.Format = fieldText(row.*C::m33);
+    item.DefaultValue = fieldText(row.*C::m36);
+    item.HintText = fieldText(row.*C::m37);
+    item.Visible = s.switches.m[14];
+    item.Enabled = s.switches.m[7];
+    item.ReadOnly = s.switches.m[10];
+    item.AutoTab = s.switches.m[2];
+    item.EntryOrder = row.*C::m04;
+    item.Left = row.*C::m11;
+    item.Top = row.*C::m12;
+    item.Width = static_cast<std::int32_t>(static_cast<std::int64_t>(row.*C::m13) - row.*C::m11);
+    item.Height = static_cast<std::int32_t>(static_cast<std::int64_t>(row.*C::m14) - row.*C::m12);
+    item.BackStyle = s.ints.m[2];
+    item.BackColor = columnNumberOrZero(row.*C::m24);
+    item.BorderStyle = s.ints.m[3];
+    item.BorderColor = columnNumberOrZero(row.*C::m43);
+    item.BorderWidth = row.*C::m07;
+    item.FontName = fieldText(row.*C::m20);
+    item.FontSize = columnNumberOrZero(row.*C::m22);
+    item.ForeColor = columnNumberOrZero(row.*C::m23);
+    item.FontBold = s.font.bold;
+    item.FontItalic = s.font.italic;
+    item.FontUnderline = s.font.underline;
+    item.TextAlign = s.ints.m[12];
+    item.AutoWordSelect = s.switches.m[3];
+    item.BoundColumn = fieldText(row.*C::m02);
+    item.ChildTableClass = fieldText(row.*C::m28);
+    item.ExtraNumber = columnNumberOrZero(row.*C::m34);
+    item.MaxLength = columnNumberOrZero(row.*C::m42);
+    item.DataSelectMode = s.ints.m[11];
+    const std::int32_t extra = columnNumberOrZero(row.*C::m27);
+    item.ExtraInfoEntryMode = static_cast<std::int16_t>(extra < 3 && extra > -32768 ? extra : 0);
+    item.Deleted = 0;
+    item.ItemNo = itemNo;
+    item.ShowMediaInline = s.ints.m[6] == 1;
+    item.ShowPictureDirect = false;
+    item.ListEntryMode = static_cast<std::int16_t>(s.ints.m[5]);
+    completeDesignItem(item, s);
+
+    if (captionIndex > 0 && LabelArray.exists(captionIndex))
+        LabelArray[captionIndex].setTag(QString::number(index));
+    addFieldTreeNode(fieldText(row.*C::m03), index);
+    return index;
+}
+
+template <class Row>
+void DesignerBase::ExtendDesignArea(const Row& row) {
+    using C = ItemColumns<Row>;
+    if (row.*C::m09 > DesignAreaWidth) DesignAreaWidth = row.*C::m09;
+    if (row.*C::m13 > DesignAreaWidth) DesignAreaWidth = row.*C::m13;
+    if (row.*C::m10 > DesignAreaHeight) DesignAreaHeight = row.*C::m10;
+    if (row.*C::m14 > DesignAreaHeight) DesignAreaHeight = row.*C::m14;
+}
+
+}  // namespace zelk

@@ -1,0 +1,13 @@
+#pragma once
+// The item-search designer: designs an item-search form, whose items are IJST rows.
+
+#include "designer/itemdesigner.h"
+
+namespace zelk {
+
+class frm_zelk_jssj : public ItemDesigner<IJSTRecord> {
+  public:
+    explicit frm_zelk_jssj(QWidget* parent = nullptr);
+};
+
+}  // namespace zelk
