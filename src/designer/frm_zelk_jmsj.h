@@ -3,7 +3,9 @@
 // item table, the canvas and the item-search writers (for the class's companion search form)
 // with the item-search designer, and adds the postil kind and its own readings of some columns.
 
+#include "designer/companions.h"
 #include "designer/itemdesigner.h"
+#include "designer/suitedatasource.h"
 
 namespace zelk {
 
@@ -12,6 +14,21 @@ class frm_zelk_jmsj : public ItemDesigner<ISITRecord> {
     explicit frm_zelk_jmsj(QWidget* parent = nullptr);
 
     ControlArray<DesignTextBox> PostilArray;
+
+    // Stores the interface and its items in one transaction; as SyncSearchForm and
+    // SyncBrowseList ask, the class's default item-search form and browse list are regenerated
+    // from the same items. Reports a failure itself.
+    void SaveInterface();
+    bool SyncSearchForm = false;
+    bool SyncBrowseList = false;
+
+    // The columns of a browse list, as QueryIlstColumns reads them, and the suite's own data
+    // source with its lookups.
+    BrowseColumnTable BrowseColumns;
+    SuiteDataSource SuiteData;
+
+    // The writer of an item's kind (ISIT rows).
+    void SaveISITItem(const DesignItem& item, ISITRecord& row) const;
 
     // Postil items (kind 13). Until their own loader is in place they are kept as read, like
     // rows of a kind without a control.
