@@ -170,6 +170,43 @@ TEST_P(SearchDesignerSaveTest, AnInterfaceOf1030RowsKeepsEveryRow) {
         EXPECT_EQ(fieldText(rows[k].is02), QStringLiteral("f%1").arg(k + 1)) << k;
 }
 
+TEST_P(SearchDesignerSaveTest, NoCaptionLeaksIntoALaterItem) {
+    ASSERT_GE(sysIJSTDeleteRecords(hdbc(), number), 0);
+    IJSTRecord captioned{};
+    captioned.is01 = number;
+    setField(captioned.is02, QStringLiteral("a01"));
+    setField(captioned.is03, QStringLiteral("标题"));
+    setField(captioned.is05, QStringLiteral("1"));
+    setField(captioned.is06, QStringLiteral("2"));
+    setField(captioned.is29, QStringLiteral("1"));
+    captioned.is07 = 100, captioned.is08 = 100, captioned.is09 = 900, captioned.is10 = 400;
+    captioned.is11 = 1000, captioned.is12 = 100, captioned.is13 = 2500, captioned.is14 = 400;
+    ASSERT_GE(sysIJSTInsertRecord(hdbc(), captioned), 1);
+    IJSTRecord line{};
+    line.is01 = number;
+    setField(line.is06, QStringLiteral("9"));
+    setField(line.is29, QStringLiteral("2"));
+    line.is11 = 100, line.is12 = 800, line.is13 = 3000, line.is14 = 800;
+    ASSERT_GE(sysIJSTInsertRecord(hdbc(), line), 1);
+
+    {
+        frm_zelk_jssj designer;
+        loadInterface(designer, hdbc(), number);
+        ASSERT_EQ(designer.ItemCount, 2);
+        PromptScript script;
+        designer.SaveInterface();
+    }
+    frm_zelk_jssj reopened;
+    loadInterface(reopened, hdbc(), number);
+    ASSERT_EQ(reopened.ItemCount, 2);
+    EXPECT_GT(reopened.ItemTable[1].CaptionIndex, 0);
+    EXPECT_EQ(reopened.ItemTable[2].CaptionIndex, 0);
+    const auto rows = readRows<IJSTRecord>(hdbc(), number);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(fieldText(rows[1].is03), QString());
+    EXPECT_NE(fieldText(rows[1].is05), QStringLiteral("1"));
+}
+
 ZELK_ON_BOTH_BACKENDS(SearchDesignerSaveTest);
 
 }  // namespace
