@@ -19,7 +19,7 @@ T* makeTemplate(QWidget* canvas, DesignArray array) {
 }  // namespace
 
 DesignerBase::DesignerBase(QWidget* parent)
-    : QWidget(parent),
+    : Form(parent),
       ItemTable(kMaxDesignItems + 1),
       PictureContainer(new QWidget(this)),
       TreeView1(new QTreeWidget(this)),

@@ -20,6 +20,7 @@
 #include "designer/itemcolumns.h"
 #include "platform/controlarray.h"
 #include "platform/controls/designcontrols.h"
+#include "platform/form.h"
 #include "platform/prompts.h"
 
 namespace zelk {
@@ -40,7 +41,7 @@ struct ItemSettings {
 // Which settings groups a writer is about to encode: the item's control's or its caption label's.
 enum class WrittenGroup { Control, Caption };
 
-class DesignerBase : public QWidget {
+class DesignerBase : public Form {
   public:
     explicit DesignerBase(QWidget* parent = nullptr);
     ~DesignerBase() override;

@@ -1,7 +1,7 @@
 #pragma once
 // The item-entry designer: designs an item-entry form, whose items are ISIT rows. It shares the
-// item table, the canvas and the item-search writers (for the class's companion search form)
-// with the item-search designer, and adds the postil kind and its own readings of some columns.
+// item table, the canvas, the loaders and the writers with the item-search designer, and adds the
+// postil kind, the labels' vertical alignment and its own readings of some columns.
 
 #include "designer/companions.h"
 #include "designer/itemdesigner.h"
@@ -27,19 +27,51 @@ class frm_zelk_jmsj : public ItemDesigner<ISITRecord> {
     BrowseColumnTable BrowseColumns;
     SuiteDataSource SuiteData;
 
-    // The writer of an item's kind (ISIT rows).
-    void SaveISITItem(const DesignItem& item, ISITRecord& row) const;
+    // Postil items (kind 13): text boxes like sub-table items, in their own array.
+    virtual void LoadPostilItem(const ISITRecord& row);
 
-    // Postil items (kind 13). Until their own loader is in place they are kept as read, like
-    // rows of a kind without a control.
-    virtual void LoadPostilItem(const ISITRecord& row) { LoadOtherItem(row); }
+    // Unloads the loaded elements of the nine arrays the canvas commands make and clears the
+    // design extent. Lines, memo boxes, sub-table items and postils stay.
+    void UnloadDesignControls();
+
+    // ---- Writers of item-entry rows. Each sets its kind's columns of `row`; the save clears
+    // the row before each item and sets ii04 and ii29 itself.
+    void SaveISITItem(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITCaption(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITLabel(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITTextBox(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITCheckBox(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITComboBox(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITDatePicker(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITListBox(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITShape(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITFrame(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITLine(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITMemoBox(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITMMX(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITChildTable(const DesignItem& item, ISITRecord& row) const;
+    void SaveISITPostil(const DesignItem& item, ISITRecord& row) const;
+    // An item of a kind without a control goes back as it was read; only ii04 and ii29, which
+    // the save sets, change.
+    void SaveISITOther(const DesignItem& item, ISITRecord& row) const;
+
+    // A label's vertical alignment (0 top, 1 middle, 2 bottom), kept in its ToolTipText where
+    // the label dialog edits it; anything else reads as top.
+    static std::int16_t labelVerticalAlignment(const DesignLabel& label);
 
   protected:
     void loadItemOfKind(std::int32_t kind, const ISITRecord& row) override;
+    void labelLoaded(DesignLabel& label, const ItemSettings& settings) override;
     DesignControl* extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const override;
     void completeDesignItem(DesignItem& item, const ItemSettings& settings) const override;
     void completeWrittenSettings(WrittenGroup group, const DesignItem& item, bool searchRow,
                                  ItemSettings& settings) const override;
+
+  private:
+    // Columns every entry writer of a kind with a name stores before the shared writer runs.
+    void writeEntryColumns(const DesignItem& item, ISITRecord& row) const;
+    void completeEntrySettings(WrittenGroup group, const DesignItem& item,
+                               ItemSettings& settings) const;
 };
 
 }  // namespace zelk

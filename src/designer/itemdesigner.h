@@ -83,6 +83,8 @@ class ItemDesigner : public DesignerBase {
         return QStringLiteral("『") + TrimFixedField(fieldText(row.*Columns::m03)) +
                QStringLiteral("』");
     }
+    // The loader of the kinds drawn as text boxes, into the given array.
+    void loadTextBoxInto(const Row& row, std::int32_t kind, ControlArray<DesignTextBox>& array);
 
   private:
     void loadTextBoxLike(const Row& row, std::int32_t kind);
@@ -193,10 +195,12 @@ std::int16_t ItemDesigner<Row>::captionFor(const Row& row) {
     if (TrimFixedField(fieldText(row.*Columns::m05)) != QLatin1String("1")) return 0;
     if (TrimFixedField(fieldText(row.*Columns::m03)).isEmpty()) return 0;
     std::int32_t labelIndex = 0;
+    const int lastLabel = LabelArray.ubound();
     try {
         LoadCaptionLabel(row, labelIndex);
     } catch (...) {
-        // The item goes on without a caption label.
+        // The item goes on without a caption label; a half-made one is not left on the canvas.
+        if (LabelArray.ubound() > lastLabel) LabelArray[LabelArray.ubound()].hide();
         labelIndex = 0;
     }
     const auto narrow = toInt16(labelIndex);
@@ -285,11 +289,17 @@ void ItemDesigner<Row>::LoadLabelItem(const Row& row) {
 
 template <class Row>
 void ItemDesigner<Row>::loadTextBoxLike(const Row& row, std::int32_t kind) {
-    using C = Columns;
     auto& array = kind == kKindMemoBox      ? MemoBoxArray
                   : kind == kKindMMX        ? MMXArray
                   : kind == kKindChildTable ? ChildTableArray
                                             : TextBoxArray;
+    loadTextBoxInto(row, kind, array);
+}
+
+template <class Row>
+void ItemDesigner<Row>::loadTextBoxInto(const Row& row, std::int32_t kind,
+                                        ControlArray<DesignTextBox>& array) {
+    using C = Columns;
     const ItemSettings s = controlSettings(row);
     DesignTextBox& c = newElement(array);
     const bool multimediaOrMemo = kind == kKindMMX || kind == kKindMemoBox;
@@ -360,11 +370,19 @@ void ItemDesigner<Row>::LoadCheckBoxItem(const Row& row) {
     c.setToolTipText(fieldText(row.*C::m37));
     c.setWordWrap(s.switches.m[15]);
     c.show();
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
-    c.setValue(TrimFixedField(fieldText(row.*C::m36)) == QLatin1String("1") ? 1 : 0);
-    c.ZOrder(0);
-    // A check box shows its name itself and never gets a caption label.
-    registerItem(row, kKindCheckBox, c, 0, s.switches.m[14]);
+    if constexpr (Columns::kSearchRow) {
+        placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+        c.setValue(TrimFixedField(fieldText(row.*C::m36)) == QLatin1String("1") ? 1 : 0);
+        c.ZOrder(0);
+        // A search form's check box shows its name itself and never gets a caption label.
+        registerItem(row, kKindCheckBox, c, 0, s.switches.m[14]);
+    } else {
+        // Entry forms draw the item as a bordered box that may carry a caption label.
+        c.setBorderStyle(s.ints.m[3]);
+        placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+        c.ZOrder(0);
+        registerItem(row, kKindCheckBox, c, captionFor(row), s.switches.m[14]);
+    }
 }
 
 template <class Row>
@@ -423,15 +441,16 @@ void ItemDesigner<Row>::LoadListBoxItem(const Row& row) {
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setBorderStyle(s.ints.m[3]);
-    c.AddItem(bracketedName(row));
+    // Entry forms show a list item's name only in its caption label.
+    if constexpr (Columns::kSearchRow) c.AddItem(bracketedName(row));
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
     c.setEnabled(true);
     applyControlFont(c, row, s.font, false);
-    c.setIntegralHeight(s.switches.m[9]);
+    if constexpr (Columns::kSearchRow) c.setIntegralHeight(s.switches.m[9]);
     c.setLocked(s.switches.m[10]);
     c.setSpecialEffect(s.ints.m[10]);
     c.setTabStop(s.switches.m[13]);
-    c.AddItem(fieldText(row.*C::m03));
+    if constexpr (Columns::kSearchRow) c.AddItem(fieldText(row.*C::m03));
     c.setTextAlign(s.ints.m[12]);
     c.setToolTipText(fieldText(row.*C::m37));
     placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
@@ -465,7 +484,11 @@ void ItemDesigner<Row>::LoadFrameItem(const Row& row) {
     const ItemSettings s = controlSettings(row);
     DesignFrame& c = newElement(FrameArray);
     c.setCaption(fieldText(row.*C::m36));
-    applyColour(row.*C::m31, [&](std::int32_t v) { c.setBorderColor(v); });
+    // Search forms keep a frame's border colour in member 31, entry forms in member 43.
+    if constexpr (Columns::kSearchRow)
+        applyColour(row.*C::m31, [&](std::int32_t v) { c.setBorderColor(v); });
+    else
+        applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setEnabled(s.switches.m[7]);

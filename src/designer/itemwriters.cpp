@@ -149,10 +149,10 @@ void DesignerBase::writeLabel(const DesignItem& item, Row& row) const {
 template <class Row>
 void DesignerBase::writeTextBoxLike(const DesignItem& item, Row& row) const {
     using C = ItemColumns<Row>;
-    const auto& array = item.ControlKind == kKindChildTable ? ChildTableArray
-                        : item.ControlKind == kKindMMX      ? MMXArray
-                                                            : TextBoxArray;
-    const DesignTextBox& c = array.at(item.ArrayIndex);
+    // Postils of entry forms are text boxes of the designer's own array.
+    const auto* found = dynamic_cast<const DesignTextBox*>(itemControl(item));
+    if (!found) throw std::out_of_range("text box of the item is missing");
+    const DesignTextBox& c = *found;
     ItemSettings s;
     s.switches.m[1] = item.AutoSize;
     s.switches.m[3] = item.AutoWordSelect;

@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 
 #include <QDebug>
+#include <exception>
 
 #include "platform/prompts.h"
 
@@ -22,7 +23,30 @@ void ReportRuntimeError(const ZelkError& error) noexcept {
     }
 }
 
+void ReportRuntimeError(const QString& source) noexcept {
+    const std::exception_ptr pending = std::current_exception();
+    if (!pending) return;
+    try {
+        std::rethrow_exception(pending);
+    } catch (const ZelkError& e) {
+        detail::reportZelkError(source, e);
+    } catch (const std::exception& e) {
+        detail::reportStdException(source, e);
+    } catch (...) {
+        detail::reportUnknownException(source);
+    }
+}
+
 namespace detail {
+
+void reportZelkError(const QString& source, const ZelkError& e) noexcept {
+    if (!e.source().isEmpty()) return ReportRuntimeError(e);
+    try {
+        ReportRuntimeError(ZelkError(source, e.description(), e.number()));
+    } catch (...) {
+        qWarning() << "unreported failure in" << source;
+    }
+}
 
 void reportStdException(const QString& source, const std::exception& e) noexcept {
     try {

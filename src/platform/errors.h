@@ -3,6 +3,7 @@
 // a failure is shown to the user as a message box and never reaches Qt's event loop or the host.
 
 #include <QString>
+#include <concepts>
 #include <exception>
 #include <string>
 #include <utility>
@@ -38,13 +39,29 @@ enum ZelkErrorNumber : int {
 // Shows the error: its source, "遇到异常。 ", a line break and its description; title "系统提示",
 // exclamation icon with an OK button. Never throws.
 void ReportRuntimeError(const ZelkError& error) noexcept;
+// Inside a catch block: reports the exception being handled (an error without a source of its own
+// takes `source`). Outside one it does nothing.
+void ReportRuntimeError(const QString& source) noexcept;
 
 // Runs a handler body. Anything it throws is reported (ReportRuntimeError) and swallowed; `source`
 // names the handler for failures that carry no source of their own. True when the body finished.
 template <class Body>
 bool TrapErrors(const QString& source, Body&& body) noexcept;
 
+// A slot that runs `body` inside TrapErrors, for connecting signals to handlers:
+//   connect(Command1, &QPushButton::clicked, this, Trapped("frm_x.Command1_Click", [this] {...}));
+template <class Body>
+auto Trapped(QString source, Body body) {
+    // Constrained, so that a signal's extra arguments are dropped the way Qt drops them for
+    // handlers that take fewer.
+    return [ source = std::move(source), body = std::move(body) ]<class... Args>(
+        Args && ... args) mutable requires std::invocable<Body&, Args...> {
+        TrapErrors(source, [&] { body(std::forward<Args>(args)...); });
+    };
+}
+
 namespace detail {
+void reportZelkError(const QString& source, const ZelkError& e) noexcept;
 void reportStdException(const QString& source, const std::exception& e) noexcept;
 void reportUnknownException(const QString& source) noexcept;
 }  // namespace detail
@@ -55,7 +72,7 @@ bool TrapErrors(const QString& source, Body&& body) noexcept {
         std::forward<Body>(body)();
         return true;
     } catch (const ZelkError& e) {
-        ReportRuntimeError(e);
+        detail::reportZelkError(source, e);
     } catch (const std::exception& e) {
         detail::reportStdException(source, e);
     } catch (...) {

@@ -35,11 +35,12 @@ bool EnsureFolder(QString& path) {
         if (level.isEmpty()) continue;
         current = current.endsWith(QLatin1Char('/')) ? current + level
                                                      : current + QLatin1Char('/') + level;
-        if (!QDir().mkdir(current)) {
+        if (QDir().mkdir(current)) {
+            made << current;
+        } else if (!QFileInfo(current).isDir()) {  // made meanwhile by someone else is fine
             for (auto it = made.crbegin(); it != made.crend(); ++it) QDir().rmdir(*it);
             return false;
         }
-        made << current;
     }
     if (!QFileInfo(absolute).isDir()) return false;
     if (!wanted.endsWith(QLatin1Char('/'))) wanted += QLatin1Char('/');

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -66,6 +67,17 @@ int vbShiftState(Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
+namespace {
+// The form whose keys a widget's keys are: the nearest form above it (an embedded form counts).
+const Form* owningForm(const QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        if (auto* form = qobject_cast<const Form*>(w)) return form;
+        if (w->isWindow()) return nullptr;
+    }
+    return nullptr;
+}
+}  // namespace
+
 Form::Form(QWidget* parent) : QDialog(parent) {}
 
 Form::~Form() {
@@ -94,6 +106,23 @@ void Form::showModal(QWidget* owner) {
 
 void Form::hide() {
     QDialog::hide();
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !loaded_ && !loading_) {
+        load();
+        if (!loaded_) return;  // Form_Load unloaded it again
+    }
+    if (!visible) return QDialog::setVisible(false);
+    // A dialog makes its first button the default when none is; here only a button the window
+    // made default answers Enter, so Enter in a text box does not press OK by itself.
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    QList<QPushButton*> explicitDefaults;
+    for (QPushButton* b : buttons)
+        if (b->isDefault()) explicitDefaults << b;
+    QDialog::setVisible(true);
+    for (QPushButton* b : buttons)
+        if (b->isDefault() && !explicitDefaults.contains(b)) b->setDefault(false);
 }
 
 bool Form::unload() {
@@ -155,6 +184,10 @@ void Form::raiseNeedHelp(QString& id) {
     TrapErrors(QString::fromLatin1(metaObject()->className()), [&] { emit NeedHelp(id); });
 }
 
+void Form::relayNeedHelp(Form& owned) {
+    connect(&owned, &Form::NeedHelp, this, [this](QString& id) { raiseNeedHelp(id); });
+}
+
 void Form::closeEvent(QCloseEvent* event) {
     if (closingByUnload_ || !loaded_) {
         event->accept();
@@ -175,7 +208,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     if (!keyPreview_ || previewing_ || !watched->isWidgetType()) return false;
-    if (static_cast<QWidget*>(watched)->window() != this) return false;
+    if (owningForm(static_cast<QWidget*>(watched)) != this) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = vbKeyCode(key->key());

@@ -81,6 +81,9 @@ class Form : public QDialog {
     void resizeTwips(double width, double height);
     void setGeometryTwips(double left, double top, double width, double height);
 
+    // Passes the owned form's help requests on as this form's own, unchanged.
+    void relayNeedHelp(Form& owned);
+
     // Used by the prompt seam.
     void showScripted();
     void endScripted();
@@ -113,6 +116,8 @@ class Form : public QDialog {
     // Raises NeedHelp with the given id (the relays of owned dialogs use it too).
     void raiseNeedHelp(QString& id);
 
+    // Showing loads first, whichever way the window is shown.
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -160,8 +160,11 @@ void ShowModal(Form& form, QWidget* owner) {
     if (!form.isLoaded()) return;
     if (PromptInterceptor* script = promptInterceptor()) {
         form.showScripted();
+        struct EndScripted {
+            Form& form;
+            ~EndScripted() { form.endScripted(); }
+        } end{form};
         script->modalForm(form);
-        form.endScripted();
         return;
     }
     if (refuseUnanswerable(QStringLiteral("modal window \"%1\"").arg(form.windowTitle()))) {

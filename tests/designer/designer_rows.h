@@ -229,10 +229,10 @@ inline IJSTRecord storedRow(const std::string& kind) {
 // Compares two rows member by member, naming each member that differs.
 #define ZELK_ROW_MEMBERS(X)                                                                       \
     X(00)                                                                                         \
-    X(01) X(02) X(03) X(04) X(05) X(06) X(07) X(08) X(09) X(10) X(11) X(12) X(13) X(14) X(15)     \
-        X(16) X(17) X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29) X(30) \
-            X(31) X(32) X(33) X(34) X(35) X(36) X(37) X(38) X(39) X(40) X(41) X(42) X(43) X(44)   \
-                X(45)
+    X(01)                                                                                         \
+    X(02) X(03) X(04) X(05) X(06) X(07) X(08) X(09) X(10) X(11) X(12) X(13) X(14) X(15) X(16)     \
+        X(17) X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29) X(30) X(31) \
+            X(32) X(33) X(34) X(35) X(36) X(37) X(38) X(39) X(40) X(41) X(42) X(43) X(44) X(45)
 
 inline std::string showMember(std::int32_t v) {
     return std::to_string(v);

@@ -229,3 +229,63 @@ TEST_F(ItemSearchDesigner, ItemEntryDesignerWritesItsCompanionRowsWithItsOwnDiff
 }
 
 }  // namespace
+
+// ---- Through the database ---------------------------------------------------------------------
+
+#include "dataaccess/dravix.h"
+#include "support/testdb.h"
+
+namespace {
+
+std::vector<IJSTRecord> readItems(std::int32_t hdbc, std::int32_t interfaceNumber) {
+    std::vector<IJSTRecord> rows;
+    const std::int32_t hstmt = sysIJSTPrepareGetData(hdbc, interfaceNumber);
+    if (hstmt <= 0) return rows;
+    IJSTRecord r;
+    while (sysIJSTGetRecord(hstmt, r) > 0) rows.push_back(r);
+    return rows;
+}
+
+class DatabaseRoundTrip : public zelk::test::BackendTest {};
+
+TEST_P(DatabaseRoundTrip, InterfaceOfEveryKindIsStoredBackAsItWasRead) {
+    const char* kinds[] = {"label",      "freelabel", "textbox",    "checkbox", "combobox",
+                           "datepicker", "listbox",   "shape",      "frame",    "line",
+                           "memobox",    "mmx",       "childtable", "other"};
+    int number = 0;
+    for (const char* kind : kinds) {
+        IJSTRecord r = storedRow(kind);
+        setField(r.is29, decimalText(++number));
+        if (std::string(kind) == "shape") r.is07 = number;  // its item index
+        ASSERT_GT(sysIJSTInsertRecord(hdbc(), r), 0) << kind;
+    }
+    const std::vector<IJSTRecord> read = readItems(hdbc(), kInterface);
+    ASSERT_EQ(read.size(), std::size(kinds));
+
+    frm_zelk_jssj d;
+    d.InterfaceRow.id00 = kInterface;
+    for (const IJSTRecord& r : read) d.LoadItemControl(r);
+    ASSERT_EQ(d.ItemCount, static_cast<std::int32_t>(std::size(kinds)));
+
+    // Save as the save does, into the interface's number 8.
+    d.InterfaceRow.id00 = kInterface + 1;
+    for (std::int32_t i = 1; i <= d.ItemCount; ++i) {
+        IJSTRecord out;
+        setField(out.is29, decimalText(d.ItemTable[i].ItemNo));
+        d.SaveIJSTItem(d.ItemTable[i], out);
+        setField(out.is20, EncodeFontName(fieldText(out.is20)));
+        ASSERT_GT(sysIJSTInsertRecord(hdbc(), out), 0);
+    }
+    const std::vector<IJSTRecord> again = readItems(hdbc(), kInterface + 1);
+    ASSERT_EQ(again.size(), read.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        IJSTRecord expected = read[i];
+        expected.is00 = again[i].is00;
+        expected.is01 = kInterface + 1;
+        EXPECT_TRUE(sameRow(expected, again[i])) << kinds[i];
+    }
+}
+
+ZELK_ON_BOTH_BACKENDS(DatabaseRoundTrip);
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "platform/errors.h"
 #include "platform/form.h"
 #include "platform/promptscript.h"
 #include "platform/twips.h"
@@ -155,6 +156,87 @@ TEST(Twips, FifteenPerPixel) {
     EXPECT_EQ(f.topTwips(), 750);
     EXPECT_EQ(f.widthTwips(), 4500);
     EXPECT_EQ(f.heightTwips(), 3000);
+}
+
+}  // namespace
+}  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormKeyPreview, EmbeddedFormStillPreviewsItsKeys) {
+    QWidget host;
+    auto* form = new NameDialog;
+    form->setParent(&host, Qt::Widget);
+    host.show();
+    form->show();
+    ASSERT_TRUE(form->isLoaded());
+    int helps = 0;
+    QObject::connect(form, &Form::NeedHelp, [&](QString&) { ++helps; });
+    QTest::keyClick(form->Text1, Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+}
+
+TEST(FormLifeCycle, ShowingThroughQWidgetLoadsToo) {
+    NameDialog dlg;
+    static_cast<QWidget&>(dlg).show();
+    EXPECT_TRUE(dlg.isLoaded());
+    EXPECT_EQ(dlg.loads, 1);
+}
+
+}  // namespace
+}  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormHelp, OwnedDialogHelpReachesTheOwnerUnchanged) {
+    NameDialog designer;
+    NameDialog dialog;
+    designer.relayNeedHelp(dialog);
+    QStringList seen;
+    QObject::connect(&designer, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    dialog.show();
+    QTest::keyClick(dialog.Text1, Qt::Key_F1);
+    EXPECT_EQ(seen, QStringList{QString()});
+}
+
+TEST(TrappedSlot, FailureInAConnectedHandlerIsReported) {
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
+        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
+    }));
+    PromptScript script;
+    script.answer(vbOK);
+    button.click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
+}
+
+}  // namespace
+}  // namespace zelk
+
+namespace zelk {
+namespace {
+
+TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
+    NameDialog dlg;
+    int clicks = 0;
+    QObject::connect(dlg.Command2, &QPushButton::clicked, [&] { ++clicks; });
+    dlg.show();
+    dlg.Text1->setFocus();
+    QTest::keyClick(dlg.Text1, Qt::Key_Return);
+    EXPECT_TRUE(dlg.Cancelled);
+    EXPECT_TRUE(dlg.isLoaded());
+    EXPECT_EQ(clicks, 0);
+
+    NameDialog withDefault;
+    withDefault.Command1->setDefault(true);
+    withDefault.show();
+    withDefault.Text1->setText(QStringLiteral("回车"));
+    QTest::keyClick(withDefault.Text1, Qt::Key_Return);
+    EXPECT_FALSE(withDefault.Cancelled);
+    EXPECT_EQ(withDefault.ItemName, QStringLiteral("回车"));
 }
 
 }  // namespace

@@ -156,5 +156,18 @@ TEST(ReportRuntimeError, ShowsSourceAndDescriptionWithExclamation) {
     EXPECT_TRUE(script.prompts()[2].text.startsWith(QStringLiteral("frm_zelk_main遇到异常。 \n")));
 }
 
+TEST(ReportRuntimeError, ReportsThePendingErrorInsideACatch) {
+    PromptScript script;
+    script.answer(vbOK);
+    ReportRuntimeError(QStringLiteral("nothing pending"));  // outside a catch: no message
+    try {
+        throw std::out_of_range("下标越界");
+    } catch (...) {
+        ReportRuntimeError(QStringLiteral("frm_zelk_main"));
+    }
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("frm_zelk_main遇到异常。 \n下标越界"));
+}
+
 }  // namespace
 }  // namespace zelk

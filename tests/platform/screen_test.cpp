@@ -98,7 +98,7 @@ TEST(WindowStyles, EmbedsInAWindowOfThisProcess) {
     EXPECT_FALSE(EmbedInHostWindow(child, 0));
 }
 
-// A small window made of the platform's pieces, rendered through the real Qt path.
+// A small window made of the platform's building blocks, rendered through the real Qt path.
 TEST(Smoke, SmallWindowRendersToPng) {
     QTemporaryDir dir;
     Form form;

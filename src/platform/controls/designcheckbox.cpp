@@ -38,6 +38,9 @@ void DesignCheckBox::setValue(int value) {
 bool DesignCheckBox::setBackStyle(int style) {
     return assign(this, p_.backStyle, style, detail::isZeroOrOne(style));
 }
+bool DesignCheckBox::setBorderStyle(int style) {
+    return assign(this, p_.borderStyle, style, detail::isZeroOrOne(style));
+}
 bool DesignCheckBox::setSpecialEffect(int effect) {
     return assign(this, p_.specialEffect, effect, effect == 0 || effect == 2);
 }
@@ -61,6 +64,10 @@ void DesignCheckBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     if (p_.backStyle == 1) p.fillRect(r, oleColorToQColor(BackColor()));
+    if (p_.borderStyle == 1) {
+        p.setPen(oleColorToQColor(SysColor::WindowFrame));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
     // The box, 13 pixels, at the left and centred vertically.
     const int side = 13;
     const QRect box(2, (r.height() - side) / 2, side, side);

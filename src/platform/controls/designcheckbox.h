@@ -21,6 +21,9 @@ class DesignCheckBox : public DesignFontControl {
     // 0 transparent, 1 opaque.
     int BackStyle() const { return p_.backStyle; }
     bool setBackStyle(int style);
+    // 0 none, 1 single. Item-entry forms draw their check-box items with a border of their own.
+    int BorderStyle() const { return p_.borderStyle; }
+    bool setBorderStyle(int style);
     // A check box shows only 0 (flat) and 2 (sunken).
     int SpecialEffect() const { return p_.specialEffect; }
     bool setSpecialEffect(int effect);
@@ -41,6 +44,7 @@ class DesignCheckBox : public DesignFontControl {
         QString caption;
         int value = 0;
         int backStyle = 1;
+        int borderStyle = 0;
         int specialEffect = 2;
         int textAlign = 1;
         bool locked = false;

@@ -1,0 +1,381 @@
+// The item table, AddDesignItem, and what the loaders make of unusual rows.
+
+#include <gtest/gtest.h>
+
+#include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_jssj.h"
+#include "designer_rows.h"
+#include "platform/promptscript.h"
+
+using namespace zelk;
+using namespace zelk::testrows;
+
+namespace {
+
+IJSTRecord textBoxRow(const char* name = "姓名") {
+    IJSTRecord r = storedRow("textbox");
+    T(r.is03, name);
+    return r;
+}
+
+class ItemTable : public ::testing::Test {
+  protected:
+    void SetUp() override { d.InitFieldTree(); }
+    frm_zelk_jssj d;
+};
+
+TEST_F(ItemTable, ItemsGetConsecutiveIndexesAndNumbersAfterTheLargestNumber) {
+    for (int i = 0; i < 3; ++i) d.LoadItemControl(textBoxRow());
+    EXPECT_EQ(d.ItemCount, 3);
+    EXPECT_EQ(d.ItemTable[3].ItemNo, 3);
+    d.ItemTable[2].ItemNo = 4;  // brought to the front
+    d.LoadItemControl(textBoxRow());
+    EXPECT_EQ(d.ItemTable[4].ItemNo, 5);
+    EXPECT_EQ(d.TextBoxArray[4].Tag(), "4");
+    EXPECT_EQ(d.fieldTreeRoot()->childCount(), 4);
+}
+
+TEST_F(ItemTable, TextMembersHoldTheFieldAsRead) {
+    IJSTRecord r = textBoxRow();
+    std::memcpy(r.is37.data(), "abc  \0zz", 8);  // blanks before the NUL, rubbish after it
+    d.LoadItemControl(r);
+    EXPECT_EQ(d.ItemTable[1].HintText, "abc");
+    EXPECT_EQ(d.ItemTable[1].ItemName, QStringLiteral("姓名"));
+}
+
+TEST_F(ItemTable, FullTableTellsOnceAddsNothingAndKeepsTheRow) {
+    for (int i = 0; i < kMaxDesignItems; ++i) d.LoadItemControl(storedRow("other"));
+    ASSERT_EQ(d.ItemCount, kMaxDesignItems);
+    d.ItemTable[5].Deleted = -1;  // deleted items still count
+    const int nodes = d.fieldTreeRoot()->childCount();
+    PromptScript script;
+    script.answer(vbOK);
+    const IJSTRecord row = textBoxRow();
+    d.LoadItemControl(row);
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text,
+              QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！"));
+    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("系统提示"));
+    EXPECT_EQ(script.prompts()[0].style, vbCritical);
+    EXPECT_EQ(d.ItemCount, kMaxDesignItems);
+    EXPECT_EQ(d.fieldTreeRoot()->childCount(), nodes);
+    // The control and its caption label are not left on the canvas without an item.
+    EXPECT_FALSE(d.TextBoxArray[1].Visible());
+    EXPECT_TRUE(d.TextBoxArray[1].Tag().isEmpty());
+    EXPECT_FALSE(d.LabelArray[1].Visible());
+    ASSERT_EQ(d.KeptRows.back().reason, KeptReason::TableFull);
+    EXPECT_EQ(std::memcmp(&d.KeptRows.back().row, &row, sizeof row), 0);
+}
+
+// ---- Members filled from numeric columns ----------------------------------------------------
+
+struct NumberCase {
+    const char* name;
+    const char* size;   // is22
+    const char* extra;  // is27
+    const char* back;   // is24
+    std::int32_t fontSize;
+    std::int16_t extraMode;
+    std::int32_t backColor;
+};
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class NumericMembers : public ItemTable, public ::testing::WithParamInterface<NumberCase> {};
+
+TEST_P(NumericMembers, AreRoundedOrLeftAtZero) {
+    const NumberCase& c = GetParam();
+    IJSTRecord r = storedRow("childtable");
+    T(r.is22, c.size);
+    T(r.is27, c.extra);
+    T(r.is24, c.back);
+    d.LoadItemControl(r);
+    EXPECT_EQ(d.ItemTable[1].FontSize, c.fontSize);
+    EXPECT_EQ(d.ItemTable[1].ExtraInfoEntryMode, c.extraMode);
+    EXPECT_EQ(d.ItemTable[1].BackColor, c.backColor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, NumericMembers,
+    ::testing::Values(NumberCase{"half_down", "10.5", "2", "255", 10, 2, 255},
+                      NumberCase{"half_up", "11.5", "3", "-2147483643", 12, 0, -2147483643},
+                      NumberCase{"empty", "", "", "abc", 0, 0, 0},
+                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The two designers read the multimedia display code differently ------------------------
+
+struct MediaCase {
+    const char* name;
+    const char* ints;
+    bool entryInline, entryDirect, searchInline;
+};
+void PrintTo(const MediaCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class MediaDisplay : public ::testing::TestWithParam<MediaCase> {};
+
+TEST_P(MediaDisplay, FollowsEachDesignersReading) {
+    const MediaCase& c = GetParam();
+    frm_zelk_jssj search;
+    IJSTRecord sr = storedRow("mmx");
+    T(sr.is40, c.ints);
+    T(sr.is37, "提示");
+    search.LoadItemControl(sr);
+    frm_zelk_jmsj entry;
+    ISITRecord er;
+    T(er.ii06, "11");
+    T(er.ii40, c.ints);
+    T(er.ii37, "提示");
+    entry.LoadItemControl(er);
+    EXPECT_EQ(entry.ItemTable[1].ShowMediaInline, c.entryInline);
+    EXPECT_EQ(entry.ItemTable[1].ShowPictureDirect, c.entryDirect);
+    EXPECT_EQ(search.ItemTable[1].ShowMediaInline, c.searchInline);
+    EXPECT_FALSE(search.ItemTable[1].ShowPictureDirect);
+    // Both take the prompt text from member 37.
+    EXPECT_EQ(entry.ItemTable[1].HintText, QStringLiteral("提示"));
+    EXPECT_EQ(search.ItemTable[1].HintText, QStringLiteral("提示"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, MediaDisplay,
+                         ::testing::Values(MediaCase{"code2", "0000020000000", true, true, false},
+                                           MediaCase{"code1", "0000010000000", true, false, true},
+                                           MediaCase{"code0", "0000000000000", false, false,
+                                                     false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Loaders -------------------------------------------------------------------------------
+
+TEST_F(ItemTable, RowsWithoutANumericKindAreKeptAndMakeNothing) {
+    IJSTRecord r = textBoxRow();
+    T(r.is06, "abc");
+    d.LoadItemControl(r);
+    T(r.is06, "");
+    d.LoadItemControl(r);
+    EXPECT_EQ(d.ItemCount, 0);
+    EXPECT_EQ(d.TextBoxArray.count(), 1);
+    ASSERT_EQ(d.KeptRows.size(), 2u);
+    EXPECT_EQ(d.KeptRows[0].reason, KeptReason::KindNotNumeric);
+}
+
+TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
+    for (const char* kind : {"13", "0"}) {
+        IJSTRecord r = storedRow("other");
+        T(r.is06, kind);
+        d.LoadItemControl(r);
+    }
+    EXPECT_EQ(d.ItemTable[1].ControlKind, 13);
+    EXPECT_EQ(d.ItemTable[2].ControlKind, 0);
+    EXPECT_EQ(d.ItemTable[2].ArrayIndex, 0);
+    EXPECT_EQ(d.DesignAreaWidth, 0);
+}
+
+TEST_F(ItemTable, FreeLabelsShowTheirTextAndNeverGetACaptionLabel) {
+    for (const char* bound : {"", "null", "NuLl"}) {
+        IJSTRecord r = storedRow("freelabel");
+        T(r.is02, bound);
+        T(r.is05, "1");
+        d.LoadItemControl(r);
+    }
+    IJSTRecord bound = storedRow("freelabel");
+    T(bound.is02, " NULL");  // a leading blank makes it a bound column
+    T(bound.is05, "1");
+    d.LoadItemControl(bound);
+    EXPECT_EQ(d.LabelArray[1].Caption(), QStringLiteral("这是一段说明文字"));
+    EXPECT_EQ(d.ItemTable[3].CaptionIndex, 0);
+    EXPECT_EQ(d.LabelArray[4].Caption(), QStringLiteral("『说明』"));
+    EXPECT_EQ(d.ItemTable[4].CaptionIndex, 5);
+}
+
+TEST_F(ItemTable, CaptionLabelNeedsFlagAndName) {
+    IJSTRecord r = textBoxRow("   ");
+    d.LoadItemControl(r);
+    r = textBoxRow();
+    T(r.is05, "0");
+    d.LoadItemControl(r);
+    EXPECT_EQ(d.ItemTable[1].CaptionIndex, 0);
+    EXPECT_EQ(d.ItemTable[2].CaptionIndex, 0);
+    r = textBoxRow();
+    T(r.is38, "0000000000000");  // alignment 0 shows left
+    T(r.is17, "");
+    d.LoadItemControl(r);
+    const DesignLabel& caption = d.LabelArray[d.ItemTable[3].CaptionIndex];
+    EXPECT_EQ(caption.TextAlign(), 1);
+    EXPECT_EQ(caption.FontSize(), 9);
+}
+
+TEST_F(ItemTable, FontsAndColoursFromTheRow) {
+    setInstalledFontsProvider([] {
+        return QStringList{QStringLiteral("Arial"), QStringLiteral("Times New Roman")};
+    });
+    IJSTRecord r = textBoxRow();
+    T(r.is20, "Time*");
+    T(r.is22, "");
+    T(r.is23, "a word");
+    T(r.is24, "255");
+    d.LoadItemControl(r);
+    IJSTRecord frame = storedRow("frame");
+    T(frame.is20, "Time*");
+    d.LoadItemControl(frame);
+    IJSTRecord label = storedRow("label");
+    T(label.is22, "");
+    d.LoadItemControl(label);
+    setInstalledFontsProvider(nullptr);
+
+    const DesignTextBox& box = d.TextBoxArray[1];
+    EXPECT_EQ(box.FontName(), "Times New Roman");
+    EXPECT_EQ(box.FontSize(), d.TextBoxArray[0].FontSize());  // template's size
+    EXPECT_EQ(box.ForeColor(), d.TextBoxArray[0].ForeColor());
+    EXPECT_EQ(box.BackColor(), 255);
+    EXPECT_EQ(d.FrameArray[1].FontName(), "Times New Roman");
+    EXPECT_EQ(d.LabelArray[d.ItemTable[3].ArrayIndex].FontSize(), 9);
+}
+
+TEST_F(ItemTable, CheckBoxValueAndDateAlignment) {
+    for (const char* value : {"1", "0", "", "true", " 1"}) {
+        IJSTRecord r = storedRow("checkbox");
+        T(r.is36, value);
+        d.LoadItemControl(r);
+    }
+    EXPECT_EQ(d.CheckBoxArray[1].Value(), 1);
+    for (int i = 2; i <= 5; ++i) EXPECT_EQ(d.CheckBoxArray[i].Value(), 0) << i;
+
+    for (const char* ints : {"0000000000030", "0000000000020", "0000000000010", "0000000000000"}) {
+        IJSTRecord r = storedRow("datepicker");
+        T(r.is40, ints);
+        d.LoadItemControl(r);
+    }
+    EXPECT_EQ(d.DatePickerArray[1].Alignment(), 1);
+    EXPECT_EQ(d.DatePickerArray[2].Alignment(), 2);
+    EXPECT_EQ(d.DatePickerArray[3].Alignment(), 0);
+    EXPECT_EQ(d.DatePickerArray[4].Alignment(), 0);
+    EXPECT_EQ(d.DatePickerArray[4].Appearance(), 0);
+}
+
+TEST_F(ItemTable, ListBoxShowsTwoRows) {
+    d.LoadItemControl(storedRow("listbox"));
+    EXPECT_EQ(d.ListBoxArray[1].items(),
+              (QStringList{QStringLiteral("『家庭成员』"), QStringLiteral("家庭成员")}));
+}
+
+struct HiddenCase {
+    const char* kind;
+    bool shownOnCanvas;
+};
+void PrintTo(const HiddenCase& c, std::ostream* os) {
+    *os << c.kind;
+}
+class HiddenSwitch : public ItemTable, public ::testing::WithParamInterface<HiddenCase> {};
+
+TEST_P(HiddenSwitch, ItemIsRegisteredButDoesNotWidenTheDesignArea) {
+    IJSTRecord r = storedRow(GetParam().kind);
+    const QString switches = fieldText(r.is41);
+    T(r.is41, (switches.left(13) + "0" + switches.mid(14)).toUtf8().constData());
+    r.is09 = r.is10 = 0;
+    d.LoadItemControl(r);
+    ASSERT_EQ(d.ItemCount, 1);
+    DesignControl* c = d.itemControl(d.ItemTable[1]);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->Tag(), "1");
+    EXPECT_EQ(c->Visible(), GetParam().shownOnCanvas);
+    EXPECT_EQ(d.DesignAreaWidth, 0);
+    EXPECT_EQ(d.DesignAreaHeight, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
+                         ::testing::Values(HiddenCase{"label", true}, HiddenCase{"textbox", true},
+                                           HiddenCase{"checkbox", true},
+                                           HiddenCase{"combobox", true},
+                                           HiddenCase{"datepicker", true},
+                                           HiddenCase{"listbox", false}, HiddenCase{"shape", false},
+                                           HiddenCase{"frame", false}, HiddenCase{"line", false},
+                                           HiddenCase{"memobox", false}),
+                         [](const auto& info) { return std::string(info.param.kind); });
+
+TEST_F(ItemTable, DesignAreaCoversControlsAndCaptionLabels) {
+    IJSTRecord r = textBoxRow();
+    r.is13 = 9000;
+    r.is10 = 7000;
+    d.LoadItemControl(r);
+    IJSTRecord line = storedRow("line");
+    line.is11 = 12000;
+    line.is13 = 200;
+    d.LoadItemControl(line);
+    EXPECT_EQ(d.DesignAreaWidth, 9000);
+    EXPECT_EQ(d.DesignAreaHeight, 7000);
+}
+
+TEST_F(ItemTable, BadGeometryOrWidthIsSkippedAndTheItemStillRegistered) {
+    IJSTRecord r = textBoxRow();
+    r.is13 = r.is11 - 500;  // right edge left of the left edge
+    d.LoadItemControl(r);
+    IJSTRecord line = storedRow("line");
+    line.is07 = 70000;  // beyond a 16-bit line width
+    d.LoadItemControl(line);
+    EXPECT_EQ(d.ItemCount, 2);
+    EXPECT_EQ(d.TextBoxArray[1].Left(), 1200);
+    EXPECT_EQ(d.TextBoxArray[1].Tag(), "1");
+    EXPECT_EQ(d.LineArray[1].BorderWidth(), d.LineArray[0].BorderWidth());
+    EXPECT_EQ(d.LineArray[1].Tag(), "2");
+    EXPECT_TRUE(d.KeptRows.empty());
+}
+
+TEST_F(ItemTable, LabelVisibilityGrowsBeyondTheOriginalArray) {
+    // Bound labels with caption labels: two labels per item pass 1024 labels.
+    IJSTRecord r = storedRow("label");
+    withCaption(r, "标签");
+    T(r.is41, "000000100000001");  // the label item itself is stored hidden
+    for (int i = 0; i < 520; ++i) d.LoadItemControl(r);
+    const DesignItem& last = d.ItemTable[520];
+    EXPECT_EQ(last.CaptionIndex, 1040);
+    EXPECT_TRUE(d.labelVisible(last.CaptionIndex));
+    EXPECT_FALSE(d.labelVisible(last.ArrayIndex));
+    IJSTRecord out;
+    d.SaveIJSTItem(last, out);
+    EXPECT_EQ(fieldText(out.is39), "000000100000010");
+    EXPECT_EQ(fieldText(out.is41), "000000100000001");
+}
+
+}  // namespace
+
+namespace {
+
+// A designer whose label step fails, as an unexpected failure inside a loader would.
+class FailingLabels : public frm_zelk_jssj {
+  public:
+    bool failCaptions = false;
+    bool failItems = false;
+
+  protected:
+    void labelLoaded(DesignLabel& label, const ItemSettings&) override {
+        label.show();
+        const bool caption = label.Caption().isEmpty() || !label.Caption().startsWith("『");
+        if ((caption && failCaptions) || (!caption && failItems))
+            throw std::runtime_error("label step failed");
+    }
+};
+
+TEST(LoaderFailure, FailingCaptionLabelLeavesTheItemWithoutOne) {
+    FailingLabels d;
+    d.failCaptions = true;
+    d.LoadItemControl(storedRow("textbox"));
+    ASSERT_EQ(d.ItemCount, 1);
+    EXPECT_EQ(d.ItemTable[1].CaptionIndex, 0);
+    EXPECT_EQ(d.TextBoxArray[1].Tag(), "1");
+    EXPECT_FALSE(d.LabelArray[1].Visible());
+}
+
+TEST(LoaderFailure, FailingLoaderHidesItsControlAndKeepsTheRow) {
+    FailingLabels d;
+    d.failItems = true;
+    const IJSTRecord row = storedRow("label");
+    d.LoadItemControl(row);
+    EXPECT_EQ(d.ItemCount, 0);
+    EXPECT_FALSE(d.LabelArray[1].Visible());
+    ASSERT_EQ(d.KeptRows.size(), 1u);
+    EXPECT_EQ(d.KeptRows[0].reason, KeptReason::LoadFailed);
+    EXPECT_EQ(std::memcmp(&d.KeptRows[0].row, &row, sizeof row), 0);
+}
+
+}  // namespace

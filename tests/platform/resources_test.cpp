@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "platform/resources.h"
+
+using namespace zelk;
+
+namespace {
+
+// The names the windows load, spelled as they spell them.
+const QStringList kBitmaps = {
+    "ID_SAVE",       "ID_PROP",    "ID_FORMPROP",  "ID_FIELD",      "ID_CLOSE",  "ID_LINE",
+    "ID_RECT",       "ID_LABEL",   "ID_ALIGNLEFT", "ID_ALIGNRIGHT", "ID_CENTER", "ID_SAMEWIDTH",
+    "ID_SAMEHEIGHT", "ID_VERT",    "ID_HRIZ",      "ID_TAB",        "ID_COLOR",  "ID_BOLD",
+    "ID_ITL",        "ID_UNDERLN", "ID_TOP",       "ID_MIDDLE",     "ID_BOTTOM", "ID_NEWINTERFACE",
+    "ID_DELETE",     "ID_DESIGN",  "ID_INOUT",     "ID_TABLE",      "ID_ISIT",   "ID_ISITI",
+    "ID_ILST",       "ID_OPEN",    "ID_TIP",       "ID_HOTPROP",    "ID_PROPS",  "ID_COLORGRAD",
+    "ID_WINLEFT"};
+const QStringList kIcons = {"ID_FORM", "ID_FLMB", "ID_TEMP1", "ID_TEMP2"};
+
+// Share of pixels that are not transparent: a blank or garbled picture shows up here.
+double coverage(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) ++drawn;
+    return double(drawn) / (image.width() * image.height());
+}
+
+// Plain strings keep the test names readable.
+std::vector<std::string> allNames() {
+    std::vector<std::string> names;
+    for (const QString& n : kBitmaps + kIcons) names.push_back(n.toStdString());
+    return names;
+}
+
+class EveryResource : public ::testing::TestWithParam<std::string> {
+  protected:
+    QString name() const { return QString::fromStdString(GetParam()); }
+};
+
+TEST_P(EveryResource, LoadsAsPictureAtTheAskedSize) {
+    for (int size : {16, 24}) {
+        const QPixmap p = LoadResPicture(name(), size);
+        ASSERT_FALSE(p.isNull());
+        EXPECT_EQ(p.size(), QSize(size, size));
+        const double c = coverage(p);
+        EXPECT_GT(c, 0.05) << "nearly blank at " << size;
+    }
+}
+
+TEST_P(EveryResource, LoadsAsIconWithSmallAndLargeImages) {
+    const QIcon icon = LoadResIcon(name());
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(16, 16).size(), QSize(16, 16));
+    EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
+}
+
+INSTANTIATE_TEST_SUITE_P(Named, EveryResource, ::testing::ValuesIn(allNames()),
+                         [](const auto& info) { return info.param; });
+
+TEST(Resources, ExactlyTheNamedOnesAreCompiledIn) {
+    QStringList expected = kBitmaps + kIcons;
+    expected.sort();
+    EXPECT_EQ(resourceNames(), expected);
+}
+
+TEST(Resources, UnknownNameFailsLoudly) {
+    for (const QString& name : {QStringLiteral("ID_NOSUCH"), QStringLiteral("id_save"),
+                                QStringLiteral(""), QStringLiteral("../ID_SAVE")}) {
+        EXPECT_THROW(LoadResPicture(name), ResourceError) << name.toStdString();
+        EXPECT_THROW(LoadResIcon(name), ResourceError) << name.toStdString();
+    }
+    try {
+        LoadResPicture(QStringLiteral("ID_NOSUCH"));
+    } catch (const ResourceError& e) {
+        EXPECT_EQ(e.source(), QStringLiteral("LoadResPicture"));
+        EXPECT_TRUE(e.description().contains(QStringLiteral("ID_NOSUCH")));
+        EXPECT_EQ(e.number(), kErrResourceNotFound);
+    }
+}
+
+TEST(Resources, SizeThatCannotBeDrawnIsRefused) {
+    EXPECT_THROW(LoadResPicture(QStringLiteral("ID_SAVE"), 0), ResourceError);
+    EXPECT_THROW(LoadResPicture(QStringLiteral("ID_SAVE"), -16), ResourceError);
+    EXPECT_THROW(LoadResPicture(QStringLiteral("ID_SAVE"), 100000), ResourceError);
+}
+
+}  // namespace
