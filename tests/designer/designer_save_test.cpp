@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
+#include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "platform/promptscript.h"
 #include "support/testdb.h"
@@ -208,6 +212,102 @@ TEST_P(SearchDesignerSaveTest, NoCaptionLeaksIntoALaterItem) {
 }
 
 ZELK_ON_BOTH_BACKENDS(SearchDesignerSaveTest);
+
+std::vector<ILSTRecord> browseRows(std::int32_t hdbc, std::int32_t number) {
+    std::vector<ILSTRecord> rows;
+    const std::int32_t stmt = sysILSTPrepareGetData(hdbc, number);
+    ILSTRecord row;
+    while (stmt > 0 && sysILSTGetRecord(stmt, row) > 0) rows.push_back(std::exchange(row, {}));
+    return rows;
+}
+
+class EntryDesignerSaveTest : public SearchDesignerSaveTest {};
+
+TEST_P(EntryDesignerSaveTest, RegeneratesTheClassCompanions) {
+    // The user had arranged the browse list: remember where each bound column stood.
+    std::map<QString, std::pair<std::int32_t, std::int32_t>> arranged;
+    for (const ILSTRecord& c : browseRows(hdbc(), demo.browseList))
+        arranged[fieldText(c.is02)] = {c.is04, c.is07};
+    ASSERT_FALSE(arranged.empty());
+
+    frm_zelk_jmsj designer;
+    loadInterface(designer, hdbc(), demo.itemEntry);
+    ASSERT_GT(designer.ItemCount, 3);
+    designer.ItemTable[3].Deleted = -1;
+    designer.SyncSearchForm = true;
+    designer.SyncBrowseList = true;
+    designer.DesignModified = true;
+    const QString version = nextVersionText(fieldText(designer.InterfaceRow.id08));
+    {
+        PromptScript script;
+        designer.SaveInterface();
+        EXPECT_TRUE(script.prompts().empty());
+    }
+    EXPECT_FALSE(designer.DesignModified);
+    EXPECT_EQ(fieldText(designer.InterfaceRow.id08), version);
+
+    std::size_t live = 0, browsable = 0;
+    for (std::int32_t i = 1; i <= designer.ItemCount; ++i) {
+        const DesignItem& item = designer.ItemTable[static_cast<std::size_t>(i)];
+        if (item.Deleted != 0) continue;
+        ++live;
+        if (!item.ItemName.startsWith(QStringLiteral("电子文件"))) ++browsable;
+    }
+    const auto items = readRows<ISITRecord>(hdbc(), demo.itemEntry);
+    EXPECT_EQ(items.size(), live + designer.KeptRows.size());
+
+    INDTRecord search, browse;
+    ASSERT_GE(sysINDTGetDataByNo(hdbc(), search, demo.itemSearch), 1);
+    ASSERT_GE(sysINDTGetDataByNo(hdbc(), browse, demo.browseList), 1);
+    EXPECT_EQ(fieldText(search.id08), nextVersionText(version));
+    EXPECT_EQ(fieldText(browse.id08), nextVersionText(version));
+
+    const auto searchRows = readRows<IJSTRecord>(hdbc(), demo.itemSearch);
+    ASSERT_EQ(searchRows.size(), live);
+    for (const IJSTRecord& r : searchRows) {
+        EXPECT_EQ(r.is01, demo.itemSearch);
+        const QString kind = fieldText(r.is06);
+        EXPECT_TRUE(kind == QStringLiteral("2") || kind == QStringLiteral("4"))
+            << kind.toStdString();
+    }
+
+    const auto columns = browseRows(hdbc(), demo.browseList);
+    ASSERT_EQ(columns.size(), browsable);
+    std::set<std::int32_t> positions;
+    int kept = 0;
+    for (const ILSTRecord& c : columns) {
+        EXPECT_EQ(c.is01, demo.browseList);
+        const QString bound = fieldText(c.is02);
+        if (const auto was = arranged.find(bound); was != arranged.end() && !bound.isEmpty()) {
+            EXPECT_EQ(c.is04, was->second.first) << bound.toStdString();
+            EXPECT_EQ(c.is07, was->second.second) << bound.toStdString();
+            ++kept;
+        }
+        positions.insert(c.is04);
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_EQ(positions.size(), columns.size()) << "every column has a position of its own";
+}
+
+TEST_P(EntryDesignerSaveTest, WithoutSynchronisationTheCompanionsStay) {
+    const auto search = readRows<IJSTRecord>(hdbc(), demo.itemSearch);
+    const auto columns = browseRows(hdbc(), demo.browseList);
+    frm_zelk_jmsj designer;
+    loadInterface(designer, hdbc(), demo.itemEntry);
+    PromptScript script;
+    designer.SaveInterface();
+    EXPECT_TRUE(script.prompts().empty());
+    const auto searchAfter = readRows<IJSTRecord>(hdbc(), demo.itemSearch);
+    const auto columnsAfter = browseRows(hdbc(), demo.browseList);
+    ASSERT_EQ(searchAfter.size(), search.size());
+    ASSERT_EQ(columnsAfter.size(), columns.size());
+    for (std::size_t k = 0; k < search.size(); ++k)
+        EXPECT_EQ(toWire(searchAfter[k]), toWire(search[k]));
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        EXPECT_EQ(toWire(columnsAfter[k]), toWire(columns[k]));
+}
+
+ZELK_ON_BOTH_BACKENDS(EntryDesignerSaveTest);
 
 }  // namespace
 }  // namespace zelk
