@@ -16,6 +16,7 @@
 #include "component/records.h"
 #include "component/zelkmodule.h"
 #include "designer/designitem.h"
+#include "designer/interfacesave.h"
 #include "designer/itemcolumns.h"
 #include "platform/controlarray.h"
 #include "platform/controls/designcontrols.h"
@@ -52,6 +53,10 @@ class DesignerBase : public Form {
     std::int32_t DesignAreaWidth = 0;  // twips
     std::int32_t DesignAreaHeight = 0;
     bool DesignModified = false;
+    std::int32_t hdbc = 0;  // the connection the interface was read from and is saved to
+
+    // What a save stores of the design surface: its background colour and size in twips.
+    CanvasValues canvasValues() const;
 
     QWidget* PictureContainer = nullptr;  // the canvas the design controls stand on
     QTreeWidget* TreeView1 = nullptr;     // the field tree

@@ -3,7 +3,9 @@
 // item table, the canvas, the loaders and the writers with the item-search designer, and adds the
 // postil kind, the labels' vertical alignment and its own readings of some columns.
 
+#include "designer/companions.h"
 #include "designer/itemdesigner.h"
+#include "designer/suitedatasource.h"
 
 namespace zelk {
 
@@ -15,6 +17,18 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     explicit frm_zelk_jmsj(QWidget* parent = nullptr);
 
     ControlArray<DesignTextBox> PostilArray;
+
+    // Stores the interface and its items in one transaction; as SyncSearchForm and
+    // SyncBrowseList ask, the class's default item-search form and browse list are regenerated
+    // from the same items. Reports a failure itself.
+    void SaveInterface();
+    bool SyncSearchForm = false;
+    bool SyncBrowseList = false;
+
+    // The columns of a browse list, as QueryIlstColumns reads them, and the suite's own data
+    // source with its lookups.
+    BrowseColumnTable BrowseColumns;
+    SuiteDataSource SuiteData;
 
     // Postil items (kind 13): text boxes like sub-table items, in their own array.
     virtual void LoadPostilItem(const ISITRecord& row);

@@ -8,6 +8,9 @@ namespace zelk {
 class frm_zelk_jssj : public ItemDesigner<IJSTRecord> {
   public:
     explicit frm_zelk_jssj(QWidget* parent = nullptr);
+
+    // Stores the interface and its items in one transaction; reports a failure itself.
+    void SaveInterface();
 };
 
 }  // namespace zelk
