@@ -352,7 +352,11 @@ void DesignerBase::writeFrame(const DesignItem& item, Row& row) const {
     ItemSettings s;
     row.*C::m01 = InterfaceRow.id00;
     setField(row.*C::m06, QStringLiteral("8"));
-    setPaddedField(row.*C::m36, c.Caption());
+    // Search rows carry the caption blank-padded without its NUL; entry rows by the usual rule.
+    if constexpr (C::kSearchRow)
+        setPaddedField(row.*C::m36, c.Caption());
+    else
+        setField(row.*C::m36, c.Caption());
     s.font.bold = item.FontBold;
     s.font.italic = item.FontItalic;
     s.font.underline = item.FontUnderline;
