@@ -540,7 +540,14 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadOtherItem(const Row& row) {
-    const auto kind = toInt16(leadingNumber(TrimFixedField(fieldText(row.*Columns::m06))));
+    const double number = leadingNumber(TrimFixedField(fieldText(row.*Columns::m06)));
+    // Search forms hold an unknown kind in 16 bits, entry forms in 32.
+    std::optional<std::int32_t> kind;
+    if constexpr (Columns::kSearchRow) {
+        if (const auto narrow = toInt16(number)) kind = *narrow;
+    } else {
+        kind = toInt32(number);
+    }
     if (!kind) {
         keepRow(row, KeptReason::LoadFailed);
         return;

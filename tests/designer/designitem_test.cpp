@@ -169,6 +169,12 @@ TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
     EXPECT_EQ(d.ItemTable[2].ControlKind, 0);
     EXPECT_EQ(d.ItemTable[2].ArrayIndex, 0);
     EXPECT_EQ(d.DesignAreaWidth, 0);
+    // A search form's kind beyond 16 bits makes no item; its row is kept as read.
+    IJSTRecord wide = storedRow("other");
+    T(wide.is06, "40000");
+    d.LoadItemControl(wide);
+    EXPECT_EQ(d.ItemCount, 2);
+    EXPECT_EQ(d.KeptRows.back().reason, KeptReason::LoadFailed);
 }
 
 TEST_F(ItemTable, FreeLabelsShowTheirTextAndNeverGetACaptionLabel) {

@@ -276,6 +276,9 @@ inline ISITRecord entryRow(const std::string& name) {
         T(r.ii40, "0000000000000");
         T(r.ii41, "0001");
         T(r.ii44, "保留");
+    } else if (name == "widekind") {
+        r = entryRow("other");
+        T(r.ii06, "40000");  // beyond 16 bits
     }
     return r;
 }
