@@ -101,7 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NumberCase{"half_down", "10.5", "2", "255", 10, 2, 255},
                       NumberCase{"half_up", "11.5", "3", "-2147483643", 12, 0, -2147483643},
                       NumberCase{"empty", "", "", "abc", 0, 0, 0},
-                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0}),
+                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0},
+                      NumberCase{"lowest_mode", "9", "-32768", "0", 9, -32768, 0},
+                      NumberCase{"mode_beyond_16_bits", "9", "-32769", "0", 9, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The two designers read the multimedia display code differently ------------------------
