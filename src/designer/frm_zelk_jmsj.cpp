@@ -2,16 +2,6 @@
 
 namespace zelk {
 
-namespace {
-
-template <class T>
-void unloadElements(ControlArray<T>& array) {
-    for (const int i : array.indices())
-        if (i > 0) array.unload(i);
-}
-
-}  // namespace
-
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
     : EntryItemDesigner(parent),
       PostilArray(QStringLiteral("PostilArray"),
@@ -39,20 +29,6 @@ std::int16_t frm_zelk_jmsj::labelVerticalAlignment(const DesignLabel& label) {
     const auto code = numericInt32(label.ToolTipText());
     if (!code || *code < 0 || *code > 9) return 0;
     return static_cast<std::int16_t>(*code);
-}
-
-void frm_zelk_jmsj::UnloadDesignControls() {
-    unloadElements(LabelArray);
-    unloadElements(TextBoxArray);
-    unloadElements(CheckBoxArray);
-    unloadElements(ComboBoxArray);
-    unloadElements(DatePickerArray);
-    unloadElements(ListBoxArray);
-    unloadElements(ShapeArray);
-    unloadElements(FrameArray);
-    unloadElements(MMXArray);
-    DesignAreaWidth = 0;
-    DesignAreaHeight = 0;
 }
 
 DesignControl* frm_zelk_jmsj::extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const {

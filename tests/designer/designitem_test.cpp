@@ -301,6 +301,20 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
                                            HiddenCase{"memobox", false}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
+TEST_F(ItemTable, UnloadDesignControlsKeepsLinesMemosAndSubTables) {
+    for (const char* kind : {"label", "textbox", "checkbox", "combobox", "datepicker", "listbox",
+                             "shape", "frame", "line", "memobox", "mmx", "childtable"})
+        d.LoadItemControl(storedRow(kind));
+    ASSERT_GT(d.DesignAreaWidth, 0);
+    d.UnloadDesignControls();
+    EXPECT_EQ(d.LabelArray.count() + d.CheckBoxArray.count() + d.ShapeArray.count() +
+                  d.FrameArray.count() + d.MMXArray.count(),
+              5);
+    EXPECT_EQ(d.LineArray.count() + d.MemoBoxArray.count() + d.ChildTableArray.count(), 6);
+    EXPECT_EQ(d.DesignAreaWidth, 0);
+    EXPECT_EQ(d.DesignAreaHeight, 0);
+}
+
 TEST_F(ItemTable, DesignAreaCoversControlsAndCaptionLabels) {
     IJSTRecord r = textBoxRow();
     r.is13 = 9000;
