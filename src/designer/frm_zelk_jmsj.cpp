@@ -59,9 +59,6 @@ void frm_zelk_jmsj::completeWrittenSettings(WrittenGroup group, const DesignItem
         if (const DesignPlainTextBox* c = DatePickerArray.find(item.ArrayIndex)) {
             settings.ints.m[1] = c->Alignment();
             settings.switches.m[13] = c->TabStop();
-            settings.font.bold = c->FontBold();
-            settings.font.italic = c->FontItalic();
-            settings.font.underline = c->FontUnderline();
         }
     }
 }
@@ -96,16 +93,11 @@ void frm_zelk_jmsj::completeEntrySettings(WrittenGroup group, const DesignItem& 
             s.switches.m[7] = item.Enabled;
             s.ints.m[3] = CheckBoxArray.at(item.ArrayIndex).BorderStyle();
             return;
-        case kKindDatePicker: {
+        case kKindDatePicker:
             s.switches.m[1] = item.AutoSize;
             s.switches.m[2] = item.AutoTab;
             s.switches.m[3] = item.AutoWordSelect;
-            const DesignPlainTextBox& c = DatePickerArray.at(item.ArrayIndex);
-            s.font.bold = c.FontBold();
-            s.font.italic = c.FontItalic();
-            s.font.underline = c.FontUnderline();
             return;
-        }
         case kKindListBox:
             s.switches.m[1] = item.AutoSize;
             s.switches.m[2] = item.AutoTab;
