@@ -253,8 +253,8 @@ const std::vector<SuiteText>& suiteTexts() {
          [](const Ctx& c) {
              const QString condition =
                  "MH00 in (Select MZ02 from MBZX where MZ01 in (select MR00 "
-                 "from mBRW where MR05='" +
-                 num(c.n.itemEntry) + "'))";
+                 "from mBRW where MR05=" +
+                 sqlQuote(num(c.n.itemEntry)) + "))";
              EXPECT_EQ(approvalSteps(c.hdbc, condition),
                        QStringList({"拟稿", "核稿", "部门审核", "领导签发"}));
          }},
@@ -539,7 +539,7 @@ const std::vector<SuiteText>& suiteTexts() {
         {"TemplateItemColumns",
          [](const Ctx& c) {
              const auto rows = bufferRows(
-                 c.hdbc, "select ii02 from isit where ii01='" + num(c.n.classTemplate) + "'", 1);
+                 c.hdbc, "select ii02 from isit where ii01=" + sqlQuote(num(c.n.classTemplate)), 1);
              ASSERT_TRUE(rows.has_value());
              const auto items = isitOf(c.hdbc, c.n.classTemplate);
              ASSERT_EQ(rows->size(), items.size());
@@ -553,8 +553,9 @@ const std::vector<SuiteText>& suiteTexts() {
              const std::int32_t fresh = c.n.itemEntrySecond;
              const QString b = fieldText(isitOf(c.hdbc, old).at(0).ii02);
              const auto before = isitOf(c.hdbc, old).size();
-             EXPECT_GE(ExecSQL(c.hdbc, "update isit set ii01='" + num(fresh) + "' where ii01='" +
-                                           num(old) + "'and ii02=" + sqlQuote(b)),
+             EXPECT_GE(ExecSQL(c.hdbc, "update isit set ii01=" + sqlQuote(num(fresh)) +
+                                           " where ii01=" + sqlQuote(num(old)) +
+                                           "and ii02=" + sqlQuote(b)),
                        0);
              EXPECT_EQ(isitOf(c.hdbc, old).size(), before - 1);
              EXPECT_EQ(texts(isitOf(c.hdbc, fresh), &ISITRecord::ii02).count(b), 1u);
@@ -563,12 +564,12 @@ const std::vector<SuiteText>& suiteTexts() {
          [](const Ctx& c) {
              const QString fresh = num(c.n.itemEntrySecond);
              const auto cls =
-                 bufferRows(c.hdbc, "select id02 from indt where id00='" + fresh + "'", 1);
+                 bufferRows(c.hdbc, "select id02 from indt where id00=" + sqlQuote(fresh), 1);
              ASSERT_TRUE(cls.has_value());
              ASSERT_EQ(*cls, Rows({{"发文"}}));
              EXPECT_GE(ExecSQL(c.hdbc, "update indt set id03=" +
                                            sqlQuote("[" + cls->at(0).at(0) + "]分类模板") +
-                                           " where id00='" + fresh + "'"),
+                                           " where id00=" + sqlQuote(fresh)),
                        0);
              EXPECT_EQ(fieldText(indt(c.hdbc, c.n.itemEntrySecond).id03),
                        QStringLiteral("[发文]分类模板"));
