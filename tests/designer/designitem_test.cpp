@@ -298,7 +298,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
                                            HiddenCase{"datepicker", true},
                                            HiddenCase{"listbox", false}, HiddenCase{"shape", false},
                                            HiddenCase{"frame", false}, HiddenCase{"line", false},
-                                           HiddenCase{"memobox", false}),
+                                           HiddenCase{"memobox", false}, HiddenCase{"mmx", true},
+                                           HiddenCase{"childtable", true}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
 TEST_F(ItemTable, UnloadDesignControlsKeepsLinesMemosAndSubTables) {
