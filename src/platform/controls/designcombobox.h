@@ -5,24 +5,7 @@
 
 namespace zelk {
 
-struct ComboBoxProps {
-    QString text;
-    int backStyle = 1;
-    int borderStyle = 0;
-    std::int32_t borderColor = SysColor::WindowFrame;
-    int specialEffect = 2;
-    int textAlign = 1;
-    bool locked = false;
-    std::int32_t maxLength = 0;
-    bool tabStop = true;
-    int enterFieldBehavior = 0;
-    bool operator==(const ComboBoxProps&) const = default;
-};
-
-using DesignComboBoxBase =
-    PropertyControl<DesignFontControl, ComboBoxProps, TextProperty, BackStyleProperty,
-                    BorderStyleProperty, BorderColorProperty, SpecialEffectProperty,
-                    TextAlignProperty, InputProperties, TextEntryProperties>;
+using DesignComboBoxBase = PropertyControl<DesignFontControl, FormsTextProps, FormsTextProperties>;
 
 class DesignComboBox : public DesignComboBoxBase {
     Q_OBJECT

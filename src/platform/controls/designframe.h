@@ -15,8 +15,7 @@ struct FrameProps {
 };
 
 using DesignFrameBase =
-    PropertyControl<DesignFontControl, FrameProps, CaptionProperty, BorderStyleProperty,
-                    BorderColorProperty, SpecialEffectProperty>;
+    PropertyControl<DesignFontControl, FrameProps, CaptionProperty, FormsBorderProperties>;
 
 class DesignFrame : public DesignFrameBase {
     Q_OBJECT

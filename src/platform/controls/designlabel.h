@@ -19,8 +19,7 @@ struct LabelProps {
 
 using DesignLabelBase =
     PropertyControl<DesignFontControl, LabelProps, CaptionProperty, AutoSizeProperty,
-                    WordWrapProperty, BackStyleProperty, BorderStyleProperty, BorderColorProperty,
-                    SpecialEffectProperty, TextAlignProperty>;
+                    WordWrapProperty, BackStyleProperty, FormsBorderProperties, TextAlignProperty>;
 
 class DesignLabel : public DesignLabelBase {
     Q_OBJECT

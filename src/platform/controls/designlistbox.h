@@ -20,9 +20,8 @@ struct ListBoxProps {
 };
 
 using DesignListBoxBase =
-    PropertyControl<DesignFontControl, ListBoxProps, BorderStyleProperty, BorderColorProperty,
-                    SpecialEffectProperty, TextAlignProperty, IntegralHeightProperty,
-                    InputProperties>;
+    PropertyControl<DesignFontControl, ListBoxProps, FormsBorderProperties, TextAlignProperty,
+                    IntegralHeightProperty, InputProperties>;
 
 class DesignListBox : public DesignListBoxBase {
     Q_OBJECT

@@ -6,20 +6,11 @@
 
 namespace zelk {
 
-struct TextBoxProps {
-    QString text;
+// What the combo box has, and the text box's own.
+struct TextBoxProps : FormsTextProps {
     bool autoSize = false;
-    int backStyle = 1;
-    int borderStyle = 0;
-    std::int32_t borderColor = SysColor::WindowFrame;
-    int specialEffect = 2;
-    int textAlign = 1;
-    bool locked = false;
-    std::int32_t maxLength = 0;
-    bool tabStop = true;
     bool wordWrap = true;
     bool multiLine = false;
-    int enterFieldBehavior = 0;
     bool enterKeyBehavior = false;
     bool hideSelection = true;
     bool integralHeight = true;
@@ -27,9 +18,7 @@ struct TextBoxProps {
 };
 
 using DesignTextBoxBase =
-    PropertyControl<DesignFontControl, TextBoxProps, TextProperty, AutoSizeProperty,
-                    BackStyleProperty, BorderStyleProperty, BorderColorProperty,
-                    SpecialEffectProperty, TextAlignProperty, InputProperties, TextEntryProperties,
+    PropertyControl<DesignFontControl, TextBoxProps, FormsTextProperties, AutoSizeProperty,
                     WordWrapProperty, IntegralHeightProperty>;
 
 class DesignTextBox : public DesignTextBoxBase {

@@ -221,4 +221,29 @@ class TextEntryProperties : public B {
     }
 };
 
+// ----- groups ------------------------------------------------------------------------------
+
+// The border a forms control paints (detail::paintFormsBorder).
+template <class B>
+using FormsBorderProperties = SpecialEffectProperty<BorderColorProperty<BorderStyleProperty<B>>>;
+
+// What the forms text box and combo box share, over FormsTextProps.
+template <class B>
+using FormsTextProperties = TextEntryProperties<
+    InputProperties<TextAlignProperty<FormsBorderProperties<BackStyleProperty<TextProperty<B>>>>>>;
+
+struct FormsTextProps {
+    QString text;
+    int backStyle = 1;
+    int borderStyle = 0;
+    std::int32_t borderColor = SysColor::WindowFrame;
+    int specialEffect = 2;
+    int textAlign = 1;
+    bool locked = false;
+    std::int32_t maxLength = 0;
+    bool tabStop = true;
+    int enterFieldBehavior = 0;
+    bool operator==(const FormsTextProps&) const = default;
+};
+
 }  // namespace zelk
