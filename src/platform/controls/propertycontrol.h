@@ -4,10 +4,11 @@
 // props()), and one mixin per property that several kinds have with the same meaning and the same
 // refusal rule. A kind is declared as
 //
-//     class DesignLabel : public PropertyControl<DesignFontControl, LabelProps, CaptionProperty,
-//                                                TextAlignProperty, ...>
+//     using DesignLabelBase = PropertyControl<DesignFontControl, LabelProps, CaptionProperty, ...>;
+//     class DesignLabel : public DesignLabelBase { Q_OBJECT ... };
 //
-// and each mixin keeps its value in the Props field of the same name (caption, textAlign, ...).
+// (the named base keeps moc and the constructor's initialiser simple), and each mixin keeps its
+// value in the Props field of the same name (caption, textAlign, ...).
 
 #include <QPainter>
 #include <QString>
@@ -143,7 +144,8 @@ template <class B>
 class BorderStyleProperty : public B {
   public:
     using B::B;
-    // 0 none, 1 single: a line (in BorderColor where the kind has one) instead of the 3-D look.
+    // 0 none, 1 single. The forms kinds draw the single border as a line in BorderColor instead
+    // of their SpecialEffect; the others draw it flat or 3-D as Appearance says.
     int BorderStyle() const { return this->p_.borderStyle; }
     bool setBorderStyle(int style) {
         return this->set(this->p_.borderStyle, style, detail::isZeroOrOne(style));
