@@ -67,32 +67,32 @@ struct FieldSpec {
     const char* subTable = "";
 };
 
-bool field(std::int32_t hdbc, std::int32_t id, const QString& table, const FieldSpec& spec) {
+bool field(std::int32_t hdbc, std::int32_t id, const QString& table, const FieldSpec& def) {
     FieldRecord r;
     r.m00 = id;
     setField(r.m01, table);
-    setField(r.m02, QString::fromUtf8(spec.column));
-    setField(r.m03, QString::fromUtf8(spec.caption));
+    setField(r.m02, QString::fromUtf8(def.column));
+    setField(r.m03, QString::fromUtf8(def.caption));
     const char* type = "文本";
-    if (spec.kind == FieldKind::Date) type = "日期";
-    if (spec.kind == FieldKind::Number) type = "数值";
-    if (spec.kind == FieldKind::Media) type = "多媒体";
+    if (def.kind == FieldKind::Date) type = "日期";
+    if (def.kind == FieldKind::Number) type = "数值";
+    if (def.kind == FieldKind::Media) type = "多媒体";
     setField(r.m04, QString::fromUtf8(type));
-    setField(r.m05, QString::number(spec.length));
+    setField(r.m05, QString::number(def.length));
     for (auto* flag : {&r.m06, &r.m07, &r.m08, &r.m09, &r.m10, &r.m12, &r.m14, &r.m16, &r.m18,
                        &r.m20, &r.m22, &r.m24})
         setField(*flag, "0");
-    if (spec.kind == FieldKind::DropDown) {
+    if (def.kind == FieldKind::DropDown) {
         setField(r.m07, "1");
         setField(r.m09, "1");
         setField(r.m24, "1");
-        setField(r.m11, spec.column == QByteArray("mj") ? "普通,秘密,机密,绝密" : "平件,急件,特急");
+        setField(r.m11, def.column == QByteArray("mj") ? "普通,秘密,机密,绝密" : "平件,急件,特急");
     }
-    if (spec.kind == FieldKind::SubTable) {
+    if (def.kind == FieldKind::SubTable) {
         setField(r.m16, "1");
-        setField(r.m17, QString::fromUtf8(spec.subTable));
+        setField(r.m17, QString::fromUtf8(def.subTable));
     }
-    if (spec.kind == FieldKind::Media) setField(r.m18, "1");
+    if (def.kind == FieldKind::Media) setField(r.m18, "1");
     return insertRecord(hdbc, fieldLayout(), r);
 }
 
@@ -307,8 +307,8 @@ ISITRecord templateItem(std::int32_t owner, int number, const FieldSpec& f) {
     if (f.kind == FieldKind::Media) kind = 11;
     const int row = (number - 1) / 2;
     const int left = (number - 1) % 2 == 0 ? 240 : 4800;
-    ItemSpec spec{kind, f.column, f.caption, left, 240 + row * 420, 3000, 300};
-    ISITRecord r = itemRecord(owner, number, spec);
+    ItemSpec def{kind, f.column, f.caption, left, 240 + row * 420, 3000, 300};
+    ISITRecord r = itemRecord(owner, number, def);
     setField(r.ii25, "0000000000");
     setField(r.ii26, "0000000000");
     if (kind == 12) setField(r.ii28, "附件");

@@ -143,6 +143,13 @@ BrowseColumnPlacer::BrowseColumnPlacer(BrowseColumnTable table)
 
 void BrowseColumnPlacer::place(ILSTRecord& column) {
     const QString name = fieldText(column.is02);
+    // An item bound to no column (a label, a line, a frame) matches the table's entry 0, which
+    // is never filled: its browse column stays hidden at position 0 with width 0.
+    if (name.isEmpty()) {
+        column.is04 = 0;
+        column.is07 = 0;
+        return;
+    }
     for (int k = 1; k <= table_.filled; ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (used_[i] || table_.BrowseColumnNames[i] != name) continue;

@@ -49,8 +49,8 @@ bool QueryIlstColumns(std::int32_t hdbc, std::int32_t number, BrowseColumnTable&
 
 // Gives browse columns their positions and widths while a list is regenerated: a column whose
 // bound column was in the list before keeps its position and width (each old column serves one
-// new column); any other column gets a position no column of the list holds, distinct from every
-// other new column's.
+// new column); a column bound to nothing gets position 0 and width 0; any other column gets a
+// position no column of the list holds, distinct from every other new column's.
 class BrowseColumnPlacer {
   public:
     explicit BrowseColumnPlacer(BrowseColumnTable table);

@@ -271,7 +271,7 @@ std::int32_t DesignerBase::AddDesignItem(const Row& row, std::int32_t kind, std:
     item.MaxLength = columnNumberOrZero(row.*C::m42);
     item.DataSelectMode = s.ints.m[11];
     const std::int32_t extra = columnNumberOrZero(row.*C::m27);
-    item.ExtraInfoEntryMode = static_cast<std::int16_t>(extra < 3 && extra > -32768 ? extra : 0);
+    item.ExtraInfoEntryMode = static_cast<std::int16_t>(extra < 3 && extra >= -32768 ? extra : 0);
     item.Deleted = 0;
     item.ItemNo = itemNo;
     item.ShowMediaInline = s.ints.m[6] == 1;

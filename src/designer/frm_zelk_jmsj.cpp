@@ -2,16 +2,6 @@
 
 namespace zelk {
 
-namespace {
-
-template <class T>
-void unloadElements(ControlArray<T>& array) {
-    for (const int i : array.indices())
-        if (i > 0) array.unload(i);
-}
-
-}  // namespace
-
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
     : EntryItemDesigner(parent),
       PostilArray(QStringLiteral("PostilArray"),
@@ -39,20 +29,6 @@ std::int16_t frm_zelk_jmsj::labelVerticalAlignment(const DesignLabel& label) {
     const auto code = numericInt32(label.ToolTipText());
     if (!code || *code < 0 || *code > 9) return 0;
     return static_cast<std::int16_t>(*code);
-}
-
-void frm_zelk_jmsj::UnloadDesignControls() {
-    unloadElements(LabelArray);
-    unloadElements(TextBoxArray);
-    unloadElements(CheckBoxArray);
-    unloadElements(ComboBoxArray);
-    unloadElements(DatePickerArray);
-    unloadElements(ListBoxArray);
-    unloadElements(ShapeArray);
-    unloadElements(FrameArray);
-    unloadElements(MMXArray);
-    DesignAreaWidth = 0;
-    DesignAreaHeight = 0;
 }
 
 DesignControl* frm_zelk_jmsj::extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const {
@@ -83,9 +59,6 @@ void frm_zelk_jmsj::completeWrittenSettings(WrittenGroup group, const DesignItem
         if (const DesignPlainTextBox* c = DatePickerArray.find(item.ArrayIndex)) {
             settings.ints.m[1] = c->Alignment();
             settings.switches.m[13] = c->TabStop();
-            settings.font.bold = c->FontBold();
-            settings.font.italic = c->FontItalic();
-            settings.font.underline = c->FontUnderline();
         }
     }
 }
@@ -120,16 +93,11 @@ void frm_zelk_jmsj::completeEntrySettings(WrittenGroup group, const DesignItem& 
             s.switches.m[7] = item.Enabled;
             s.ints.m[3] = CheckBoxArray.at(item.ArrayIndex).BorderStyle();
             return;
-        case kKindDatePicker: {
+        case kKindDatePicker:
             s.switches.m[1] = item.AutoSize;
             s.switches.m[2] = item.AutoTab;
             s.switches.m[3] = item.AutoWordSelect;
-            const DesignPlainTextBox& c = DatePickerArray.at(item.ArrayIndex);
-            s.font.bold = c.FontBold();
-            s.font.italic = c.FontItalic();
-            s.font.underline = c.FontUnderline();
             return;
-        }
         case kKindListBox:
             s.switches.m[1] = item.AutoSize;
             s.switches.m[2] = item.AutoTab;

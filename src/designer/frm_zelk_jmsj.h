@@ -33,10 +33,6 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     // Postil items (kind 13): text boxes like sub-table items, in their own array.
     virtual void LoadPostilItem(const ISITRecord& row);
 
-    // Unloads the loaded elements of the nine arrays the canvas commands make and clears the
-    // design extent. Lines, memo boxes, sub-table items and postils stay.
-    void UnloadDesignControls();
-
     // ---- Writers of item-entry rows. Each sets its kind's columns of `row`; the save clears
     // the row before each item and sets ii04 and ii29 itself.
     void SaveISITItem(const DesignItem& item, ISITRecord& row) const;

@@ -58,6 +58,10 @@ class ItemDesigner : public DesignerBase {
     // Creates the row's caption label; its LabelArray index, or 0 when none could be made.
     void LoadCaptionLabel(const Row& row, std::int32_t& labelIndex);
 
+    // Unloads the loaded elements of nine arrays and clears the design extent. Lines, memo
+    // boxes, sub-table items (and the entry designer's postils) stay.
+    void UnloadDesignControls();
+
   protected:
     // Extension point: the loader of a kind; the item-entry designer adds its postil kind here.
     virtual void loadItemOfKind(std::int32_t kind, const Row& row);
@@ -111,6 +115,11 @@ class ItemDesigner : public DesignerBase {
     void loadTextBoxInto(const Row& row, std::int32_t kind, ControlArray<DesignTextBox>& array);
 
   private:
+    template <class T>
+    static void unloadElements(ControlArray<T>& array) {
+        for (const int i : array.indices())
+            if (i > 0) array.unload(i);
+    }
     void loadTextBoxLike(const Row& row, std::int32_t kind);
     std::vector<QPointer<DesignControl>> loadedThisRow_;
 };
@@ -140,6 +149,21 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const R
         if (ItemCount == countBefore) keepRow(row, KeptReason::LoadFailed);
     }
     loadedThisRow_.clear();
+}
+
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::UnloadDesignControls() {
+    unloadElements(LabelArray);
+    unloadElements(TextBoxArray);
+    unloadElements(CheckBoxArray);
+    unloadElements(ComboBoxArray);
+    unloadElements(DatePickerArray);
+    unloadElements(ListBoxArray);
+    unloadElements(ShapeArray);
+    unloadElements(FrameArray);
+    unloadElements(MMXArray);
+    DesignAreaWidth = 0;
+    DesignAreaHeight = 0;
 }
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
@@ -540,7 +564,14 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadOtherItem(const Row& row) {
-    const auto kind = toInt16(leadingNumber(TrimFixedField(fieldText(row.*Columns::m06))));
+    const double number = leadingNumber(TrimFixedField(fieldText(row.*Columns::m06)));
+    // Search forms hold an unknown kind in 16 bits, entry forms in 32.
+    std::optional<std::int32_t> kind;
+    if constexpr (Columns::kSearchRow) {
+        if (const auto narrow = toInt16(number)) kind = *narrow;
+    } else {
+        kind = toInt32(number);
+    }
     if (!kind) {
         keepRow(row, KeptReason::LoadFailed);
         return;

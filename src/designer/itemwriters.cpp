@@ -125,7 +125,8 @@ void DesignerBase::writeLabel(const DesignItem& item, Row& row) const {
     using C = ItemColumns<Row>;
     const DesignLabel& c = LabelArray.at(item.ArrayIndex);
     ItemSettings s;
-    s.switches.m[1] = item.AutoSize;
+    // The label dialogs set the label's own auto size; the item keeps what the row held.
+    s.switches.m[1] = c.AutoSize();
     s.switches.m[7] = true;
     s.switches.m[14] = labelVisible(item.ArrayIndex);
     s.switches.m[15] = c.WordWrap();
@@ -298,10 +299,8 @@ void DesignerBase::writeDatePicker(const DesignItem& item, Row& row) const {
     s.ints.m[3] = c.BorderStyle();
     s.ints.m[10] = c.Appearance();
     s.ints.m[12] = AlignmentToTextAlign(c.Alignment());
-    s.font.bold = item.FontBold;
-    s.font.italic = item.FontItalic;
-    s.font.underline = item.FontUnderline;
-    s.font.strikethrough = c.FontStrikethru();
+    // The date dialog sets the box's font; the item keeps the flags the row held.
+    s.font = fontFlagsOf(c);
     completeWrittenSettings(WrittenGroup::Control, item, C::kSearchRow, s);
     row.*C::m01 = InterfaceRow.id00;
     setField(row.*C::m02, item.BoundColumn);
@@ -311,7 +310,11 @@ void DesignerBase::writeDatePicker(const DesignItem& item, Row& row) const {
     writeGeometry(row, c);
     setField(row.*C::m20, c.FontName());
     setField(row.*C::m21, EncodeFontStyle(s.font));
-    setField(row.*C::m22, singleSizeText(static_cast<float>(c.FontSize())));
+    // Search rows hold the date box's size in single precision, entry rows as every other kind.
+    if constexpr (C::kSearchRow)
+        setField(row.*C::m22, singleSizeText(static_cast<float>(c.FontSize())));
+    else
+        setField(row.*C::m22, sizeText(c.FontSize()));
     setField(row.*C::m23, colourOf(c.ForeColor()));
     setField(row.*C::m24, colourOf(c.BackColor()));
     setField(row.*C::m36, item.DefaultValue);
@@ -352,7 +355,11 @@ void DesignerBase::writeFrame(const DesignItem& item, Row& row) const {
     ItemSettings s;
     row.*C::m01 = InterfaceRow.id00;
     setField(row.*C::m06, QStringLiteral("8"));
-    setPaddedField(row.*C::m36, c.Caption());
+    // Search rows carry the caption blank-padded without its NUL; entry rows by the usual rule.
+    if constexpr (C::kSearchRow)
+        setPaddedField(row.*C::m36, c.Caption());
+    else
+        setField(row.*C::m36, c.Caption());
     s.font.bold = item.FontBold;
     s.font.italic = item.FontItalic;
     s.font.underline = item.FontUnderline;

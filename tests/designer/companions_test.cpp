@@ -82,8 +82,10 @@ TEST(BrowseColumnPlacerTest, KeepsExistingColumnsAndNumbersNewOnesApart) {
     EXPECT_EQ(place("new3"), std::pair(5, 1440));
     // An old column serves one new column only.
     EXPECT_EQ(place("a01"), std::pair(6, 1440));
-    EXPECT_EQ(place(""), std::pair(4, 1004));
-    EXPECT_EQ(place(""), std::pair(8, 1440));
+    // Items bound to no column all get the hidden column of entry 0, whatever the list held.
+    EXPECT_EQ(place(""), std::pair(0, 0));
+    EXPECT_EQ(place(" "), std::pair(0, 0));
+    EXPECT_EQ(place("new4"), std::pair(8, 1440));
 }
 
 TEST(InitIlstRecordTest, MakesADefaultBrowseColumnFromAnItem) {

@@ -101,7 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NumberCase{"half_down", "10.5", "2", "255", 10, 2, 255},
                       NumberCase{"half_up", "11.5", "3", "-2147483643", 12, 0, -2147483643},
                       NumberCase{"empty", "", "", "abc", 0, 0, 0},
-                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0}),
+                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0},
+                      NumberCase{"lowest_mode", "9", "-32768", "0", 9, -32768, 0},
+                      NumberCase{"mode_beyond_16_bits", "9", "-32769", "0", 9, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The two designers read the multimedia display code differently ------------------------
@@ -169,6 +171,12 @@ TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
     EXPECT_EQ(d.ItemTable[2].ControlKind, 0);
     EXPECT_EQ(d.ItemTable[2].ArrayIndex, 0);
     EXPECT_EQ(d.DesignAreaWidth, 0);
+    // A search form's kind beyond 16 bits makes no item; its row is kept as read.
+    IJSTRecord wide = storedRow("other");
+    T(wide.is06, "40000");
+    d.LoadItemControl(wide);
+    EXPECT_EQ(d.ItemCount, 2);
+    EXPECT_EQ(d.KeptRows.back().reason, KeptReason::LoadFailed);
 }
 
 TEST_F(ItemTable, FreeLabelsShowTheirTextAndNeverGetACaptionLabel) {
@@ -292,6 +300,20 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
                                            HiddenCase{"frame", false}, HiddenCase{"line", false},
                                            HiddenCase{"memobox", false}),
                          [](const auto& info) { return std::string(info.param.kind); });
+
+TEST_F(ItemTable, UnloadDesignControlsKeepsLinesMemosAndSubTables) {
+    for (const char* kind : {"label", "textbox", "checkbox", "combobox", "datepicker", "listbox",
+                             "shape", "frame", "line", "memobox", "mmx", "childtable"})
+        d.LoadItemControl(storedRow(kind));
+    ASSERT_GT(d.DesignAreaWidth, 0);
+    d.UnloadDesignControls();
+    EXPECT_EQ(d.LabelArray.count() + d.CheckBoxArray.count() + d.ShapeArray.count() +
+                  d.FrameArray.count() + d.MMXArray.count(),
+              5);
+    EXPECT_EQ(d.LineArray.count() + d.MemoBoxArray.count() + d.ChildTableArray.count(), 6);
+    EXPECT_EQ(d.DesignAreaWidth, 0);
+    EXPECT_EQ(d.DesignAreaHeight, 0);
+}
 
 TEST_F(ItemTable, DesignAreaCoversControlsAndCaptionLabels) {
     IJSTRecord r = textBoxRow();

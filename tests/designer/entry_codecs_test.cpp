@@ -110,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"frame", 8, true, false}, KindCase{"line", 9, true, false},
                       KindCase{"memobox", 10, true, true}, KindCase{"mmx", 11, true, true},
                       KindCase{"childtable", 12, true, true}, KindCase{"postil", 13, true, true},
-                      KindCase{"other", 99, false, false}),
+                      KindCase{"other", 99, false, false},
+                      KindCase{"widekind", 40000, false, false}),
     [](const auto& info) { return info.param.name; });
 
 // ---- Mended: an item without a caption label keeps its name ---------------------------------

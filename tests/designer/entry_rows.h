@@ -176,9 +176,7 @@ inline ISITRecord entryRow(const std::string& name) {
     } else if (name == "frame") {
         r.ii01 = kInterface;
         T(r.ii06, "8");
-        QByteArray caption = toGbk(QStringLiteral("基本信息"));
-        caption.append(QByteArray(252 - caption.size(), ' '));
-        std::memcpy(r.ii36.data(), caption.constData(), 252);
+        T(r.ii36, "基本信息");
         T(r.ii21, "1000");
         T(r.ii28, "");
         T(r.ii41, "000000100000010");
@@ -278,6 +276,9 @@ inline ISITRecord entryRow(const std::string& name) {
         T(r.ii40, "0000000000000");
         T(r.ii41, "0001");
         T(r.ii44, "保留");
+    } else if (name == "widekind") {
+        r = entryRow("other");
+        T(r.ii06, "40000");  // beyond 16 bits
     }
     return r;
 }

@@ -5,6 +5,7 @@
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "designer_rows.h"
+#include "entry_rows.h"
 
 using namespace zelk;
 using namespace zelk::testrows;
@@ -227,6 +228,98 @@ TEST_F(ItemSearchDesigner, ItemEntryDesignerWritesItsCompanionRowsWithItsOwnDiff
     entry.SaveIJSTItem(entry.ItemTable[2], out);
     EXPECT_EQ(fieldText(out.is40).left(3), "011");
 }
+
+// ---- What the property dialogs set on a control is stored from the control ---------------------
+
+enum class Rows { Search, Entry, Companion };  // companion: the entry designer's search rows
+
+struct ControlEditCase {
+    const char* name;
+    Rows rows;
+    const char* kind;  // row of designer_rows.h / entry_rows.h
+    void (*edit)(DesignerBase&);
+    int member;  // 21, 22 or 41
+    const char* expected;
+};
+void PrintTo(const ControlEditCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+template <class Row>
+QString memberText(const Row& row, int member) {
+    using C = ItemColumns<Row>;
+    switch (member) {
+        case 21:
+            return fieldText(row.*C::m21);
+        case 22:
+            return fieldText(row.*C::m22);
+        default:
+            return fieldText(row.*C::m41);
+    }
+}
+
+void autoSizeLabel(DesignerBase& d) {
+    d.LabelArray[1].setAutoSize(true);
+}
+void restyleDate(DesignerBase& d) {
+    d.DatePickerArray[1].setFontBold(true);
+    d.DatePickerArray[1].setFontItalic(false);
+    d.DatePickerArray[1].setFontUnderline(true);
+}
+void resizeDate(DesignerBase& d) {
+    d.DatePickerArray[1].setFontSize(10.12345);
+}
+
+class ControlEdit : public ::testing::TestWithParam<ControlEditCase> {};
+
+TEST_P(ControlEdit, IsStoredAsTheControlHoldsIt) {
+    const ControlEditCase& c = GetParam();
+    QString stored;
+    if (c.rows == Rows::Search) {
+        frm_zelk_jssj d;
+        d.LoadItemControl(storedRow(c.kind));
+        ASSERT_EQ(d.ItemCount, 1);
+        c.edit(d);
+        IJSTRecord out;
+        d.SaveIJSTItem(d.ItemTable[1], out);
+        stored = memberText(out, c.member);
+    } else {
+        frm_zelk_jmsj d;
+        d.LoadItemControl(entryrows::entryRow(c.kind));
+        ASSERT_EQ(d.ItemCount, 1);
+        c.edit(d);
+        if (c.rows == Rows::Entry) {
+            ISITRecord out;
+            d.SaveISITItem(d.ItemTable[1], out);
+            stored = memberText(out, c.member);
+        } else {
+            IJSTRecord out;
+            d.SaveIJSTItem(d.ItemTable[1], out);
+            stored = memberText(out, c.member);
+        }
+    }
+    EXPECT_EQ(stored, QString::fromLatin1(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LabelsAndDates, ControlEdit,
+    ::testing::Values(
+        ControlEditCase{"SearchLabelAutoSize", Rows::Search, "label", autoSizeLabel, 41,
+                        "100000100000011"},
+        ControlEditCase{"EntryLabelAutoSize", Rows::Entry, "label", autoSizeLabel, 41,
+                        "100000100000011"},
+        ControlEditCase{"CompanionLabelAutoSize", Rows::Companion, "label", autoSizeLabel, 41,
+                        "100000100000011"},
+        ControlEditCase{"SearchDateFont", Rows::Search, "datepicker", restyleDate, 21, "1010"},
+        ControlEditCase{"EntryDateFont", Rows::Entry, "datepicker", restyleDate, 21, "1010"},
+        ControlEditCase{"CompanionDateFont", Rows::Companion, "datepicker", restyleDate, 21,
+                        "1010"},
+        // Search rows keep a date box's size in single precision, entry rows to four decimals.
+        ControlEditCase{"SearchDateSize", Rows::Search, "datepicker", resizeDate, 22, "10.12345"},
+        ControlEditCase{"EntryDateSize", Rows::Entry, "datepicker", resizeDate, 22, "10.1235"},
+        ControlEditCase{"CompanionDateSize", Rows::Companion, "datepicker", resizeDate, 22,
+                        "10.12345"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 

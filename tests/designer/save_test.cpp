@@ -228,7 +228,8 @@ TEST_P(SaveTest, RegeneratesTheCompanionsAndKeepsTheBrowseColumns) {
                         {0, 3, 3, 13, "a03", "批注"},
                         {0, 4, 4, 2, "a04", "电子文件"},
                         {0, 5, 5, 2, "a05", "附电子文件"},
-                        {0, 6, 6, 2, "a06", ""}});
+                        {0, 6, 6, 2, "a06", ""},
+                        {0, 7, 7, 1, "", "说明"}});
     EntryFormSave save = entrySave(table);
     save.SyncSearchForm = true;
     save.SyncBrowseList = true;
@@ -241,15 +242,15 @@ TEST_P(SaveTest, RegeneratesTheCompanionsAndKeepsTheBrowseColumns) {
     EXPECT_EQ(fieldText(indtRow(hdbc(), kOtherSearch).id08), QStringLiteral("1"));
 
     const auto search = ijstRows(hdbc(), kSearch);
-    ASSERT_EQ(search.size(), 6u);
-    const char* kinds[] = {"2", "4", "2", "2", "2", "2"};
+    ASSERT_EQ(search.size(), 7u);
+    const char* kinds[] = {"2", "4", "2", "2", "2", "2", "2"};
     for (std::size_t k = 0; k < search.size(); ++k) {
         EXPECT_EQ(search[k].is01, kSearch);
         EXPECT_EQ(fieldText(search[k].is06), QString::fromLatin1(kinds[k])) << k;
     }
 
     const auto columns = ilstRows(hdbc(), kBrowse);
-    ASSERT_EQ(columns.size(), 5u);  // "电子文件" has no column
+    ASSERT_EQ(columns.size(), 6u);  // "电子文件" has no column
     std::map<QString, std::pair<std::int32_t, std::int32_t>> placed;
     for (const auto& c : columns) {
         EXPECT_EQ(c.is01, kBrowse);
@@ -261,6 +262,8 @@ TEST_P(SaveTest, RegeneratesTheCompanionsAndKeepsTheBrowseColumns) {
     EXPECT_EQ(placed[QStringLiteral("a02")], std::pair(3, 1440));
     EXPECT_EQ(placed[QStringLiteral("a05")], std::pair(4, 1440));
     EXPECT_EQ(placed[QStringLiteral("a06")], std::pair(6, 1440));
+    // The label, bound to no column, gets the hidden column at position 0.
+    EXPECT_EQ(placed[QString()], std::pair(0, 0));
     EXPECT_EQ(placed.count(QStringLiteral("gone")), 0u);
 }
 
