@@ -3,64 +3,20 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/controls/controlutil.h"
-
 namespace zelk {
 
-using detail::assign;
-
-DesignCheckBox::DesignCheckBox(QWidget* parent) : DesignFontControl(parent) {
+DesignCheckBox::DesignCheckBox(QWidget* parent) : DesignCheckBoxBase(parent) {
     applyTemplate(DesignArray::CheckBoxArray);
 }
 
 void DesignCheckBox::applyTemplate(DesignArray array) {
-    resetCommon(array);
-    resetBox(1815, 315);
-    resetFont(SysColor::ButtonText, SysColor::ButtonFace);
-    p_ = Props{};
-    update();
-}
-
-void DesignCheckBox::copyPropertiesFrom(const DesignCheckBox& other) {
-    copyCommonFrom(other);
-    copyBoxFrom(other);
-    copyFontFrom(other);
-    p_ = other.p_;
-    update();
-}
-
-void DesignCheckBox::setCaption(const QString& caption) {
-    assign(this, p_.caption, caption);
-}
-void DesignCheckBox::setValue(int value) {
-    assign(this, p_.value, value != 0 ? 1 : 0);
-}
-bool DesignCheckBox::setBackStyle(int style) {
-    return assign(this, p_.backStyle, style, detail::isZeroOrOne(style));
-}
-bool DesignCheckBox::setSpecialEffect(int effect) {
-    return assign(this, p_.specialEffect, effect, effect == 0 || effect == 2);
-}
-bool DesignCheckBox::setTextAlign(int align) {
-    return assign(this, p_.textAlign, align, isValidTextAlign(align));
-}
-void DesignCheckBox::setLocked(bool on) {
-    assign(this, p_.locked, on);
-}
-void DesignCheckBox::setTabStop(bool on) {
-    assign(this, p_.tabStop, on);
-}
-void DesignCheckBox::setWordWrap(bool on) {
-    assign(this, p_.wordWrap, on);
-}
-void DesignCheckBox::setTripleState(bool on) {
-    assign(this, p_.tripleState, on);
+    reset(array, 1815, 315, SysColor::ButtonText, SysColor::ButtonFace);
 }
 
 void DesignCheckBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    if (p_.backStyle == 1) p.fillRect(r, oleColorToQColor(BackColor()));
+    paintBack(p, r);
     // The box, 13 pixels, at the left and centred vertically.
     const int side = 13;
     const QRect box(2, (r.height() - side) / 2, side, side);

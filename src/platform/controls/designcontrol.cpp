@@ -4,39 +4,22 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+
+#include "platform/controls/propertycontrol.h"
 
 namespace zelk {
 
 QString designArrayName(DesignArray array) {
-    switch (array) {
-        case DesignArray::LabelArray:
-            return QStringLiteral("LabelArray");
-        case DesignArray::TextBoxArray:
-            return QStringLiteral("TextBoxArray");
-        case DesignArray::CheckBoxArray:
-            return QStringLiteral("CheckBoxArray");
-        case DesignArray::ComboBoxArray:
-            return QStringLiteral("ComboBoxArray");
-        case DesignArray::DatePickerArray:
-            return QStringLiteral("DatePickerArray");
-        case DesignArray::ListBoxArray:
-            return QStringLiteral("ListBoxArray");
-        case DesignArray::ShapeArray:
-            return QStringLiteral("ShapeArray");
-        case DesignArray::FrameArray:
-            return QStringLiteral("FrameArray");
-        case DesignArray::LineArray:
-            return QStringLiteral("LineArray");
-        case DesignArray::MemoBoxArray:
-            return QStringLiteral("MemoBoxArray");
-        case DesignArray::MMXArray:
-            return QStringLiteral("MMXArray");
-        case DesignArray::ChildTableArray:
-            return QStringLiteral("ChildTableArray");
-        case DesignArray::PostilArray:
-            return QStringLiteral("PostilArray");
-    }
-    return QString();
+    static const char* const names[] = {
+        "LabelArray",   "TextBoxArray",    "CheckBoxArray", "ComboBoxArray", "DatePickerArray",
+        "ListBoxArray", "ShapeArray",      "FrameArray",    "LineArray",     "MemoBoxArray",
+        "MMXArray",     "ChildTableArray", "PostilArray",
+    };
+    static_assert(std::size(names) == static_cast<int>(DesignArray::PostilArray));
+    const int i = static_cast<int>(array) - 1;
+    return i >= 0 && i < static_cast<int>(std::size(names)) ? QString::fromLatin1(names[i])
+                                                            : QString();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -60,13 +43,13 @@ void DesignControl::ZOrder(int position) {
     }
 }
 
-void DesignControl::copyCommonFrom(const DesignControl& other) {
+void DesignControl::copyBaseFrom(const DesignControl& other) {
     common_ = other.common_;
     setObjectName(other.objectName());
     update();
 }
 
-void DesignControl::resetCommon(DesignArray array) {
+void DesignControl::resetBase(DesignArray array) {
     common_ = Common{};
     setObjectName(designArrayName(array));
     update();
@@ -95,7 +78,7 @@ bool validSize(double v) {
 }  // namespace
 
 DesignBox::DesignBox(QWidget* parent) : DesignControl(parent) {
-    syncGeometry();
+    setBox(box_);
 }
 
 bool DesignBox::setLeft(double left) {
@@ -119,25 +102,22 @@ bool DesignBox::Move(double left, double top, double width, double height) {
     if (!std::isfinite(left) || !std::isfinite(top) || !validSize(width) || !validSize(height)) {
         return false;
     }
-    box_ = Box{left, top, width, height};
-    syncGeometry();
+    setBox(Box{left, top, width, height});
     return true;
 }
 
-void DesignBox::copyBoxFrom(const DesignBox& other) {
+void DesignBox::copyBaseFrom(const DesignBox& other) {
+    DesignControl::copyBaseFrom(other);
     setBox(other.box_);
 }
 
-void DesignBox::resetBox(double width, double height) {
+void DesignBox::resetBase(DesignArray array, double width, double height) {
+    DesignControl::resetBase(array);
     setBox(Box{0, 0, width, height});
 }
 
 void DesignBox::setBox(const Box& box) {
     box_ = box;
-    syncGeometry();
-}
-
-void DesignBox::syncGeometry() {
     setGeometry(twipsToPixels(box_.left), twipsToPixels(box_.top), twipsToPixels(box_.width),
                 twipsToPixels(box_.height));
     update();
@@ -148,47 +128,29 @@ void DesignBox::syncGeometry() {
 DesignFontControl::DesignFontControl(QWidget* parent) : DesignBox(parent) {}
 
 bool DesignFontControl::setFontName(const QString& name) {
-    font_.name = name;
-    update();
-    return true;
+    return detail::assign(this, font_.name, name);
 }
-
 bool DesignFontControl::setFontSize(double points) {
-    if (!std::isfinite(points) || points <= 0 || points > 2160) return false;
-    font_.size = points;
-    update();
-    return true;
+    return detail::assign(this, font_.size, points,
+                          std::isfinite(points) && points > 0 && points <= 2160);
 }
-
 void DesignFontControl::setFontBold(bool on) {
-    font_.bold = on;
-    update();
+    detail::assign(this, font_.bold, on);
 }
 void DesignFontControl::setFontItalic(bool on) {
-    font_.italic = on;
-    update();
+    detail::assign(this, font_.italic, on);
 }
 void DesignFontControl::setFontUnderline(bool on) {
-    font_.underline = on;
-    update();
+    detail::assign(this, font_.underline, on);
 }
 void DesignFontControl::setFontStrikethru(bool on) {
-    font_.strikethru = on;
-    update();
+    detail::assign(this, font_.strikethru, on);
 }
-
 bool DesignFontControl::setForeColor(std::int32_t color) {
-    if (!isValidOleColor(color)) return false;
-    font_.foreColor = color;
-    update();
-    return true;
+    return detail::assign(this, font_.foreColor, color, isValidOleColor(color));
 }
-
 bool DesignFontControl::setBackColor(std::int32_t color) {
-    if (!isValidOleColor(color)) return false;
-    font_.backColor = color;
-    update();
-    return true;
+    return detail::assign(this, font_.backColor, color, isValidOleColor(color));
 }
 
 QFont DesignFontControl::displayedFont() const {
@@ -196,21 +158,19 @@ QFont DesignFontControl::displayedFont() const {
                        font_.strikethru);
 }
 
-void DesignFontControl::copyFontFrom(const DesignFontControl& other) {
-    setFontProps(other.font_);
+void DesignFontControl::copyBaseFrom(const DesignFontControl& other) {
+    DesignBox::copyBaseFrom(other);
+    font_ = other.font_;
+    update();
 }
 
-void DesignFontControl::resetFont(std::int32_t foreColor, std::int32_t backColor) {
-    FontProps props;
-    props.name = QStringLiteral("宋体");
-    props.size = 9;
-    props.foreColor = foreColor;
-    props.backColor = backColor;
-    setFontProps(props);
-}
-
-void DesignFontControl::setFontProps(const FontProps& props) {
-    font_ = props;
+void DesignFontControl::resetBase(DesignArray array, double width, double height,
+                                  std::int32_t foreColor, std::int32_t backColor) {
+    DesignBox::resetBase(array, width, height);
+    font_ = FontProps{};
+    font_.name = QStringLiteral("宋体");
+    font_.foreColor = foreColor;
+    font_.backColor = backColor;
     update();
 }
 

@@ -94,13 +94,12 @@ class DesignControl : public QWidget {
         QString tag;
         QString toolTipText;
         bool enabled = true;
-        bool operator==(const Common&) const = default;
     };
-    // Copies what every control has (name too; index and visibility stay).
-    void copyCommonFrom(const DesignControl& other);
+    // Copies what every control has (name too; index and visibility stay). Each base class
+    // below extends it with what it adds.
+    void copyBaseFrom(const DesignControl& other);
     // Template state of what every control has: no tag, no tooltip, enabled, the array's name.
-    void resetCommon(DesignArray array);
-    const Common& common() const { return common_; }
+    void resetBase(DesignArray array);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -132,21 +131,18 @@ class DesignBox : public DesignControl {
     bool Move(double left, double top);
 
   protected:
+    void copyBaseFrom(const DesignBox& other);
+    // Template geometry: at 0,0 with the given size in twips.
+    void resetBase(DesignArray array, double width, double height);
+
+  private:
     struct Box {
         double left = 0;
         double top = 0;
         double width = 0;
         double height = 0;
-        bool operator==(const Box&) const = default;
     };
-    void copyBoxFrom(const DesignBox& other);
-    // Template geometry, in twips.
-    void resetBox(double width, double height);
-    const Box& box() const { return box_; }
     void setBox(const Box& box);
-
-  private:
-    void syncGeometry();
     Box box_;
 };
 
@@ -180,6 +176,17 @@ class DesignFontControl : public DesignBox {
     QFont displayedFont() const;
 
   protected:
+    void copyBaseFrom(const DesignFontControl& other);
+    // Template font "宋体" 9 points with the given colours.
+    void resetBase(DesignArray array, double width, double height, std::int32_t foreColor,
+                   std::int32_t backColor);
+
+    // Shared painting helpers.
+    QColor foreground() const;  // grey while not Enabled
+    void paintText(class QPainter& painter, const QRect& rect, const QString& text, int textAlign,
+                   bool wordWrap, bool vCentre) const;
+
+  private:
     struct FontProps {
         QString name;
         double size = 9;
@@ -189,20 +196,7 @@ class DesignFontControl : public DesignBox {
         bool strikethru = false;
         std::int32_t foreColor = SysColor::WindowText;
         std::int32_t backColor = SysColor::Window;
-        bool operator==(const FontProps&) const = default;
     };
-    void copyFontFrom(const DesignFontControl& other);
-    // Template font "宋体" 9 points with the given colours.
-    void resetFont(std::int32_t foreColor, std::int32_t backColor);
-    const FontProps& fontProps() const { return font_; }
-    void setFontProps(const FontProps& props);
-
-    // Shared painting helpers.
-    QColor foreground() const;  // grey while not Enabled
-    void paintText(class QPainter& painter, const QRect& rect, const QString& text, int textAlign,
-                   bool wordWrap, bool vCentre) const;
-
-  private:
     FontProps font_;
 };
 

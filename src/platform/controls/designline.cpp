@@ -4,68 +4,25 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/controls/controlutil.h"
-
 namespace zelk {
-
-using detail::assign;
 
 namespace {
 // Pen widths above this are painted at this width: wider pens only cover the canvas.
 constexpr int kWidestPaintedPen = 64;
 }  // namespace
 
-DesignLine::DesignLine(QWidget* parent) : DesignControl(parent) {
+DesignLine::DesignLine(QWidget* parent) : DesignLineBase(parent) {
     applyTemplate(DesignArray::LineArray);
 }
 
 void DesignLine::applyTemplate(DesignArray array) {
-    resetCommon(array);
-    p_ = Props{};
-    p_.x2 = 1215;
+    reset(array);
     syncGeometry();
 }
 
 void DesignLine::copyPropertiesFrom(const DesignLine& other) {
-    copyCommonFrom(other);
-    p_ = other.p_;
+    copyFrom(other);
     syncGeometry();
-}
-
-bool DesignLine::setX1(double x) {
-    if (!std::isfinite(x)) return false;
-    p_.x1 = x;
-    syncGeometry();
-    return true;
-}
-bool DesignLine::setY1(double y) {
-    if (!std::isfinite(y)) return false;
-    p_.y1 = y;
-    syncGeometry();
-    return true;
-}
-bool DesignLine::setX2(double x) {
-    if (!std::isfinite(x)) return false;
-    p_.x2 = x;
-    syncGeometry();
-    return true;
-}
-bool DesignLine::setY2(double y) {
-    if (!std::isfinite(y)) return false;
-    p_.y2 = y;
-    syncGeometry();
-    return true;
-}
-
-bool DesignLine::setBorderColor(std::int32_t color) {
-    return assign(this, p_.borderColor, color, isValidOleColor(color));
-}
-
-bool DesignLine::setBorderWidth(int width) {
-    if (width < 1 || width > 8192) return false;
-    p_.borderWidth = width;
-    syncGeometry();
-    return true;
 }
 
 // The widget covers the line's bounding box, widened by the pen.

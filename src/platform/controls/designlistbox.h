@@ -3,17 +3,33 @@
 
 #include <QStringList>
 
-#include "platform/controls/designcontrol.h"
+#include "platform/controls/propertycontrol.h"
 
 namespace zelk {
 
-class DesignListBox : public DesignFontControl {
+struct ListBoxProps {
+    QStringList list;
+    int borderStyle = 0;
+    std::int32_t borderColor = SysColor::WindowFrame;
+    int specialEffect = 2;
+    int textAlign = 1;
+    bool integralHeight = true;
+    bool locked = false;
+    bool tabStop = true;
+    bool operator==(const ListBoxProps&) const = default;
+};
+
+using DesignListBoxBase =
+    PropertyControl<DesignFontControl, ListBoxProps, FormsBorderProperties, TextAlignProperty,
+                    IntegralHeightProperty, InputProperties>;
+
+class DesignListBox : public DesignListBoxBase {
     Q_OBJECT
   public:
     explicit DesignListBox(QWidget* parent = nullptr);
     ControlType controlType() const override { return ControlType::ListBox; }
     void applyTemplate(DesignArray array) override;
-    void copyPropertiesFrom(const DesignListBox& other);
+    void copyPropertiesFrom(const DesignListBox& other) { copyFrom(other); }
 
     // The rows shown.
     void AddItem(const QString& text);
@@ -23,42 +39,8 @@ class DesignListBox : public DesignFontControl {
     QString List(int index) const;
     const QStringList& items() const { return p_.list; }
 
-    // 0 none, 1 single.
-    int BorderStyle() const { return p_.borderStyle; }
-    bool setBorderStyle(int style);
-    std::int32_t BorderColor() const { return p_.borderColor; }
-    bool setBorderColor(std::int32_t color);
-    // 0, 1, 2, 3 or 6.
-    int SpecialEffect() const { return p_.specialEffect; }
-    bool setSpecialEffect(int effect);
-    // 1 left, 2 centre, 3 right.
-    int TextAlign() const { return p_.textAlign; }
-    bool setTextAlign(int align);
-    bool IntegralHeight() const { return p_.integralHeight; }
-    void setIntegralHeight(bool on);
-    bool Locked() const { return p_.locked; }
-    void setLocked(bool on);
-    bool TabStop() const { return p_.tabStop; }
-    void setTabStop(bool on);
-
-    struct Props {
-        QStringList list;
-        int borderStyle = 0;
-        std::int32_t borderColor = SysColor::WindowFrame;
-        int specialEffect = 2;
-        int textAlign = 1;
-        bool integralHeight = true;
-        bool locked = false;
-        bool tabStop = true;
-        bool operator==(const Props&) const = default;
-    };
-    const Props& props() const { return p_; }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    Props p_;
 };
 
 }  // namespace zelk

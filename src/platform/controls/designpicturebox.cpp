@@ -1,52 +1,27 @@
 #include "platform/controls/designpicturebox.h"
 
-#include <QPainter>
-#include <algorithm>
-
 #include "platform/controls/controlutil.h"
+
 #include "platform/pointer.h"
 
 namespace zelk {
 
-using detail::assign;
-
-DesignPictureBox::DesignPictureBox(QWidget* parent) : DesignBox(parent) {
+DesignPictureBox::DesignPictureBox(QWidget* parent) : DesignPictureBoxBase(parent) {
     applyTemplate(DesignArray::ShapeArray);
 }
 
 void DesignPictureBox::applyTemplate(DesignArray array) {
-    resetCommon(array);
-    resetBox(1215, 615);
-    p_ = Props{};
+    reset(array, 1215, 615);
     unsetCursor();
-    update();
 }
 
 void DesignPictureBox::copyPropertiesFrom(const DesignPictureBox& other) {
-    copyCommonFrom(other);
-    copyBoxFrom(other);
-    p_ = other.p_;
+    copyFrom(other);
     setCursor(cursorForMousePointer(p_.mousePointer));
-    update();
 }
 
-bool DesignPictureBox::setBackColor(std::int32_t color) {
-    return assign(this, p_.backColor, color, isValidOleColor(color));
-}
-bool DesignPictureBox::setForeColor(std::int32_t color) {
-    return assign(this, p_.foreColor, color, isValidOleColor(color));
-}
-bool DesignPictureBox::setBorderStyle(int style) {
-    return assign(this, p_.borderStyle, style, detail::isZeroOrOne(style));
-}
-bool DesignPictureBox::setAppearance(int appearance) {
-    return assign(this, p_.appearance, appearance, detail::isZeroOrOne(appearance));
-}
-bool DesignPictureBox::setDrawWidth(int width) {
-    return assign(this, p_.drawWidth, width, width >= 1 && width <= 32767);
-}
 bool DesignPictureBox::setMousePointer(int pointer) {
-    if (!assign(this, p_.mousePointer, pointer, (pointer >= 0 && pointer <= 15) || pointer == 99)) {
+    if (!set(p_.mousePointer, pointer, (pointer >= 0 && pointer <= 15) || pointer == 99)) {
         return false;
     }
     setCursor(cursorForMousePointer(pointer));
@@ -63,11 +38,7 @@ void DesignPictureBox::paintEvent(QPaintEvent*) {
         return;
     }
     // Flat: an outline in the fore colour, DrawWidth pixels wide.
-    const int pen = std::clamp(p_.drawWidth, 1, std::max(1, std::min(r.width(), r.height()) / 2));
-    QRegion ring(r);
-    ring -= QRegion(r.adjusted(pen, pen, -pen, -pen));
-    p.setClipRegion(ring);
-    p.fillRect(r, oleColorToQColor(p_.foreColor));
+    detail::paintOutline(p, r, r, p_.drawWidth, oleColorToQColor(p_.foreColor));
 }
 
 }  // namespace zelk

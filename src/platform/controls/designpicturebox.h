@@ -1,11 +1,24 @@
 #pragma once
 // The platform's picture box: rectangle items and the size handles.
 
-#include "platform/controls/designcontrol.h"
+#include "platform/controls/propertycontrol.h"
 
 namespace zelk {
 
-class DesignPictureBox : public DesignBox {
+struct PictureBoxProps {
+    std::int32_t backColor = SysColor::ButtonFace;
+    std::int32_t foreColor = SysColor::ButtonText;
+    int borderStyle = 1;
+    int appearance = 1;
+    int drawWidth = 1;
+    int mousePointer = 0;
+    bool operator==(const PictureBoxProps&) const = default;
+};
+
+using DesignPictureBoxBase =
+    PropertyControl<DesignBox, PictureBoxProps, BorderStyleProperty, AppearanceProperty>;
+
+class DesignPictureBox : public DesignPictureBoxBase {
     Q_OBJECT
   public:
     explicit DesignPictureBox(QWidget* parent = nullptr);
@@ -14,39 +27,23 @@ class DesignPictureBox : public DesignBox {
     void copyPropertiesFrom(const DesignPictureBox& other);
 
     std::int32_t BackColor() const { return p_.backColor; }
-    bool setBackColor(std::int32_t color);
+    bool setBackColor(std::int32_t color) {
+        return set(p_.backColor, color, isValidOleColor(color));
+    }
     // The colour of the drawn outline (a rectangle item keeps it in its fore colour column).
     std::int32_t ForeColor() const { return p_.foreColor; }
-    bool setForeColor(std::int32_t color);
-    // 0 none, 1 fixed single.
-    int BorderStyle() const { return p_.borderStyle; }
-    bool setBorderStyle(int style);
-    // 0 flat, 1 three-dimensional.
-    int Appearance() const { return p_.appearance; }
-    bool setAppearance(int appearance);
+    bool setForeColor(std::int32_t color) {
+        return set(p_.foreColor, color, isValidOleColor(color));
+    }
     // Pen width in pixels of the outline drawn in ForeColor; 1 to 32767.
     int DrawWidth() const { return p_.drawWidth; }
-    bool setDrawWidth(int width);
+    bool setDrawWidth(int width) { return set(p_.drawWidth, width, width >= 1 && width <= 32767); }
     // Mouse pointer code: 0 to 15 or 99 (custom, shown as the arrow).
     int MousePointer() const { return p_.mousePointer; }
     bool setMousePointer(int pointer);
 
-    struct Props {
-        std::int32_t backColor = SysColor::ButtonFace;
-        std::int32_t foreColor = SysColor::ButtonText;
-        int borderStyle = 1;
-        int appearance = 1;
-        int drawWidth = 1;
-        int mousePointer = 0;
-        bool operator==(const Props&) const = default;
-    };
-    const Props& props() const { return p_; }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    Props p_;
 };
 
 }  // namespace zelk

@@ -2,49 +2,14 @@
 
 #include <QPainter>
 
-#include "platform/controls/controlutil.h"
-
 namespace zelk {
 
-using detail::assign;
-
-DesignPlainTextBox::DesignPlainTextBox(QWidget* parent) : DesignFontControl(parent) {
+DesignPlainTextBox::DesignPlainTextBox(QWidget* parent) : DesignPlainTextBoxBase(parent) {
     applyTemplate(DesignArray::DatePickerArray);
 }
 
 void DesignPlainTextBox::applyTemplate(DesignArray array) {
-    resetCommon(array);
-    resetBox(1815, 315);
-    resetFont(SysColor::WindowText, SysColor::Window);
-    p_ = Props{};
-    update();
-}
-
-void DesignPlainTextBox::copyPropertiesFrom(const DesignPlainTextBox& other) {
-    copyCommonFrom(other);
-    copyBoxFrom(other);
-    copyFontFrom(other);
-    p_ = other.p_;
-    update();
-}
-
-void DesignPlainTextBox::setText(const QString& text) {
-    assign(this, p_.text, text);
-}
-bool DesignPlainTextBox::setAlignment(int alignment) {
-    return assign(this, p_.alignment, alignment, alignment >= 0 && alignment <= 2);
-}
-bool DesignPlainTextBox::setAppearance(int appearance) {
-    return assign(this, p_.appearance, appearance, detail::isZeroOrOne(appearance));
-}
-bool DesignPlainTextBox::setBorderStyle(int style) {
-    return assign(this, p_.borderStyle, style, detail::isZeroOrOne(style));
-}
-void DesignPlainTextBox::setLocked(bool on) {
-    assign(this, p_.locked, on);
-}
-void DesignPlainTextBox::setTabStop(bool on) {
-    assign(this, p_.tabStop, on);
+    reset(array, 1815, 315, SysColor::WindowText, SysColor::Window);
 }
 
 void DesignPlainTextBox::paintEvent(QPaintEvent*) {
