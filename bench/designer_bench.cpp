@@ -25,7 +25,7 @@ test::TestDb& interfaceDb() {
                                "datepicker", "listbox",   "shape",      "frame",    "line",
                                "memobox",    "mmx",       "childtable", "other"};
         for (int i = 0; i < kItems; ++i) {
-            IJSTRecord r = storedRow(kinds[i % std::size(kinds)]);
+            IJSTRecord r = storedRow<IJSTRecord>(kinds[i % std::size(kinds)]);
             setField(r.is29, decimalText(i + 1));
             r.is11 += (i % 40) * 150;
             r.is13 += (i % 40) * 150;

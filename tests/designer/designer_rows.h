@@ -1,263 +1,323 @@
 #pragma once
-// Item-search rows as the writers store them, for the designer tests and the benchmark.
+// Item rows as the writers store them, over both row types (IJST for the item-search designer,
+// ISIT for the item-entry designer), for the designer tests and the benchmark.
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "component/fixedfield.h"
 #include "component/records.h"
+#include "component/zelkmodule.h"
+#include "dataaccess/dravix.h"
+#include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_jssj.h"
+#include "designer/itemcolumns.h"
 
 namespace zelk::testrows {
 
 inline constexpr std::int32_t kInterface = 7;
 
-// Setting text columns by member: T(r.is03, "姓名").
+// Setting a text column: T(row.is03, "姓名").
 template <std::size_t N>
 void T(std::array<char, N>& field, const char* value) {
     setField(field, QString::fromUtf8(value));
 }
 
-// Caption-label columns of an item with a caption label.
-inline void withCaption(IJSTRecord& r, const char* name) {
-    T(r.is03, name);
-    T(r.is05, "1");
-    r.is07 = 200;
-    r.is08 = 300;
-    r.is09 = 1100;
-    r.is10 = 660;
-    T(r.is15, "宋体");
-    T(r.is16, "0000");
-    T(r.is17, "9");
-    T(r.is18, "-2147483630");
-    T(r.is19, "-2147483633");
-    T(r.is31, "-2147483642");
-    T(r.is38, "0000000000010");
-    T(r.is39, "000000100000010");
+// Calls f(number, member) for each of a row's 46 members.
+template <class Row, class F>
+void forEachMember(Row& r, F&& f) {
+    using C = ItemColumns<std::remove_const_t<Row>>;
+#define ZELK_M(n) f(1##n - 100, r.*C::m##n);
+    // clang-format off
+    ZELK_M(00) ZELK_M(01) ZELK_M(02) ZELK_M(03) ZELK_M(04) ZELK_M(05) ZELK_M(06) ZELK_M(07)
+    ZELK_M(08) ZELK_M(09) ZELK_M(10) ZELK_M(11) ZELK_M(12) ZELK_M(13) ZELK_M(14) ZELK_M(15)
+    ZELK_M(16) ZELK_M(17) ZELK_M(18) ZELK_M(19) ZELK_M(20) ZELK_M(21) ZELK_M(22) ZELK_M(23)
+    ZELK_M(24) ZELK_M(25) ZELK_M(26) ZELK_M(27) ZELK_M(28) ZELK_M(29) ZELK_M(30) ZELK_M(31)
+    ZELK_M(32) ZELK_M(33) ZELK_M(34) ZELK_M(35) ZELK_M(36) ZELK_M(37) ZELK_M(38) ZELK_M(39)
+    ZELK_M(40) ZELK_M(41) ZELK_M(42) ZELK_M(43) ZELK_M(44) ZELK_M(45)
+    // clang-format on
+#undef ZELK_M
 }
 
-// Columns every control with a font and colours stores.
-inline void controlColumns(IJSTRecord& r, const char* kind, const char* bound, int order) {
-    r.is01 = kInterface;
-    T(r.is02, bound);
-    r.is04 = order;
-    T(r.is06, kind);
-    r.is11 = 1200;
-    r.is12 = 300;
-    r.is13 = 3200;
-    r.is14 = 660;
-    T(r.is20, "宋体");
-    T(r.is21, "0000");
-    T(r.is22, "9");
-    T(r.is23, "-2147483640");
-    T(r.is24, "-2147483643");
-    T(r.is29, "1");
+// Sets members by number: put(r, {{3, "姓名"}, {7, "200"}}); numeric members take the number.
+template <class Row>
+void put(Row& r, std::initializer_list<std::pair<int, const char*>> values) {
+    for (const auto& [number, value] : values)
+        forEachMember(r, [number, value](int n, auto& member) {
+            if (n != number) return;
+            if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::int32_t>)
+                member = std::stoi(value);
+            else
+                T(member, value);
+        });
 }
 
-// One row per kind, as the writer of that kind stores it (starting from an empty record).
-inline IJSTRecord storedRow(const std::string& kind) {
-    IJSTRecord r;
-    if (kind == "label") {
-        controlColumns(r, "1", "XM", 0);
-        T(r.is21, "1000");
-        T(r.is22, "12");
-        T(r.is24, "255");
-        T(r.is36, "默认");
-        T(r.is40, "0100000000010");
-        T(r.is41, "000000100000011");
-        T(r.is43, "-2147483642");
-    } else if (kind == "freelabel") {
-        controlColumns(r, "1", "", 0);
-        T(r.is03, "说明");
-        T(r.is36, "这是一段说明文字");
-        T(r.is40, "0010000003030");
-        T(r.is41, "100000100000010");
-        T(r.is43, "16711680");
-    } else if (kind == "textbox") {
-        controlColumns(r, "2", "XM", 1);
+inline constexpr const char* kSysColour = "-2147483642";
+
+// The rows below are tables of member numbers and values.
+// clang-format off
+
+// Caption-label columns of an item with a caption label; `vertical` is the entry rows' alignment.
+template <class Row>
+void withCaption(Row& r, const char* name, const char* vertical = "0") {
+    put(r, {{3, name}, {5, "1"}, {7, "200"}, {8, "300"}, {9, "1100"}, {10, "660"}, {15, "宋体"},
+            {16, "0000"}, {17, "9"}, {18, "-2147483630"}, {19, "-2147483633"}, {31, kSysColour},
+            {39, "000000100000010"}});
+    T(r.*ItemColumns<Row>::m38, (std::string("000000000001") + vertical).c_str());
+}
+
+// Columns every control with a font and colours stores; entry writers also clear member 28.
+template <class Row>
+void controlColumns(Row& r, const char* kind, const char* bound, const char* order) {
+    put(r, {{2, bound}, {4, order}, {6, kind}, {11, "1200"}, {12, "300"}, {13, "3200"},
+            {14, "660"}, {20, "宋体"}, {21, "0000"}, {22, "9"}, {23, "-2147483640"},
+            {24, "-2147483643"}, {29, "1"}});
+    if constexpr (!ItemColumns<Row>::kSearchRow) put(r, {{28, ""}});
+}
+
+// One row per case, as the writer of its kind stores it (starting from an empty record). Where
+// the two designers store a kind differently, V(search, entry) gives each its value.
+template <class Row>
+Row storedRow(std::string_view name) {
+    constexpr bool search = ItemColumns<Row>::kSearchRow;
+    const auto V = [](const char* s, const char* e) { return search ? s : e; };
+    Row r;
+    if (name == "label") {
+        controlColumns(r, "1", "XM", "0");
+        if (!search) put(r, {{3, "姓名标签"}, {5, "0"}});
+        put(r, {{21, "1000"}, {22, "12"}, {24, "255"}, {36, "默认"}, {41, "000000100000011"},
+                {43, kSysColour}, {40, V("0100000000010", "0100000000012")}});  // entry: bottom
+    } else if (name == "captionedlabel") {
+        controlColumns(r, "1", "XM", "0");
+        withCaption(r, "姓名", "1");
+        put(r, {{36, ""}, {40, "0100000000011"}, {41, "000000100000010"}, {43, kSysColour}});
+    } else if (name == "freelabel") {
+        controlColumns(r, "1", "", "0");
+        if (!search) put(r, {{5, "0"}});
+        put(r, {{3, "说明"}, {36, "这是一段说明文字"}, {40, "0010000003030"},
+                {41, "100000100000010"}, {43, "16711680"}});
+    } else if (name == "textbox") {
+        controlColumns(r, "2", "XM", "1");
         withCaption(r, "姓名");
-        T(r.is21, "1001");
-        T(r.is22, "12");
-        T(r.is23, "255");
-        T(r.is36, "张三");
-        T(r.is37, "请输入姓名");
-        T(r.is40, "0100000002010");
-        T(r.is41, "001000100000110");
-        T(r.is42, "20");
-        T(r.is43, "-2147483642");
-    } else if (kind == "checkbox") {
-        controlColumns(r, "3", "HF", 2);
-        T(r.is03, "已婚");
-        T(r.is05, "0");
-        T(r.is15, "");
-        T(r.is16, "");
-        T(r.is17, "");
-        T(r.is36, "");
-        T(r.is37, "是否已婚");
-        T(r.is40, "0100000002010");
-        T(r.is41, "000000100000110");
-        T(r.is42, "");
-        T(r.is43, "");
-    } else if (kind == "combobox") {
-        controlColumns(r, "4", "XB", 3);
+        if (!search) put(r, {{33, "@"}});
+        put(r, {{21, "1001"}, {22, "12"}, {23, "255"}, {36, "张三"}, {37, "请输入姓名"}, {42, "20"},
+                {43, kSysColour}, {40, V("0100000002010", "0110000002010")},
+                {41, V("001000100000110", "011000100000110")}});
+    } else if (name == "plaintextbox") {
+        controlColumns(r, "2", "DH", "1");
+        put(r, {{3, "电话"}, {5, "0"}, {33, ""}, {36, ""}, {37, "办公电话"}, {40, "0100000002010"},
+                {41, "000000100100110"}, {42, "0"}, {43, kSysColour}});
+    } else if (name == "checkbox") {
+        controlColumns(r, "3", "HF", "2");
+        if (!search) put(r, {{28, "部门审批"}});
+        put(r, {{3, "已婚"}, {5, "0"}, {15, ""}, {16, ""}, {17, ""}, {36, ""}, {37, "是否已婚"},
+                {42, ""}, {43, ""}, {40, V("0100000002010", "0110000002010")},
+                {41, V("000000100000110", "011000100100110")}});
+    } else if (name == "captionedcheckbox") {
+        controlColumns(r, "3", "HF", "2");
+        withCaption(r, "同意");
+        put(r, {{36, ""}, {37, ""}, {40, "0100000002010"}, {41, "000000100000110"}, {42, ""},
+                {43, ""}});
+    } else if (name == "combobox") {
+        controlColumns(r, "4", "XB", "3");
         withCaption(r, "性别");
-        T(r.is36, "男");
-        T(r.is37, "选择性别");
-        T(r.is40, "0100000002110");
-        T(r.is41, "000000100000110");
-        T(r.is42, "10");
-        T(r.is43, "-2147483642");
-    } else if (kind == "datepicker") {
-        controlColumns(r, "5", "CSRQ", 4);
-        withCaption(r, "出生日期");
-        T(r.is21, "0100");
-        T(r.is22, "10");
-        T(r.is36, "");
-        T(r.is37, "出生日期");
-        T(r.is40, "0010000001030");
-        T(r.is41, "000000100000010");
-        T(r.is42, "0");
-    } else if (kind == "listbox") {
-        controlColumns(r, "6", "JTCY", 5);
-        withCaption(r, "家庭成员");
-        T(r.is37, "");
-        T(r.is40, "0000000002010");
-        T(r.is41, "000000100000110");
-        T(r.is43, "-2147483642");
-    } else if (kind == "shape") {
-        r.is01 = kInterface;
-        T(r.is06, "7");
-        T(r.is20, "");  // the save encodes member 20 of every row
-        T(r.is24, "255");
-        r.is07 = 1;  // the item's own index
-        T(r.is31, "255");
-        r.is09 = 2;
-        T(r.is23, "-2147483630");
-        r.is11 = 100;
-        r.is12 = 100;
-        r.is13 = 5000;
-        r.is14 = 3000;
-        T(r.is29, "1");
-        T(r.is40, "0010000000000");
-        T(r.is41, "000000000000010");
-    } else if (kind == "frame") {
-        r.is01 = kInterface;
-        T(r.is06, "8");
-        QByteArray caption = toGbk(QStringLiteral("基本信息"));
-        caption.append(QByteArray(252 - caption.size(), ' '));
-        std::memcpy(r.is36.data(), caption.constData(), 252);
-        T(r.is21, "1000");
-        T(r.is41, "000000100000010");
-        T(r.is40, "0000000000000");
-        r.is07 = 2;
-        T(r.is23, "-2147483630");
-        T(r.is24, "-2147483633");
-        T(r.is20, "宋体");
-        T(r.is22, "10");
-        r.is11 = 100;
-        r.is12 = 100;
-        r.is13 = 6000;
-        r.is14 = 2500;
-        T(r.is29, "1");
-        T(r.is37, "");
-        T(r.is43, "255");
-    } else if (kind == "line") {
-        r.is01 = kInterface;
-        T(r.is02, " ");
-        T(r.is03, "线条1");
-        T(r.is05, "0");
-        T(r.is06, "9");
-        T(r.is20, "");
-        r.is07 = 2;
-        r.is11 = 100;
-        r.is12 = 200;
-        r.is13 = 3000;
-        r.is14 = 200;
-        T(r.is29, "1");
-        T(r.is31, "255");
-        T(r.is41, "000000000000010");
-    } else if (kind == "memobox") {
-        controlColumns(r, "10", "BZ", 6);
+        if (!search) put(r, {{33, ""}});
+        put(r, {{36, "男"}, {37, "选择性别"}, {40, "0100000002110"}, {42, "10"}, {43, kSysColour},
+                {41, V("000000100000110", "010000100000110")}});
+    } else if (name == "datepicker") {
+        controlColumns(r, "5", "CSRQ", "4");
+        withCaption(r, "出生日期", V("0", "2"));
+        if (!search) put(r, {{33, "yyyy-mm-dd"}});
+        put(r, {{21, "0100"}, {22, "10"}, {36, ""}, {37, "出生日期"}, {40, "0010000001030"},
+                {42, "0"}, {41, V("000000100000010", "111000100000010")}});
+    } else if (name == "listbox") {
+        controlColumns(r, "6", "JTCY", "5");
+        if (search)
+            withCaption(r, "家庭成员");
+        else
+            put(r, {{3, "家庭成员"}, {5, "0"}, {33, ""}, {36, "无"}, {42, "200"}});
+        put(r, {{37, ""}, {43, kSysColour}, {40, V("0000000002010", "0010000002010")},
+                {41, V("000000100000110", "101000100000110")}});
+    } else if (name == "shape") {  // member 7: the item's own index
+        put(r, {{6, "7"}, {7, "1"}, {9, "2"}, {11, "100"}, {12, "100"}, {13, "5000"},
+                {14, "3000"}, {20, ""}, {23, "-2147483630"}, {24, "255"}, {29, "1"}, {31, "255"},
+                {40, "0010000000000"}, {41, "000000000000010"}});
+    } else if (name == "frame") {
+        put(r, {{6, "8"}, {7, "2"}, {11, "100"}, {12, "100"}, {13, "6000"}, {14, "2500"},
+                {20, "宋体"}, {21, "1000"}, {22, "10"}, {23, "-2147483630"}, {24, "-2147483633"},
+                {29, "1"}, {36, "基本信息"}, {37, V("", "框架提示")},
+                {40, V("0000000000000", "0010000000000")}, {41, "000000100000010"}, {43, "255"}});
+        // Search frames keep their caption blank-padded to the field's end.
+        if (search)
+            setFieldBytes(r.*ItemColumns<Row>::m36,
+                          toGbk(QStringLiteral("基本信息")).leftJustified(252, ' '));
+    } else if (name == "line") {
+        put(r, {{2, " "}, {3, "线条1"}, {5, "0"}, {6, "9"}, {7, "2"}, {11, "100"}, {12, "200"},
+                {13, "3000"}, {14, "200"}, {20, ""}, {29, "1"}, {31, "255"},
+                {41, "000000000000010"}});
+    } else if (name == "memobox") {
+        controlColumns(r, "10", "BZ", "6");
         withCaption(r, "备注");
-        T(r.is21, "0001");
-        T(r.is36, "无");
-        T(r.is37, "备注");
-        T(r.is40, "0100000002010");
-        T(r.is41, "000100111000110");
-        T(r.is42, "100");
-        T(r.is43, "-2147483642");
-    } else if (kind == "mmx") {
-        controlColumns(r, "11", "ZP", 7);
+        if (!search) put(r, {{33, ""}});
+        put(r, {{21, "0001"}, {36, "无"}, {37, "备注"}, {40, "0100000002010"},
+                {41, "000100111000110"}, {42, "100"}, {43, kSysColour}});
+    } else if (name == "mmx") {
+        controlColumns(r, "11", "ZP", "7");
         withCaption(r, "照片");
-        T(r.is36, "");
-        T(r.is37, "照片文件");
-        T(r.is40, "0100010002010");
-        T(r.is41, "000000100000110");
-        T(r.is42, "0");
-        T(r.is43, "-2147483642");
-    } else if (kind == "childtable") {
-        controlColumns(r, "12", "GZJL", 8);
+        put(r, {{36, ""}, {37, "照片文件"}, {42, "0"}, {43, kSysColour},
+                {40, V("0100010002010", "0100020002010")},  // entry: pictures shown directly
+                {41, V("000000100000110", "010000100100110")}});
+    } else if (name == "childtable") {
+        controlColumns(r, "12", "GZJL", "8");
         withCaption(r, "工作经历");
-        T(r.is27, "1");
-        T(r.is28, "工作经历子表");
-        T(r.is36, "");
-        T(r.is37, "");
-        T(r.is40, "0100200002010");
-        T(r.is41, "000000100000110");
-        T(r.is42, "0");
-        T(r.is43, "-2147483642");
-    } else if (kind == "other") {
-        r.is01 = kInterface;
-        T(r.is02, "FJ");
-        T(r.is03, "附件");
-        r.is04 = 9;
-        T(r.is06, "99");
-        T(r.is20, "宋体");
-        T(r.is21, "0000");
-        T(r.is22, "9");
-        T(r.is23, "0");
-        T(r.is29, "1");
-        T(r.is37, "附件说明");
-        T(r.is40, "0000000000000");
-        T(r.is41, "000100100000110");
+        put(r, {{27, V("1", "2")}, {28, "工作经历子表"}, {36, ""}, {37, ""},
+                {40, V("0100200002010", "0100100002010")}, {41, "000000100000110"}, {42, "0"},
+                {43, kSysColour}});
+    } else if (name == "postil") {
+        controlColumns(r, "13", "PZ", "9");
+        withCaption(r, "领导批示");
+        put(r, {{28, "领导审批"}, {36, ""}, {37, "手写批示"}, {40, "0110000002030"},
+                {41, "001000100000110"}, {42, "0"}, {43, kSysColour}});
+    } else if (name == "other" || name == "widekind") {
+        put(r, {{2, "FJ"}, {3, "附件"}, {4, "9"}, {20, "宋体"}, {21, "0000"}, {29, "1"},
+                {37, "附件说明"}, {40, "0000000000000"},
+                {6, name == "other" ? "99" : "40000"}});  // widekind: beyond 16 bits
+        if (search)  // what the search writer stores of an unknown kind
+            put(r, {{22, "9"}, {23, "0"}, {41, "000100100000110"}});
+        else  // columns no writer would store: the row goes back as it was read
+            put(r, {{5, "1"}, {7, "10"}, {11, "100"}, {12, "200"}, {13, "300"}, {14, "400"},
+                    {22, "10.5"}, {24, "-2147483643"}, {25, "其他表设置"}, {30, "x"},
+                    {33, "0.00"}, {36, "默认值"}, {41, "0001"}, {44, "保留"}});
+    } else {
+        ADD_FAILURE() << "no stored row named " << name;
+    }
+    r.*ItemColumns<Row>::m01 = kInterface;
+    if constexpr (!search) {  // entry writers clear member 28 of every kind
+        if (name == "shape" || name == "frame" || name == "line") put(r, {{28, ""}});
     }
     return r;
 }
-
-// Compares two rows member by member, naming each member that differs.
-// clang-format off
-#define ZELK_ROW_MEMBERS(X) \
-    X(00) X(01) X(02) X(03) X(04) X(05) X(06) X(07) X(08) X(09) X(10) X(11) X(12) X(13) X(14) \
-    X(15) X(16) X(17) X(18) X(19) X(20) X(21) X(22) X(23) X(24) X(25) X(26) X(27) X(28) X(29) \
-    X(30) X(31) X(32) X(33) X(34) X(35) X(36) X(37) X(38) X(39) X(40) X(41) X(42) X(43) X(44) \
-    X(45)
 // clang-format on
 
-inline std::string showMember(std::int32_t v) {
-    return std::to_string(v);
-}
+// Compares two rows member by member, naming each member that differs.
 template <std::size_t N>
 std::string showMember(const std::array<char, N>& f) {
     QByteArray bytes(f.data(), static_cast<qsizetype>(N));
     return "\"" + fromGbk(bytes).replace(QChar(0), QStringLiteral("\\0")).toStdString() + "\"";
 }
-template <class A>
-bool sameMember(const A& a, const A& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+inline std::string showMember(std::int32_t v) {
+    return std::to_string(v);
 }
 
-inline ::testing::AssertionResult sameRow(const IJSTRecord& expected, const IJSTRecord& actual) {
+template <class Row>
+::testing::AssertionResult sameRow(const Row& expected, const Row& actual) {
     std::string diff;
-#define ZELK_CMP(n)                                                                 \
-    if (!sameMember(expected.is##n, actual.is##n))                                  \
-        diff += "\n  is" #n ": expected " + showMember(expected.is##n) + ", got " + \
-                showMember(actual.is##n);
-    ZELK_ROW_MEMBERS(ZELK_CMP)
-#undef ZELK_CMP
+    forEachMember(expected, [&](int n, const auto& a) {
+        forEachMember(actual, [&](int m, const auto& b) {
+            if constexpr (std::is_same_v<decltype(a), decltype(b)>)
+                if (n == m && std::memcmp(&a, &b, sizeof a) != 0)
+                    diff += "\n  member " + std::to_string(n) + ": expected " + showMember(a) +
+                            ", got " + showMember(b);
+        });
+    });
     if (diff.empty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "rows differ:" << diff;
 }
+
+// Every stored row of an interface, in the order the database gives them.
+template <class Row>
+std::vector<Row> readRows(std::int32_t hdbc, std::int32_t number) {
+    std::int32_t stmt = 0;
+    if constexpr (std::is_same_v<Row, ISITRecord>)
+        stmt = sysISITPrepareGetData(hdbc, number);
+    else if constexpr (std::is_same_v<Row, IJSTRecord>)
+        stmt = sysIJSTPrepareGetData(hdbc, number);
+    else
+        stmt = sysILSTPrepareGetData(hdbc, number);
+    const auto fetch = [stmt](Row& row) {
+        if constexpr (std::is_same_v<Row, ISITRecord>) return sysISITGetRecord(stmt, row);
+        if constexpr (std::is_same_v<Row, IJSTRecord>) return sysIJSTGetRecord(stmt, row);
+        if constexpr (std::is_same_v<Row, ILSTRecord>) return sysILSTGetRecord(stmt, row);
+    };
+    std::vector<Row> rows;
+    Row row;
+    while (stmt > 0 && fetch(row) > 0) rows.push_back(std::exchange(row, {}));
+    return rows;
+}
+
+template <class Row>
+std::int32_t insertRow(std::int32_t hdbc, Row& row) {
+    if constexpr (std::is_same_v<Row, ISITRecord>) return sysISITInsertRecord(hdbc, row);
+    if constexpr (std::is_same_v<Row, IJSTRecord>) return sysIJSTInsertRecord(hdbc, row);
+    if constexpr (std::is_same_v<Row, ILSTRecord>) return sysILSTInsertRecord(hdbc, row);
+}
+
+// What the save does around a writer: a cleared row, the item number (and an entry row's entry
+// order), the writer, the stored form of the control font name. The item-entry designer also
+// writes its items as search rows for the companion search form.
+template <class Row, class Designer>
+Row writtenAs(const Designer& d, std::int32_t itemIndex) {
+    using C = ItemColumns<Row>;
+    const DesignItem& item = d.ItemTable[static_cast<std::size_t>(itemIndex)];
+    Row out;
+    setField(out.*C::m29, decimalText(item.ItemNo));
+    if constexpr (C::kSearchRow) {
+        d.SaveIJSTItem(item, out);
+    } else {
+        out.*C::m04 = item.EntryOrder;
+        d.SaveISITItem(item, out);
+    }
+    setField(out.*C::m20, EncodeFontName(fieldText(out.*C::m20)));
+    return out;
+}
+template <class Designer>
+typename Designer::RowType written(const Designer& d, std::int32_t itemIndex) {
+    return writtenAs<typename Designer::RowType>(d, itemIndex);
+}
+
+// The fonts the tests' rows name, installed for the life of the object.
+struct TestFonts {
+    TestFonts() {
+        setInstalledFontsProvider([] {
+            return QStringList{QStringLiteral("宋体"), QStringLiteral("Arial Unicode MS"),
+                               QStringLiteral("方正舒体简体"), QStringLiteral("ABCDEFGHIJKLMNO"),
+                               QStringLiteral("Times New Roman")};
+        });
+    }
+    ~TestFonts() { setInstalledFontsProvider(nullptr); }
+};
+
+// The two designers by the rows they keep, for cases that hold for both.
+enum class Rows { Search, Entry };
+inline const char* rowsName(Rows form) {
+    return form == Rows::Search ? "Search" : "Entry";
+}
+
+// Runs body(designer) on a fresh designer of the form, its interface and field tree set up.
+template <class Body>
+void withDesigner(Rows form, Body&& body) {
+    const auto run = [&body](auto& d) {
+        d.InterfaceRow.id00 = kInterface;
+        d.InitFieldTree();
+        body(d);
+    };
+    if (form == Rows::Search) {
+        frm_zelk_jssj d;
+        run(d);
+    } else {
+        frm_zelk_jmsj d;
+        run(d);
+    }
+}
+
+template <class Designer>
+using RowOf = typename std::decay_t<Designer>::RowType;
 
 }  // namespace zelk::testrows

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/frm_zelk_jmsj.h"
-#include "designer/frm_zelk_jssj.h"
 #include "designer_rows.h"
 #include "platform/promptscript.h"
 
@@ -13,7 +11,7 @@ using namespace zelk::testrows;
 namespace {
 
 IJSTRecord textBoxRow(const char* name = "姓名") {
-    IJSTRecord r = storedRow("textbox");
+    IJSTRecord r = storedRow<IJSTRecord>("textbox");
     T(r.is03, name);
     return r;
 }
@@ -43,29 +41,50 @@ TEST_F(ItemTable, TextMembersHoldTheFieldAsRead) {
     EXPECT_EQ(d.ItemTable[1].ItemName, QStringLiteral("姓名"));
 }
 
-TEST_F(ItemTable, FullTableTellsOnceAddsNothingAndKeepsTheRow) {
-    for (int i = 0; i < kMaxDesignItems; ++i) d.LoadItemControl(storedRow("other"));
-    ASSERT_EQ(d.ItemCount, kMaxDesignItems);
-    d.ItemTable[5].Deleted = -1;  // deleted items still count
-    const int nodes = d.fieldTreeRoot()->childCount();
-    PromptScript script;
-    script.answer(vbOK);
-    const IJSTRecord row = textBoxRow();
-    d.LoadItemControl(row);
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text,
-              QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！"));
-    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("系统提示"));
-    EXPECT_EQ(script.prompts()[0].style, vbCritical);
-    EXPECT_EQ(d.ItemCount, kMaxDesignItems);
-    EXPECT_EQ(d.fieldTreeRoot()->childCount(), nodes);
-    // The control and its caption label are not left on the canvas without an item.
-    EXPECT_FALSE(d.TextBoxArray[1].Visible());
-    EXPECT_TRUE(d.TextBoxArray[1].Tag().isEmpty());
-    EXPECT_FALSE(d.LabelArray[1].Visible());
-    ASSERT_EQ(d.KeptRows.back().reason, KeptReason::TableFull);
-    EXPECT_EQ(std::memcmp(&d.KeptRows.back().row, &row, sizeof row), 0);
+class ItemLimit : public ::testing::TestWithParam<Rows> {};
+
+TEST_P(ItemLimit, RowsPastTheLimitAreToldOnceEachAddNothingAndAreKept) {
+    withDesigner(GetParam(), [](auto& d) {
+        using Row = RowOf<decltype(d)>;
+        Row row = storedRow<Row>("textbox");
+        const auto load = [&](int number) {
+            setField(row.*ItemColumns<Row>::m29, decimalText(number));
+            d.LoadItemControl(row);
+        };
+        for (int i = 1; i <= kMaxDesignItems; ++i) load(i);
+        ASSERT_EQ(d.ItemCount, kMaxDesignItems);
+        d.ItemTable[5].Deleted = -1;  // deleted items still count
+        const int nodes = d.fieldTreeRoot()->childCount();
+        PromptScript script;
+        for (int i = 0; i < 6; ++i) script.answer(vbOK);
+        for (int i = 1025; i <= 1030; ++i) load(i);
+        ASSERT_EQ(script.prompts().size(), 6u);
+        for (const auto& prompt : script.prompts()) {
+            EXPECT_EQ(
+                prompt.text,
+                QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！"));
+            EXPECT_EQ(prompt.title, QStringLiteral("系统提示"));
+            EXPECT_EQ(prompt.style, vbCritical);
+        }
+        EXPECT_EQ(d.ItemCount, kMaxDesignItems);
+        EXPECT_EQ(d.fieldTreeRoot()->childCount(), nodes);
+        // The controls and caption labels made before the table refused their items are not
+        // left on the canvas; the labels' visible flags grew with them.
+        for (int k = 1025; k <= 1030; ++k) {
+            EXPECT_FALSE(d.TextBoxArray[k].Visible()) << k;
+            EXPECT_TRUE(d.TextBoxArray[k].Tag().isEmpty()) << k;
+            EXPECT_FALSE(d.LabelArray[k].Visible()) << k;
+        }
+        EXPECT_GE(d.LabelVisible.size(), 1031u);
+        EXPECT_TRUE(d.labelVisible(1024));
+        ASSERT_EQ(d.KeptRows.size(), 6u);
+        for (const auto& kept : d.KeptRows) EXPECT_EQ(kept.reason, KeptReason::TableFull);
+        EXPECT_EQ(std::memcmp(&d.KeptRows.back().row, &row, sizeof row), 0);
+    });
 }
+
+INSTANTIATE_TEST_SUITE_P(Forms, ItemLimit, ::testing::Values(Rows::Search, Rows::Entry),
+                         [](const auto& info) { return std::string(rowsName(info.param)); });
 
 // ---- Members filled from numeric columns ----------------------------------------------------
 
@@ -86,7 +105,7 @@ class NumericMembers : public ItemTable, public ::testing::WithParamInterface<Nu
 
 TEST_P(NumericMembers, AreRoundedOrLeftAtZero) {
     const NumberCase& c = GetParam();
-    IJSTRecord r = storedRow("childtable");
+    IJSTRecord r = storedRow<IJSTRecord>("childtable");
     T(r.is22, c.size);
     T(r.is27, c.extra);
     T(r.is24, c.back);
@@ -121,7 +140,7 @@ class MediaDisplay : public ::testing::TestWithParam<MediaCase> {};
 TEST_P(MediaDisplay, FollowsEachDesignersReading) {
     const MediaCase& c = GetParam();
     frm_zelk_jssj search;
-    IJSTRecord sr = storedRow("mmx");
+    IJSTRecord sr = storedRow<IJSTRecord>("mmx");
     T(sr.is40, c.ints);
     T(sr.is37, "提示");
     search.LoadItemControl(sr);
@@ -163,7 +182,7 @@ TEST_F(ItemTable, RowsWithoutANumericKindAreKeptAndMakeNothing) {
 
 TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
     for (const char* kind : {"13", "0"}) {
-        IJSTRecord r = storedRow("other");
+        IJSTRecord r = storedRow<IJSTRecord>("other");
         T(r.is06, kind);
         d.LoadItemControl(r);
     }
@@ -172,7 +191,7 @@ TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
     EXPECT_EQ(d.ItemTable[2].ArrayIndex, 0);
     EXPECT_EQ(d.DesignAreaWidth, 0);
     // A search form's kind beyond 16 bits makes no item; its row is kept as read.
-    IJSTRecord wide = storedRow("other");
+    IJSTRecord wide = storedRow<IJSTRecord>("other");
     T(wide.is06, "40000");
     d.LoadItemControl(wide);
     EXPECT_EQ(d.ItemCount, 2);
@@ -181,12 +200,12 @@ TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
 
 TEST_F(ItemTable, FreeLabelsShowTheirTextAndNeverGetACaptionLabel) {
     for (const char* bound : {"", "null", "NuLl"}) {
-        IJSTRecord r = storedRow("freelabel");
+        IJSTRecord r = storedRow<IJSTRecord>("freelabel");
         T(r.is02, bound);
         T(r.is05, "1");
         d.LoadItemControl(r);
     }
-    IJSTRecord bound = storedRow("freelabel");
+    IJSTRecord bound = storedRow<IJSTRecord>("freelabel");
     T(bound.is02, " NULL");  // a leading blank makes it a bound column
     T(bound.is05, "1");
     d.LoadItemControl(bound);
@@ -223,10 +242,10 @@ TEST_F(ItemTable, FontsAndColoursFromTheRow) {
     T(r.is23, "a word");
     T(r.is24, "255");
     d.LoadItemControl(r);
-    IJSTRecord frame = storedRow("frame");
+    IJSTRecord frame = storedRow<IJSTRecord>("frame");
     T(frame.is20, "Time*");
     d.LoadItemControl(frame);
-    IJSTRecord label = storedRow("label");
+    IJSTRecord label = storedRow<IJSTRecord>("label");
     T(label.is22, "");
     d.LoadItemControl(label);
     setInstalledFontsProvider(nullptr);
@@ -242,7 +261,7 @@ TEST_F(ItemTable, FontsAndColoursFromTheRow) {
 
 TEST_F(ItemTable, CheckBoxValueAndDateAlignment) {
     for (const char* value : {"1", "0", "", "true", " 1"}) {
-        IJSTRecord r = storedRow("checkbox");
+        IJSTRecord r = storedRow<IJSTRecord>("checkbox");
         T(r.is36, value);
         d.LoadItemControl(r);
     }
@@ -250,7 +269,7 @@ TEST_F(ItemTable, CheckBoxValueAndDateAlignment) {
     for (int i = 2; i <= 5; ++i) EXPECT_EQ(d.CheckBoxArray[i].Value(), 0) << i;
 
     for (const char* ints : {"0000000000030", "0000000000020", "0000000000010", "0000000000000"}) {
-        IJSTRecord r = storedRow("datepicker");
+        IJSTRecord r = storedRow<IJSTRecord>("datepicker");
         T(r.is40, ints);
         d.LoadItemControl(r);
     }
@@ -262,7 +281,7 @@ TEST_F(ItemTable, CheckBoxValueAndDateAlignment) {
 }
 
 TEST_F(ItemTable, ListBoxShowsTwoRows) {
-    d.LoadItemControl(storedRow("listbox"));
+    d.LoadItemControl(storedRow<IJSTRecord>("listbox"));
     EXPECT_EQ(d.ListBoxArray[1].items(),
               (QStringList{QStringLiteral("『家庭成员』"), QStringLiteral("家庭成员")}));
 }
@@ -277,7 +296,7 @@ void PrintTo(const HiddenCase& c, std::ostream* os) {
 class HiddenSwitch : public ItemTable, public ::testing::WithParamInterface<HiddenCase> {};
 
 TEST_P(HiddenSwitch, ItemIsRegisteredButDoesNotWidenTheDesignArea) {
-    IJSTRecord r = storedRow(GetParam().kind);
+    IJSTRecord r = storedRow<IJSTRecord>(GetParam().kind);
     const QString switches = fieldText(r.is41);
     T(r.is41, (switches.left(13) + "0" + switches.mid(14)).toUtf8().constData());
     r.is09 = r.is10 = 0;
@@ -302,38 +321,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
                                            HiddenCase{"childtable", true}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
-TEST_F(ItemTable, UnloadDesignControlsKeepsLinesMemosAndSubTables) {
-    for (const char* kind : {"label", "textbox", "checkbox", "combobox", "datepicker", "listbox",
-                             "shape", "frame", "line", "memobox", "mmx", "childtable"})
-        d.LoadItemControl(storedRow(kind));
-    ASSERT_GT(d.DesignAreaWidth, 0);
-    d.UnloadDesignControls();
-    EXPECT_EQ(d.LabelArray.count() + d.CheckBoxArray.count() + d.ShapeArray.count() +
-                  d.FrameArray.count() + d.MMXArray.count(),
-              5);
-    EXPECT_EQ(d.LineArray.count() + d.MemoBoxArray.count() + d.ChildTableArray.count(), 6);
-    EXPECT_EQ(d.DesignAreaWidth, 0);
-    EXPECT_EQ(d.DesignAreaHeight, 0);
-}
-
-TEST_F(ItemTable, DesignAreaCoversControlsAndCaptionLabels) {
-    IJSTRecord r = textBoxRow();
-    r.is13 = 9000;
-    r.is10 = 7000;
-    d.LoadItemControl(r);
-    IJSTRecord line = storedRow("line");
-    line.is11 = 12000;
-    line.is13 = 200;
-    d.LoadItemControl(line);
-    EXPECT_EQ(d.DesignAreaWidth, 9000);
-    EXPECT_EQ(d.DesignAreaHeight, 7000);
-}
-
 TEST_F(ItemTable, BadGeometryOrWidthIsSkippedAndTheItemStillRegistered) {
     IJSTRecord r = textBoxRow();
     r.is13 = r.is11 - 500;  // right edge left of the left edge
     d.LoadItemControl(r);
-    IJSTRecord line = storedRow("line");
+    IJSTRecord line = storedRow<IJSTRecord>("line");
     line.is07 = 70000;  // beyond a 16-bit line width
     d.LoadItemControl(line);
     EXPECT_EQ(d.ItemCount, 2);
@@ -346,7 +338,7 @@ TEST_F(ItemTable, BadGeometryOrWidthIsSkippedAndTheItemStillRegistered) {
 
 TEST_F(ItemTable, LabelVisibilityGrowsBeyondTheOriginalArray) {
     // Bound labels with caption labels: two labels per item pass 1024 labels.
-    IJSTRecord r = storedRow("label");
+    IJSTRecord r = storedRow<IJSTRecord>("label");
     withCaption(r, "标签");
     T(r.is41, "000000100000001");  // the label item itself is stored hidden
     for (int i = 0; i < 520; ++i) d.LoadItemControl(r);
@@ -382,7 +374,7 @@ class FailingLabels : public frm_zelk_jssj {
 TEST(LoaderFailure, FailingCaptionLabelLeavesTheItemWithoutOne) {
     FailingLabels d;
     d.failCaptions = true;
-    d.LoadItemControl(storedRow("textbox"));
+    d.LoadItemControl(storedRow<IJSTRecord>("textbox"));
     ASSERT_EQ(d.ItemCount, 1);
     EXPECT_EQ(d.ItemTable[1].CaptionIndex, 0);
     EXPECT_EQ(d.TextBoxArray[1].Tag(), "1");
@@ -392,7 +384,7 @@ TEST(LoaderFailure, FailingCaptionLabelLeavesTheItemWithoutOne) {
 TEST(LoaderFailure, FailingLoaderHidesItsControlAndKeepsTheRow) {
     FailingLabels d;
     d.failItems = true;
-    const IJSTRecord row = storedRow("label");
+    const IJSTRecord row = storedRow<IJSTRecord>("label");
     d.LoadItemControl(row);
     EXPECT_EQ(d.ItemCount, 0);
     EXPECT_FALSE(d.LabelArray[1].Visible());

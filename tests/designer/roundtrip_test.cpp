@@ -1,261 +1,290 @@
-// Item-search rows through the loaders and back through the writers.
+// Item rows through the designers' loaders and back through their writers: what holds for both
+// designers, then what the item-search designer's writers do with edits.
 
 #include <gtest/gtest.h>
 
-#include "designer/frm_zelk_jmsj.h"
-#include "designer/frm_zelk_jssj.h"
 #include "designer_rows.h"
-#include "entry_rows.h"
+#include "platform/promptscript.h"
+#include "support/testdb.h"
 
 using namespace zelk;
 using namespace zelk::testrows;
 
 namespace {
 
+// ---- Every kind of each designer: a stored row loads and is written back byte for byte -------
+
 struct KindCase {
-    std::string name;
+    Rows form;
+    const char* name;
     std::int32_t kind;
     bool hasControl;
     bool hasCaption;
 };
 void PrintTo(const KindCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << rowsName(c.form) << '_' << c.name;
 }
 
-class ItemSearchDesigner : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        setInstalledFontsProvider([] {
-            return QStringList{QStringLiteral("宋体"), QStringLiteral("Times New Roman")};
-        });
-        d.InterfaceRow.id00 = kInterface;
-        d.InitFieldTree();
-    }
-    void TearDown() override { setInstalledFontsProvider(nullptr); }
+std::vector<KindCase> kindCases(Rows form) {
+    const bool entry = form == Rows::Entry;
+    std::vector<KindCase> cases = {
+        {form, "label", 1, true, false},      {form, "freelabel", 1, true, false},
+        {form, "textbox", 2, true, true},     {form, "checkbox", 3, true, false},
+        {form, "combobox", 4, true, true},    {form, "datepicker", 5, true, true},
+        {form, "listbox", 6, true, !entry},   {form, "shape", 7, true, false},
+        {form, "frame", 8, true, false},      {form, "line", 9, true, false},
+        {form, "memobox", 10, true, true},    {form, "mmx", 11, true, true},
+        {form, "childtable", 12, true, true}, {form, "other", 99, false, false}};
+    if (entry)
+        cases.insert(cases.end(), {{form, "captionedlabel", 1, true, true},
+                                   {form, "plaintextbox", 2, true, false},
+                                   {form, "captionedcheckbox", 3, true, true},
+                                   {form, "postil", 13, true, true},
+                                   {form, "widekind", 40000, false, false}});
+    return cases;
+}
+std::vector<KindCase> everyKind() {
+    std::vector<KindCase> cases = kindCases(Rows::Search);
+    const std::vector<KindCase> entry = kindCases(Rows::Entry);
+    cases.insert(cases.end(), entry.begin(), entry.end());
+    return cases;
+}
 
-    // What the save does around a writer.
-    IJSTRecord written(std::int32_t itemIndex) {
-        const DesignItem& item = d.ItemTable[itemIndex];
-        IJSTRecord out;
-        setField(out.is29, decimalText(item.ItemNo));
-        d.SaveIJSTItem(item, out);
-        setField(out.is20, EncodeFontName(fieldText(out.is20)));
-        return out;
-    }
-
-    frm_zelk_jssj d;
+class KindRoundTrip : public ::testing::TestWithParam<KindCase> {
+    TestFonts fonts;
 };
-
-class KindRoundTrip : public ItemSearchDesigner, public ::testing::WithParamInterface<KindCase> {};
 
 TEST_P(KindRoundTrip, StoredRowLoadsAndIsWrittenBackByteForByte) {
     const KindCase& c = GetParam();
-    const IJSTRecord row = storedRow(c.name);
-    d.LoadItemControl(row);
+    withDesigner(c.form, [&c](auto& d) {
+        using Row = RowOf<decltype(d)>;
+        using Col = ItemColumns<Row>;
+        const Row row = storedRow<Row>(c.name);
+        d.LoadItemControl(row);
 
-    ASSERT_EQ(d.ItemCount, 1);
-    const DesignItem& item = d.ItemTable[1];
-    EXPECT_EQ(item.ControlKind, c.kind);
-    EXPECT_EQ(item.ItemNo, 1);
-    DesignControl* control = d.itemControl(item);
-    if (c.hasControl) {
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(item.ArrayIndex, 1);
-        EXPECT_EQ(control->Tag(), "1");
-        EXPECT_TRUE(d.KeptRows.empty());
-    } else {
-        EXPECT_EQ(control, nullptr);
-        ASSERT_EQ(d.KeptRows.size(), 1u);
-        EXPECT_EQ(d.KeptRows[0].reason, KeptReason::KindUnknown);
-        EXPECT_EQ(d.KeptRows[0].itemIndex, 1);
+        ASSERT_EQ(d.ItemCount, 1);
+        const DesignItem& item = d.ItemTable[1];
+        EXPECT_EQ(item.ControlKind, c.kind);
+        EXPECT_EQ(item.ItemNo, 1);
+        EXPECT_EQ(item.ItemName, fieldText(row.*Col::m03));
+        EXPECT_EQ(item.HintText, fieldText(row.*Col::m37));
+        DesignControl* control = d.itemControl(item);
+        if (c.hasControl) {
+            ASSERT_NE(control, nullptr);
+            EXPECT_EQ(item.ArrayIndex, 1);
+            EXPECT_EQ(control->Tag(), "1");
+            EXPECT_TRUE(d.KeptRows.empty());
+        } else {
+            EXPECT_EQ(control, nullptr);
+            ASSERT_EQ(d.KeptRows.size(), 1u);
+            EXPECT_EQ(d.KeptRows[0].reason, KeptReason::KindUnknown);
+            EXPECT_EQ(d.KeptRows[0].itemIndex, 1);
+        }
+        if (c.hasCaption) {
+            ASSERT_GT(item.CaptionIndex, 0);
+            EXPECT_EQ(d.LabelArray[item.CaptionIndex].Tag(), "1");
+            EXPECT_EQ(d.LabelArray[item.CaptionIndex].Caption(), fieldText(row.*Col::m03));
+        } else {
+            EXPECT_EQ(item.CaptionIndex, 0);
+        }
+        EXPECT_EQ(d.fieldTreeRoot()->childCount(), 1);
+        EXPECT_EQ(d.fieldTreeRoot()->child(0)->data(0, kTreeTagRole).toInt(), 1);
+
+        EXPECT_TRUE(sameRow(row, written(d, 1)));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, KindRoundTrip, ::testing::ValuesIn(everyKind()),
+                         [](const auto& info) {
+                             return std::string(rowsName(info.param.form)) + "_" + info.param.name;
+                         });
+
+// ---- Through the database, on both back ends -------------------------------------------------
+
+// Every kind of the form stored, read, loaded and saved again under the interface's number 8.
+template <class Designer>
+void storedBackAsRead(std::int32_t hdbc, Rows form) {
+    using Row = typename Designer::RowType;
+    using Col = ItemColumns<Row>;
+    const std::vector<KindCase> kinds = kindCases(form);
+    int number = 0;
+    for (const KindCase& c : kinds) {
+        Row r = storedRow<Row>(c.name);
+        setField(r.*Col::m29, decimalText(++number));
+        if (std::string(c.name) == "shape") r.*Col::m07 = number;  // its item index
+        ASSERT_GT(insertRow(hdbc, r), 0) << c.name;
     }
-    if (c.hasCaption) {
-        ASSERT_GT(item.CaptionIndex, 0);
-        EXPECT_EQ(d.LabelArray[item.CaptionIndex].Tag(), "1");
-        EXPECT_EQ(d.LabelArray[item.CaptionIndex].Caption(), fieldText(row.is03));
-    } else {
-        EXPECT_EQ(item.CaptionIndex, 0);
+    const std::vector<Row> read = readRows<Row>(hdbc, kInterface);
+    ASSERT_EQ(read.size(), kinds.size());
+
+    Designer d;
+    d.InterfaceRow.id00 = kInterface;
+    for (const Row& r : read) d.LoadItemControl(r);
+    ASSERT_EQ(d.ItemCount, static_cast<std::int32_t>(kinds.size()));
+
+    d.InterfaceRow.id00 = kInterface + 1;
+    for (std::int32_t i = 1; i <= d.ItemCount; ++i) {
+        Row out = written(d, i);
+        ASSERT_GT(insertRow(hdbc, out), 0);
     }
-    EXPECT_EQ(d.fieldTreeRoot()->childCount(), 1);
-    EXPECT_EQ(d.fieldTreeRoot()->child(0)->data(0, kTreeTagRole).toInt(), 1);
-
-    EXPECT_TRUE(sameRow(row, written(1)));
+    const std::vector<Row> again = readRows<Row>(hdbc, kInterface + 1);
+    ASSERT_EQ(again.size(), read.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        Row expected = read[i];
+        expected.*Col::m00 = again[i].*Col::m00;
+        expected.*Col::m01 = kInterface + 1;
+        EXPECT_TRUE(sameRow(expected, again[i])) << kinds[i].name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryKind, KindRoundTrip,
-    ::testing::Values(KindCase{"label", 1, true, false}, KindCase{"freelabel", 1, true, false},
-                      KindCase{"textbox", 2, true, true}, KindCase{"checkbox", 3, true, false},
-                      KindCase{"combobox", 4, true, true}, KindCase{"datepicker", 5, true, true},
-                      KindCase{"listbox", 6, true, true}, KindCase{"shape", 7, true, false},
-                      KindCase{"frame", 8, true, false}, KindCase{"line", 9, true, false},
-                      KindCase{"memobox", 10, true, true}, KindCase{"mmx", 11, true, true},
-                      KindCase{"childtable", 12, true, true}, KindCase{"other", 99, false, false}),
-    [](const auto& info) { return info.param.name; });
-
-// ---- Edits made on the canvas come back in the row ------------------------------------------
-
-TEST_F(ItemSearchDesigner, MovedAndRestyledTextBoxIsStoredAsEdited) {
-    d.LoadItemControl(storedRow("textbox"));
-    DesignTextBox& box = d.TextBoxArray[1];
-    ASSERT_TRUE(box.Move(1500.4, 450, 2000.2, 360.3));
-    box.setFontName(QStringLiteral("Times New Roman"));
-    box.setFontSize(14.25);
-    box.setForeColor(65280);
-    box.setBorderColor(-2147483633);
-    d.LabelArray[d.ItemTable[1].CaptionIndex].setCaption(QStringLiteral("ignored"));
-    d.setLabelVisible(d.ItemTable[1].CaptionIndex, false);
-    d.ItemTable[1].HintText = QStringLiteral("新提示");
-
-    const IJSTRecord out = written(1);
-    EXPECT_EQ(out.is11, 1500);
-    EXPECT_EQ(out.is13, 3501);  // 1500.4 + 2000.2 rounded once
-    EXPECT_EQ(out.is14, 810);   // 450 + 360.3
-    EXPECT_EQ(fieldText(out.is20), "Time*");
-    EXPECT_EQ(fieldText(out.is22), "14.25");
-    EXPECT_EQ(fieldText(out.is23), "65280");
-    EXPECT_EQ(fieldText(out.is43), "-2147483633");
-    EXPECT_EQ(fieldText(out.is37), QStringLiteral("新提示"));
-    EXPECT_EQ(fieldText(out.is03), QStringLiteral("姓名"));  // the item's name, not the label's
-    EXPECT_EQ(fieldText(out.is39), "000000100000000");
-}
-
-TEST_F(ItemSearchDesigner, DateBoxStoresFractionalSizeAndAlignmentCodes) {
-    d.LoadItemControl(storedRow("datepicker"));
-    DesignPlainTextBox& date = d.DatePickerArray[1];
-    date.setFontSize(10.5);
-    date.setAlignment(2);
-    IJSTRecord out = written(1);
-    EXPECT_EQ(fieldText(out.is22), "10.5");
-    EXPECT_EQ(fieldText(out.is40), "0010000001020");
-    date.setAlignment(0);
-    date.setFontSize(9);
-    out = written(1);
-    EXPECT_EQ(fieldText(out.is22), "9");
-    EXPECT_EQ(fieldText(out.is40), "0010000001010");
-}
-
-TEST_F(ItemSearchDesigner, LineEndPointsAreRoundedHalvesToEven) {
-    d.LoadItemControl(storedRow("line"));
-    DesignLine& line = d.LineArray[1];
-    line.setX1(100.5);
-    line.setY1(200);
-    line.setX2(300);
-    line.setY2(400.5);
-    const IJSTRecord out = written(1);
-    EXPECT_EQ(out.is11, 100);
-    EXPECT_EQ(out.is12, 200);
-    EXPECT_EQ(out.is13, 300);
-    EXPECT_EQ(out.is14, 400);
-}
-
-TEST_F(ItemSearchDesigner, CaptionFontNameIsCutToItsFieldWhileControlFontIsShortened) {
-    d.LoadItemControl(storedRow("textbox"));
-    const QString longName = QStringLiteral("ABCDEFGHIJKLMNO");
-    d.LabelArray[d.ItemTable[1].CaptionIndex].setFontName(longName);
-    d.TextBoxArray[1].setFontName(longName);
-    const IJSTRecord out = written(1);
-    EXPECT_EQ(fieldText(out.is15), "ABCDEFGHIJKL");
-    EXPECT_EQ(fieldText(out.is20), "ABCDEFGHIJ");
-}
-
-TEST_F(ItemSearchDesigner, FrameStoresItsRowsSizeAsWholeNumberAndNoSpecialEffect) {
-    IJSTRecord row = storedRow("frame");
-    setField(row.is22, QStringLiteral("11.5"));
-    setField(row.is40, QStringLiteral("0000000003000"));
-    setField(row.is24, QStringLiteral("abc"));
-    d.LoadItemControl(row);
-    const IJSTRecord out = written(1);
-    EXPECT_EQ(fieldText(out.is22), "12");
-    EXPECT_EQ(fieldText(out.is40), "0000000000000");
-    EXPECT_EQ(fieldText(out.is24), "0");
-    EXPECT_EQ(TrimFixedField(fieldText(out.is36)), QStringLiteral("基本信息"));
-}
-
-TEST_F(ItemSearchDesigner, ComboSelectionModeAndFlatEffect) {
-    IJSTRecord row = storedRow("combobox");
-    setField(row.is40, QStringLiteral("0100000003010"));  // effect 3 loads as sunken
-    d.LoadItemControl(row);
-    EXPECT_EQ(d.ComboBoxArray[1].SpecialEffect(), 2);
-    EXPECT_EQ(fieldText(written(1).is40), "0100000002010");
-    d.ItemTable[1].DataSelectMode = 1;
-    d.ComboBoxArray[1].setSpecialEffect(0);
-    EXPECT_EQ(fieldText(written(1).is40), "0100000000110");
-}
-
-TEST_F(ItemSearchDesigner, CheckBoxWithCaptionLabelFromTheSaveCarriesCaptionColumns) {
-    d.LoadItemControl(storedRow("checkbox"));
-    IJSTRecord out = written(1);
-    EXPECT_EQ(fieldText(out.is05), "0");
-    EXPECT_EQ(out.is07, 0);
-    // A caption label given by a property command is stored over the check box's own columns.
-    d.LoadItemControl(storedRow("textbox"));
-    d.ItemTable[1].CaptionIndex = d.ItemTable[2].CaptionIndex;
-    out = written(1);
-    EXPECT_EQ(fieldText(out.is05), "1");
-    EXPECT_EQ(out.is07, 200);
-    EXPECT_EQ(fieldText(out.is38), "0000000000010");
-}
-
-TEST_F(ItemSearchDesigner, ShapeStoresItsItemIndexAndItemBackColour) {
-    d.LoadItemControl(storedRow("line"));
-    IJSTRecord shape = storedRow("shape");
-    setField(shape.is31, QStringLiteral("65280"));
-    d.LoadItemControl(shape);
-    EXPECT_EQ(d.ShapeArray[1].BackColor(), 65280);
-    const IJSTRecord out = written(2);
-    EXPECT_EQ(out.is07, 2);
-    EXPECT_EQ(fieldText(out.is24), "255");
-    EXPECT_EQ(fieldText(out.is31), "255");
-}
-
-TEST_F(ItemSearchDesigner, ItemEntryDesignerWritesItsCompanionRowsWithItsOwnDifferences) {
-    // The same writers in the item-entry designer: no selection mode, bordered date boxes.
-    frm_zelk_jmsj entry;
-    entry.InterfaceRow.id00 = kInterface;
-    ISITRecord combo;
-    setField(combo.ii06, QStringLiteral("4"));
-    setField(combo.ii40, QStringLiteral("0100000002110"));
-    entry.LoadItemControl(combo);
-    ISITRecord date;
-    setField(date.ii06, QStringLiteral("5"));
-    setField(date.ii40, QStringLiteral("0000000001010"));
-    entry.LoadItemControl(date);
-    ASSERT_EQ(entry.ItemCount, 2);
-    IJSTRecord out;
-    entry.SaveIJSTItem(entry.ItemTable[1], out);
-    EXPECT_EQ(fieldText(out.is40), "0100000002010");
-    entry.SaveIJSTItem(entry.ItemTable[2], out);
-    EXPECT_EQ(fieldText(out.is40).left(3), "011");
-}
-
-// ---- What the property dialogs set on a control is stored from the control ---------------------
-
-enum class Rows { Search, Entry, Companion };  // companion: the entry designer's search rows
-
-struct ControlEditCase {
-    const char* name;
-    Rows rows;
-    const char* kind;  // row of designer_rows.h / entry_rows.h
-    void (*edit)(DesignerBase&);
-    int member;  // 21, 22 or 41
-    const char* expected;
+class DatabaseRoundTrip : public zelk::test::BackendTest {
+    TestFonts fonts;
 };
-void PrintTo(const ControlEditCase& c, std::ostream* os) {
+
+TEST_P(DatabaseRoundTrip, ItemSearchInterfaceOfEveryKindIsStoredBackAsItWasRead) {
+    storedBackAsRead<frm_zelk_jssj>(hdbc(), Rows::Search);
+}
+
+TEST_P(DatabaseRoundTrip, ItemEntryInterfaceOfEveryKindIsStoredBackAsItWasRead) {
+    storedBackAsRead<frm_zelk_jmsj>(hdbc(), Rows::Entry);
+}
+
+ZELK_ON_BOTH_BACKENDS(DatabaseRoundTrip);
+
+// ---- Cases both designers share --------------------------------------------------------------
+
+class BothDesigners : public ::testing::TestWithParam<Rows> {
+    TestFonts fonts;
+};
+const auto rowsParamName = [](const auto& info) { return std::string(rowsName(info.param)); };
+
+TEST_P(BothDesigners, CaptionFontNameIsCutOnACharacterBoundaryWhileControlFontIsShortened) {
+    withDesigner(GetParam(), [](auto& d) {
+        using Col = ItemColumns<RowOf<decltype(d)>>;
+        d.LoadItemControl(storedRow<RowOf<decltype(d)>>("textbox"));
+        d.LabelArray[d.ItemTable[1].CaptionIndex].setFontName(QStringLiteral("A方正舒体简体"));
+        d.TextBoxArray[1].setFontName(QStringLiteral("ABCDEFGHIJKLMNO"));
+        const auto out = written(d, 1);
+        // 13 bytes in a 12-byte field: the last whole character goes, its lead byte is not kept.
+        QByteArray expected = toGbk(QStringLiteral("A方正舒体简"));
+        expected.append(' ');
+        EXPECT_EQ(QByteArray((out.*Col::m15).data(), 12), expected);
+        EXPECT_EQ(fieldText(out.*Col::m20), "ABCDEFGHIJ");
+    });
+}
+
+struct FontCase {
+    const char* name;
+    const char* stored;
+    const char* applied;
+};
+
+TEST_P(BothDesigners, LongFontNamesAreWidenedForTheControlAndStoredInTheirShortForm) {
+    const FontCase cases[] = {{"LatinAbbreviated", "Aria*", "Arial Unicode MS"},
+                              {"LatinTenBytes", "ABCDEFGHIJ", "ABCDEFGHIJKLMNO"},
+                              {"ChineseAbbreviated", "方正舒体*", "方正舒体简体"},
+                              {"ChineseShort", "宋体", "宋体"}};
+    for (const FontCase& font : cases) {
+        for (const char* kind : {"textbox", "label", "frame", "datepicker", "checkbox", "postil"}) {
+            if (GetParam() == Rows::Search && std::string(kind) == "postil") continue;
+            withDesigner(GetParam(), [&](auto& d) {
+                using Row = RowOf<decltype(d)>;
+                Row row = storedRow<Row>(kind);
+                T(row.*ItemColumns<Row>::m20, font.stored);
+                d.LoadItemControl(row);
+                ASSERT_EQ(d.ItemCount, 1) << kind;
+                const auto* control =
+                    dynamic_cast<DesignFontControl*>(d.itemControl(d.ItemTable[1]));
+                ASSERT_NE(control, nullptr) << kind;
+                EXPECT_EQ(control->FontName(), QString::fromUtf8(font.applied))
+                    << font.name << ' ' << kind;
+                EXPECT_EQ(fieldText(written(d, 1).*ItemColumns<Row>::m20),
+                          QString::fromUtf8(font.stored))
+                    << font.name << ' ' << kind;
+            });
+        }
+    }
+}
+
+TEST_P(BothDesigners, DesignAreaCoversShownControlsCaptionLabelsAndLinesSecondEnd) {
+    withDesigner(GetParam(), [](auto& d) {
+        using Row = RowOf<decltype(d)>;
+        using Col = ItemColumns<Row>;
+        Row box = storedRow<Row>("textbox");
+        box.*Col::m13 = 9000;
+        box.*Col::m10 = 7000;
+        d.LoadItemControl(box);
+        Row line = storedRow<Row>("line");
+        line.*Col::m11 = 12000;
+        line.*Col::m13 = 200;
+        d.LoadItemControl(line);
+        // A hidden item is still drawn but does not count, nor does its caption label.
+        Row hidden = storedRow<Row>("textbox");
+        hidden.*Col::m13 = 20000;
+        hidden.*Col::m10 = 15000;
+        T(hidden.*Col::m41, "000000100000100");
+        d.LoadItemControl(hidden);
+        EXPECT_TRUE(d.TextBoxArray[2].Visible());
+        EXPECT_EQ(d.DesignAreaWidth, 9000);
+        EXPECT_EQ(d.DesignAreaHeight, 7000);
+    });
+}
+
+TEST_P(BothDesigners, UnloadDesignControlsKeepsLinesMemosSubTablesAndPostils) {
+    const Rows form = GetParam();
+    withDesigner(form, [form](auto& d) {
+        using Row = RowOf<decltype(d)>;
+        for (const KindCase& c : kindCases(form)) d.LoadItemControl(storedRow<Row>(c.name));
+        ASSERT_GT(d.DesignAreaWidth, 0);
+        d.UnloadDesignControls();
+        for (const int count :
+             {d.LabelArray.count(), d.TextBoxArray.count(), d.CheckBoxArray.count(),
+              d.ComboBoxArray.count(), d.DatePickerArray.count(), d.ListBoxArray.count(),
+              d.ShapeArray.count(), d.FrameArray.count(), d.MMXArray.count()})
+            EXPECT_EQ(count, 1);
+        EXPECT_EQ(d.LineArray.count(), 2);
+        EXPECT_EQ(d.MemoBoxArray.count(), 2);
+        EXPECT_EQ(d.ChildTableArray.count(), 2);
+        if constexpr (!ItemColumns<Row>::kSearchRow) {
+            EXPECT_EQ(d.PostilArray.count(), 2);
+        }
+        EXPECT_EQ(d.DesignAreaWidth, 0);
+        EXPECT_EQ(d.DesignAreaHeight, 0);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, BothDesigners, ::testing::Values(Rows::Search, Rows::Entry),
+                         rowsParamName);
+
+// ---- Edits on the canvas or in a dialog come back in the written row --------------------------
+
+using Members = std::vector<std::pair<int, const char*>>;  // member numbers and their texts
+
+struct EditCase {
+    const char* name;
+    Rows form;
+    bool companion;                  // the entry designer's search rows
+    std::vector<const char*> kinds;  // rows of designer_rows.h, loaded in turn
+    int item;                        // the item written
+    Members changes;                 // to the item's row before it is loaded
+    void (*edit)(DesignerBase&);
+    Members expected;
+};
+void PrintTo(const EditCase& c, std::ostream* os) {
     *os << c.name;
 }
 
 template <class Row>
-QString memberText(const Row& row, int member) {
-    using C = ItemColumns<Row>;
-    switch (member) {
-        case 21:
-            return fieldText(row.*C::m21);
-        case 22:
-            return fieldText(row.*C::m22);
-        default:
-            return fieldText(row.*C::m41);
-    }
+QString memberText(const Row& row, int number) {
+    QString text;
+    forEachMember(row, [&](int n, const auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::int32_t>) {
+            if (n == number) text = QString::number(member);
+        } else if (n == number) {
+            text = fieldText(member);
+        }
+    });
+    return text;
 }
 
 void autoSizeLabel(DesignerBase& d) {
@@ -270,143 +299,117 @@ void resizeDate(DesignerBase& d) {
     d.DatePickerArray[1].setFontSize(10.12345);
 }
 
-class ControlEdit : public ::testing::TestWithParam<ControlEditCase> {};
-
-TEST_P(ControlEdit, IsStoredAsTheControlHoldsIt) {
-    const ControlEditCase& c = GetParam();
-    QString stored;
-    if (c.rows == Rows::Search) {
-        frm_zelk_jssj d;
-        d.LoadItemControl(storedRow(c.kind));
-        ASSERT_EQ(d.ItemCount, 1);
-        c.edit(d);
-        IJSTRecord out;
-        d.SaveIJSTItem(d.ItemTable[1], out);
-        stored = memberText(out, c.member);
-    } else {
-        frm_zelk_jmsj d;
-        d.LoadItemControl(entryrows::entryRow(c.kind));
-        ASSERT_EQ(d.ItemCount, 1);
-        c.edit(d);
-        if (c.rows == Rows::Entry) {
-            ISITRecord out;
-            d.SaveISITItem(d.ItemTable[1], out);
-            stored = memberText(out, c.member);
-        } else {
-            IJSTRecord out;
-            d.SaveIJSTItem(d.ItemTable[1], out);
-            stored = memberText(out, c.member);
-        }
-    }
-    EXPECT_EQ(stored, QString::fromLatin1(c.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LabelsAndDates, ControlEdit,
-    ::testing::Values(
-        ControlEditCase{"SearchLabelAutoSize", Rows::Search, "label", autoSizeLabel, 41,
-                        "100000100000011"},
-        ControlEditCase{"EntryLabelAutoSize", Rows::Entry, "label", autoSizeLabel, 41,
-                        "100000100000011"},
-        ControlEditCase{"CompanionLabelAutoSize", Rows::Companion, "label", autoSizeLabel, 41,
-                        "100000100000011"},
-        ControlEditCase{"SearchDateFont", Rows::Search, "datepicker", restyleDate, 21, "1010"},
-        ControlEditCase{"EntryDateFont", Rows::Entry, "datepicker", restyleDate, 21, "1010"},
-        ControlEditCase{"CompanionDateFont", Rows::Companion, "datepicker", restyleDate, 21,
-                        "1010"},
+// clang-format off
+std::vector<EditCase> editCases() {
+    const char* kAutoSized = "100000100000011";
+    const auto S = Rows::Search;
+    const auto E = Rows::Entry;
+    return {
+        {"SearchLabelAutoSize", S, false, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
+        {"EntryLabelAutoSize", E, false, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
+        {"CompanionLabelAutoSize", E, true, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
+        {"SearchDateFont", S, false, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
+        {"EntryDateFont", E, false, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
+        {"CompanionDateFont", E, true, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
         // Search rows keep a date box's size in single precision, entry rows to four decimals.
-        ControlEditCase{"SearchDateSize", Rows::Search, "datepicker", resizeDate, 22, "10.12345"},
-        ControlEditCase{"EntryDateSize", Rows::Entry, "datepicker", resizeDate, 22, "10.1235"},
-        ControlEditCase{"CompanionDateSize", Rows::Companion, "datepicker", resizeDate, 22,
-                        "10.12345"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        {"SearchDateSize", S, false, {"datepicker"}, 1, {}, resizeDate, {{22, "10.12345"}}},
+        {"EntryDateSize", E, false, {"datepicker"}, 1, {}, resizeDate, {{22, "10.1235"}}},
+        {"CompanionDateSize", E, true, {"datepicker"}, 1, {}, resizeDate, {{22, "10.12345"}}},
+        {"SearchTextBoxMovedAndRestyled", S, false, {"textbox"}, 1, {},
+         [](DesignerBase& d) {
+             ASSERT_TRUE(d.TextBoxArray[1].Move(1500.4, 450, 2000.2, 360.3));
+             d.TextBoxArray[1].setFontName(QStringLiteral("Times New Roman"));
+             d.TextBoxArray[1].setFontSize(14.25);
+             d.TextBoxArray[1].setForeColor(65280);
+             d.TextBoxArray[1].setBorderColor(-2147483633);
+             d.LabelArray[d.ItemTable[1].CaptionIndex].setCaption(QStringLiteral("ignored"));
+             d.setLabelVisible(d.ItemTable[1].CaptionIndex, false);
+             d.ItemTable[1].HintText = QStringLiteral("新提示");
+         },
+         // Right and bottom edges rounded once from the sums; the item's name, not the label's.
+         {{11, "1500"}, {13, "3501"}, {14, "810"}, {20, "Time*"}, {22, "14.25"}, {23, "65280"},
+          {43, "-2147483633"}, {37, "新提示"}, {3, "姓名"}, {39, "000000100000000"}}},
+        {"SearchDateBoxRightAlignedHalfSize", S, false, {"datepicker"}, 1, {},
+         [](DesignerBase& d) {
+             d.DatePickerArray[1].setFontSize(10.5);
+             d.DatePickerArray[1].setAlignment(2);
+         },
+         {{22, "10.5"}, {40, "0010000001020"}}},
+        {"SearchDateBoxLeftAligned", S, false, {"datepicker"}, 1, {},
+         [](DesignerBase& d) {
+             d.DatePickerArray[1].setAlignment(0);
+             d.DatePickerArray[1].setFontSize(9);
+         },
+         {{22, "9"}, {40, "0010000001010"}}},
+        {"SearchLineEndPointsRoundHalvesToEven", S, false, {"line"}, 1, {},
+         [](DesignerBase& d) {
+             d.LineArray[1].setX1(100.5);
+             d.LineArray[1].setY1(200);
+             d.LineArray[1].setX2(300);
+             d.LineArray[1].setY2(400.5);
+         },
+         {{11, "100"}, {12, "200"}, {13, "300"}, {14, "400"}}},
+        {"SearchFrameWholeSizeNoSpecialEffect", S, false, {"frame"}, 1,
+         {{22, "11.5"}, {40, "0000000003000"}, {24, "abc"}}, nullptr,
+         {{22, "12"}, {40, "0000000000000"}, {24, "0"}, {36, "基本信息"}}},
+        {"SearchComboEffectThreeIsSunken", S, false, {"combobox"}, 1, {{40, "0100000003010"}},
+         [](DesignerBase& d) { EXPECT_EQ(d.ComboBoxArray[1].SpecialEffect(), 2); },
+         {{40, "0100000002010"}}},
+        {"SearchComboSelectionModeAndFlat", S, false, {"combobox"}, 1, {{40, "0100000003010"}},
+         [](DesignerBase& d) {
+             d.ItemTable[1].DataSelectMode = 1;
+             d.ComboBoxArray[1].setSpecialEffect(0);
+         },
+         {{40, "0100000000110"}}},
+        // A caption label given by a property command is stored over the check box's columns.
+        {"SearchCheckBoxGivenACaptionLabel", S, false, {"checkbox", "textbox"}, 1, {},
+         [](DesignerBase& d) { d.ItemTable[1].CaptionIndex = d.ItemTable[2].CaptionIndex; },
+         {{5, "1"}, {7, "200"}, {38, "0000000000010"}}},
+        {"SearchShapeItemIndexAndItemBackColour", S, false, {"line", "shape"}, 2, {{31, "65280"}},
+         [](DesignerBase& d) { EXPECT_EQ(d.ShapeArray[1].BackColor(), 65280); },
+         {{7, "2"}, {24, "255"}, {31, "255"}}},
+        // The entry label's vertical alignment travels through its tool tip.
+        {"EntryLabelVerticalAlignment", E, false, {"label"}, 1, {},
+         [](DesignerBase& d) {
+             EXPECT_EQ(d.LabelArray[1].ToolTipText(), "2");
+             d.LabelArray[1].setToolTipText(QStringLiteral("1"));
+         },
+         {{40, "0100000000011"}}},
+        {"EntryLabelToolTipNotACodeIsTop", E, false, {"label"}, 1, {},
+         [](DesignerBase& d) { d.LabelArray[1].setToolTipText(QStringLiteral("居中")); },
+         {{40, "0100000000010"}}},
+    };
+}
+// clang-format on
 
-}  // namespace
+class ItemEdit : public ::testing::TestWithParam<EditCase> {
+    TestFonts fonts;
+};
 
-// ---- Through the database ---------------------------------------------------------------------
-
-#include "dataaccess/dravix.h"
-#include "support/testdb.h"
-
-namespace {
-
-std::vector<IJSTRecord> readItems(std::int32_t hdbc, std::int32_t interfaceNumber) {
-    std::vector<IJSTRecord> rows;
-    const std::int32_t hstmt = sysIJSTPrepareGetData(hdbc, interfaceNumber);
-    if (hstmt <= 0) return rows;
-    IJSTRecord r;
-    while (sysIJSTGetRecord(hstmt, r) > 0) rows.push_back(r);
-    return rows;
+TEST_P(ItemEdit, IsStoredInTheWrittenRow) {
+    const EditCase& c = GetParam();
+    withDesigner(c.form, [&c](auto& d) {
+        using Row = RowOf<decltype(d)>;
+        for (std::size_t k = 0; k < c.kinds.size(); ++k) {
+            Row row = storedRow<Row>(c.kinds[k]);
+            if (static_cast<int>(k) + 1 == c.item)
+                for (const auto& [n, text] : c.changes) put(row, {{n, text}});
+            d.LoadItemControl(row);
+        }
+        ASSERT_EQ(d.ItemCount, static_cast<std::int32_t>(c.kinds.size()));
+        if (c.edit) c.edit(d);
+        const auto check = [&c](const auto& out) {
+            for (const auto& [n, text] : c.expected)
+                EXPECT_EQ(memberText(out, n), QString::fromUtf8(text)) << "member " << n;
+        };
+        if (c.companion)
+            check(writtenAs<IJSTRecord>(d, c.item));
+        else
+            check(written(d, c.item));
+    });
 }
 
-class DatabaseRoundTrip : public zelk::test::BackendTest {};
-
-TEST_P(DatabaseRoundTrip, InterfaceOfEveryKindIsStoredBackAsItWasRead) {
-    const char* kinds[] = {"label",      "freelabel", "textbox",    "checkbox", "combobox",
-                           "datepicker", "listbox",   "shape",      "frame",    "line",
-                           "memobox",    "mmx",       "childtable", "other"};
-    int number = 0;
-    for (const char* kind : kinds) {
-        IJSTRecord r = storedRow(kind);
-        setField(r.is29, decimalText(++number));
-        if (std::string(kind) == "shape") r.is07 = number;  // its item index
-        ASSERT_GT(sysIJSTInsertRecord(hdbc(), r), 0) << kind;
-    }
-    const std::vector<IJSTRecord> read = readItems(hdbc(), kInterface);
-    ASSERT_EQ(read.size(), std::size(kinds));
-
-    frm_zelk_jssj d;
-    d.InterfaceRow.id00 = kInterface;
-    for (const IJSTRecord& r : read) d.LoadItemControl(r);
-    ASSERT_EQ(d.ItemCount, static_cast<std::int32_t>(std::size(kinds)));
-
-    // Save as the save does, into the interface's number 8.
-    d.InterfaceRow.id00 = kInterface + 1;
-    for (std::int32_t i = 1; i <= d.ItemCount; ++i) {
-        IJSTRecord out;
-        setField(out.is29, decimalText(d.ItemTable[i].ItemNo));
-        d.SaveIJSTItem(d.ItemTable[i], out);
-        setField(out.is20, EncodeFontName(fieldText(out.is20)));
-        ASSERT_GT(sysIJSTInsertRecord(hdbc(), out), 0);
-    }
-    const std::vector<IJSTRecord> again = readItems(hdbc(), kInterface + 1);
-    ASSERT_EQ(again.size(), read.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        IJSTRecord expected = read[i];
-        expected.is00 = again[i].is00;
-        expected.is01 = kInterface + 1;
-        EXPECT_TRUE(sameRow(expected, again[i])) << kinds[i];
-    }
-}
-
-ZELK_ON_BOTH_BACKENDS(DatabaseRoundTrip);
-
-}  // namespace
-
-namespace {
-
-TEST(ItemEntryCanvas, CheckBoxAndListBoxItemsAreTextBoxesAndStillWriteSearchRows) {
-    frm_zelk_jmsj entry;
-    entry.InterfaceRow.id00 = kInterface;
-    ISITRecord check;
-    setField(check.ii06, QStringLiteral("3"));
-    setField(check.ii03, QStringLiteral("已婚"));
-    setField(check.ii41, QStringLiteral("000000100000110"));
-    entry.LoadItemControl(check);
-    ISITRecord list;
-    setField(list.ii06, QStringLiteral("6"));
-    setField(list.ii03, QStringLiteral("成员"));
-    entry.LoadItemControl(list);
-    ASSERT_EQ(entry.ItemCount, 2);
-    EXPECT_EQ(entry.CheckBoxArray[1].Text(), QStringLiteral("已婚"));
-    EXPECT_EQ(entry.ListBoxArray[1].Text(), QStringLiteral("『成员』"));
-    EXPECT_EQ(entry.itemControl(entry.ItemTable[2]), &entry.ListBoxArray[1]);
-    IJSTRecord out;
-    entry.SaveIJSTItem(entry.ItemTable[1], out);
-    EXPECT_EQ(fieldText(out.is03), QStringLiteral("已婚"));
-    EXPECT_EQ(fieldText(out.is41), "000000100000110");
-    entry.SaveIJSTItem(entry.ItemTable[2], out);
-    EXPECT_EQ(fieldText(out.is06), "6");
-}
+INSTANTIATE_TEST_SUITE_P(CanvasAndDialogs, ItemEdit, ::testing::ValuesIn(editCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
