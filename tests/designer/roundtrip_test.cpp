@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "designer_rows.h"
-#include "platform/promptscript.h"
 #include "support/testdb.h"
 
 using namespace zelk;
@@ -209,20 +208,15 @@ TEST_P(BothDesigners, LongFontNamesAreWidenedForTheControlAndStoredInTheirShortF
 TEST_P(BothDesigners, DesignAreaCoversShownControlsCaptionLabelsAndLinesSecondEnd) {
     withDesigner(GetParam(), [](auto& d) {
         using Row = RowOf<decltype(d)>;
-        using Col = ItemColumns<Row>;
         Row box = storedRow<Row>("textbox");
-        box.*Col::m13 = 9000;
-        box.*Col::m10 = 7000;
+        put(box, {{13, "9000"}, {10, "7000"}});
         d.LoadItemControl(box);
         Row line = storedRow<Row>("line");
-        line.*Col::m11 = 12000;
-        line.*Col::m13 = 200;
+        put(line, {{11, "12000"}, {13, "200"}});
         d.LoadItemControl(line);
         // A hidden item is still drawn but does not count, nor does its caption label.
         Row hidden = storedRow<Row>("textbox");
-        hidden.*Col::m13 = 20000;
-        hidden.*Col::m10 = 15000;
-        T(hidden.*Col::m41, "000000100000100");
+        put(hidden, {{13, "20000"}, {10, "15000"}, {41, "000000100000100"}});
         d.LoadItemControl(hidden);
         EXPECT_TRUE(d.TextBoxArray[2].Visible());
         EXPECT_EQ(d.DesignAreaWidth, 9000);
