@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "platform/errors.h"
 #include "platform/form.h"
@@ -89,8 +90,9 @@ TEST(FormModal, CloseBoxLeavesCancelled) {
 TEST(FormLifeCycle, CloseCancelledInQueryUnloadLeavesTheFormOpen) {
     NameDialog dlg;
     dlg.KeepOpen = true;
-    dlg.show();
+    static_cast<QWidget&>(dlg).show();  // showing through QWidget loads too
     ASSERT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.loads, 1);
     EXPECT_FALSE(dlg.close());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(dlg.isLoaded());
@@ -100,7 +102,7 @@ TEST(FormLifeCycle, CloseCancelledInQueryUnloadLeavesTheFormOpen) {
     dlg.KeepOpen = false;
     EXPECT_TRUE(dlg.unload());
     EXPECT_FALSE(dlg.isVisible());
-    // A new load runs Form_Load again.
+    // A new load runs Form_Load again, once.
     dlg.load();
     dlg.load();
     EXPECT_EQ(dlg.loads, 2);
@@ -131,93 +133,23 @@ TEST(FormKeyPreview, F1ReachesTheFormOnceAndNotTheControl) {
     EXPECT_EQ(helps, 1);
 }
 
-TEST(FormKeyPreview, HandlerFailureIsReportedNotThrown) {
-    class Failing : public Form {
-      protected:
-        void Form_KeyDown(int&, int) override { throw std::runtime_error("boom"); }
-    } form;
-    form.show();
-    PromptScript script;
-    script.answer(vbOK);
-    QTest::keyClick(&form, Qt::Key_B);
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_TRUE(script.prompts()[0].text.endsWith(QStringLiteral("遇到异常。 \nboom")));
-}
-
-TEST(Twips, FifteenPerPixel) {
-    EXPECT_EQ(twipsToPixels(90), 6);
-    EXPECT_EQ(twipsToPixels(22), 1);
-    EXPECT_EQ(twipsToPixels(7), 0);
-    EXPECT_EQ(twipsToPixels(8), 1);
-    EXPECT_EQ(pixelsToTwips(6), 90);
-    Form f;
-    f.setGeometryTwips(1500, 750, 4500, 3000);
-    EXPECT_EQ(f.leftTwips(), 1500);
-    EXPECT_EQ(f.topTwips(), 750);
-    EXPECT_EQ(f.widthTwips(), 4500);
-    EXPECT_EQ(f.heightTwips(), 3000);
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
-
-TEST(FormKeyPreview, EmbeddedFormStillPreviewsItsKeys) {
+TEST(FormKeyPreview, EmbeddedFormAndOwnedDialogStillRaiseHelp) {
     QWidget host;
-    auto* form = new NameDialog;
-    form->setParent(&host, Qt::Widget);
+    auto* embedded = new NameDialog;
+    embedded->setParent(&host, Qt::Widget);
     host.show();
-    form->show();
-    ASSERT_TRUE(form->isLoaded());
-    int helps = 0;
-    QObject::connect(form, &Form::NeedHelp, [&](QString&) { ++helps; });
-    QTest::keyClick(form->Text1, Qt::Key_F1);
-    EXPECT_EQ(helps, 1);
-}
-
-TEST(FormLifeCycle, ShowingThroughQWidgetLoadsToo) {
-    NameDialog dlg;
-    static_cast<QWidget&>(dlg).show();
-    EXPECT_TRUE(dlg.isLoaded());
-    EXPECT_EQ(dlg.loads, 1);
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
-
-TEST(FormHelp, OwnedDialogHelpReachesTheOwnerUnchanged) {
-    NameDialog designer;
+    embedded->show();
+    ASSERT_TRUE(embedded->isLoaded());
     NameDialog dialog;
-    designer.relayNeedHelp(dialog);
+    embedded->relayNeedHelp(dialog);  // an owned dialog's request reaches the owner unchanged
     QStringList seen;
-    QObject::connect(&designer, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    QObject::connect(embedded, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    QTest::keyClick(embedded->Text1, Qt::Key_F1);
+    EXPECT_EQ(seen, QStringList{QString()});
     dialog.show();
     QTest::keyClick(dialog.Text1, Qt::Key_F1);
-    EXPECT_EQ(seen, QStringList{QString()});
+    EXPECT_EQ(seen, QStringList({QString(), QString()}));
 }
-
-TEST(TrappedSlot, FailureInAConnectedHandlerIsReported) {
-    QPushButton button;
-    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
-        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
-    }));
-    PromptScript script;
-    script.answer(vbOK);
-    button.click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
 
 TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
     NameDialog dlg;
@@ -237,6 +169,38 @@ TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
     QTest::keyClick(withDefault.Text1, Qt::Key_Return);
     EXPECT_FALSE(withDefault.Cancelled);
     EXPECT_EQ(withDefault.ItemName, QStringLiteral("回车"));
+}
+
+// A failing key handler or connected slot is reported through the message box, never thrown.
+TEST(Handlers, FailuresAreReportedNotThrown) {
+    class Failing : public Form {
+      protected:
+        void Form_KeyDown(int&, int) override { throw std::runtime_error("boom"); }
+    } form;
+    form.show();
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
+        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
+    }));
+    PromptScript script;
+    script.answer(vbOK).answer(vbOK);
+    QTest::keyClick(&form, Qt::Key_B);
+    button.click();
+    ASSERT_EQ(script.prompts().size(), 2u);
+    EXPECT_TRUE(script.prompts()[0].text.endsWith(QStringLiteral("遇到异常。 \nboom")));
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
+}
+
+TEST(Twips, FifteenPerPixel) {
+    EXPECT_EQ(twipsToPixels(90), 6);
+    EXPECT_EQ(twipsToPixels(22), 1);
+    EXPECT_EQ(twipsToPixels(7), 0);
+    EXPECT_EQ(twipsToPixels(8), 1);
+    EXPECT_EQ(pixelsToTwips(6), 90);
+    Form f;
+    f.setGeometryTwips(1500, 750, 4500, 3000);
+    EXPECT_EQ(std::tuple(f.leftTwips(), f.topTwips(), f.widthTwips(), f.heightTwips()),
+              std::tuple(1500.0, 750.0, 4500.0, 3000.0));
 }
 
 }  // namespace
