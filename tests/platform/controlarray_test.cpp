@@ -16,8 +16,8 @@ TEST(ControlArray, NewElementCopiesTheTemplateAndStaysHidden) {
     templ->applyTemplate(DesignArray::MemoBoxArray);
     templ->Move(150, 300, 450, 600);
     templ->setBackColor(SysColor::InfoBackground);
-    templ->setFontName(QStringLiteral("黑体"));
-    templ->setTag(QStringLiteral("7"));
+    templ->setFontName("黑体");
+    templ->setTag("7");
     canvas.show();
 
     ControlArray<DesignTextBox> memos(designArrayName(DesignArray::MemoBoxArray), templ);
@@ -26,12 +26,12 @@ TEST(ControlArray, NewElementCopiesTheTemplateAndStaysHidden) {
     EXPECT_EQ(one.props(), templ->props());
     EXPECT_EQ(one.geometry(), QRect(10, 20, 30, 40));
     EXPECT_EQ(one.BackColor(), SysColor::InfoBackground);
-    EXPECT_EQ(one.FontName(), QStringLiteral("黑体"));
-    EXPECT_EQ(one.Tag(), QStringLiteral("7"));
+    EXPECT_EQ(one.FontName(), "黑体");
+    EXPECT_EQ(one.Tag(), "7");
     EXPECT_FALSE(one.isVisible());
-    EXPECT_EQ(one.Name(), QStringLiteral("MemoBoxArray"));
+    EXPECT_EQ(one.Name(), "MemoBoxArray");
     EXPECT_EQ(one.Index(), 1);
-    EXPECT_EQ(controlName(&one), QStringLiteral("MemoBoxArray"));
+    EXPECT_EQ(controlName(&one), "MemoBoxArray");
     EXPECT_EQ(controlIndex(&one), 1);
     EXPECT_EQ(controlIndex(templ), 0);
     EXPECT_EQ(memos.count(), 2);
@@ -50,7 +50,7 @@ TEST(ControlArray, PlainWidgetsTakeGeometryFontAndPalette) {
     p.setColor(QPalette::Window, Qt::red);
     templ->setPalette(p);
 
-    ControlArray<QWidget> boxes(QStringLiteral("pic"), templ);
+    ControlArray<QWidget> boxes("pic", templ);
     QWidget& five = boxes.load(5);
     EXPECT_EQ(five.geometry(), QRect(1, 2, 3, 4));
     EXPECT_EQ(five.font().pointSize(), 17);
@@ -60,7 +60,7 @@ TEST(ControlArray, PlainWidgetsTakeGeometryFontAndPalette) {
 
 TEST(ControlArray, MissingTakenOrVanishedElementsFailCleanly) {
     auto* form = new QWidget;
-    ControlArray<QWidget> arr(QStringLiteral("Text1"), new QWidget(form));
+    ControlArray<QWidget> arr("Text1", new QWidget(form));
     arr.load(1);
     EXPECT_FALSE(arr.exists(2));
     EXPECT_EQ(arr.find(2), nullptr);
@@ -69,7 +69,7 @@ TEST(ControlArray, MissingTakenOrVanishedElementsFailCleanly) {
         FAIL() << "no error for a missing element";
     } catch (const ZelkError& e) {
         EXPECT_EQ(e.number(), kErrNoSuchElement);
-        EXPECT_TRUE(e.description().contains(QStringLiteral("Text1(2)")));
+        EXPECT_TRUE(e.description().contains("Text1(2)"));
     }
     for (int index : {1, 0, -3}) EXPECT_THROW(arr.load(index), ZelkError) << index;
     EXPECT_THROW(arr[-1], ZelkError);

@@ -62,7 +62,7 @@ TEST_P(TemplateDefaults, StartWithTheOriginalValues) {
     EXPECT_EQ(foreOf(*c), tc.foreColor);
     EXPECT_EQ(backOf(*c), tc.backColor);
     if (auto* f = qobject_cast<DesignFontControl*>(c.get())) {
-        EXPECT_EQ(f->FontName(), QStringLiteral("宋体"));
+        EXPECT_EQ(f->FontName(), "宋体");
         EXPECT_EQ(f->FontSize(), 9.0);
         EXPECT_FALSE(f->FontBold() || f->FontItalic() || f->FontUnderline() || f->FontStrikethru());
     }
@@ -204,13 +204,13 @@ template <class T>
 CopyCase copies(const char* name, std::function<void(T&)> change) {
     return {name, [change] {
                 T source;
-                source.setName(QStringLiteral("SourceArray"));
-                source.setTag(QStringLiteral("17"));
-                source.setToolTipText(QStringLiteral("提示"));
+                source.setName("SourceArray");
+                source.setTag("17");
+                source.setToolTipText("提示");
                 source.setEnabled(false);
                 if constexpr (std::is_base_of_v<DesignFontControl, T>) {
                     source.Move(135.5, 270.25, 1995, 412.5);
-                    source.setFontName(QStringLiteral("黑体"));
+                    source.setFontName("黑体");
                     source.setFontSize(10.5);
                     source.setFontBold(true);
                     source.setFontItalic(true);
@@ -345,11 +345,11 @@ TEST(Colours, SystemColourIsKeptAsStored) {
 
 TEST(Fonts, MissingFontIsShownWithAFallbackButKept) {
     DesignLabel label;
-    ASSERT_TRUE(label.setFontName(QStringLiteral("不存在的字体")));
-    EXPECT_EQ(label.FontName(), QStringLiteral("不存在的字体"));
-    EXPECT_EQ(label.displayedFont().family(), QStringLiteral("Noto Sans CJK SC"));
-    EXPECT_EQ(displayFontFamily(QStringLiteral("宋体")), QStringLiteral("Noto Serif CJK SC"));
-    EXPECT_EQ(displayFont(QStringLiteral("宋体"), 9).pixelSize(), 12);  // 9 points at 96 dpi
+    ASSERT_TRUE(label.setFontName("不存在的字体"));
+    EXPECT_EQ(label.FontName(), "不存在的字体");
+    EXPECT_EQ(label.displayedFont().family(), "Noto Sans CJK SC");
+    EXPECT_EQ(displayFontFamily("宋体"), "Noto Serif CJK SC");
+    EXPECT_EQ(displayFont("宋体", 9).pixelSize(), 12);  // 9 points at 96 dpi
 }
 
 // ----- the model is independent of the widget's state ---------------------------------------
@@ -403,26 +403,26 @@ TEST(Painting, CanvasWithEveryKindLooksLikeAForm) {
     canvas.setPalette(pal);
 
     auto* title = placed<DesignLabel>(canvas, 300, 150, 4500, 450);
-    title->setCaption(QStringLiteral("人员登记表"));
+    title->setCaption("人员登记表");
     title->setFontSize(18);
     title->setFontBold(true);
     title->setTextAlign(2);
     title->setBackStyle(0);
-    placed<DesignLabel>(canvas, 300, 900, 900, 315)->setCaption(QStringLiteral("姓名"));
-    placed<DesignTextBox>(canvas, 1260, 900, 2400, 315)->setText(QStringLiteral("『姓名』"));
+    placed<DesignLabel>(canvas, 300, 900, 900, 315)->setCaption("姓名");
+    placed<DesignTextBox>(canvas, 1260, 900, 2400, 315)->setText("『姓名』");
     auto* memo = new DesignTextBox(&canvas);
     memo->applyTemplate(DesignArray::MemoBoxArray);
     memo->Move(1260, 1350, 2400, 900);
-    memo->setText(QStringLiteral("『备注』 多行文本框，文字在框内自动换行显示。"));
+    memo->setText("『备注』 多行文本框，文字在框内自动换行显示。");
     auto* married = placed<DesignCheckBox>(canvas, 4200, 900, 1500, 315);
-    married->setCaption(QStringLiteral("已婚"));
+    married->setCaption("已婚");
     married->setValue(1);
-    placed<DesignComboBox>(canvas, 4200, 1350, 1800, 315)->setText(QStringLiteral("『性别』"));
+    placed<DesignComboBox>(canvas, 4200, 1350, 1800, 315)->setText("『性别』");
     auto* dept = placed<DesignListBox>(canvas, 4200, 1800, 1800, 900);
-    dept->AddItem(QStringLiteral("『科室』"));
-    dept->AddItem(QStringLiteral("科室"));
+    dept->AddItem("『科室』");
+    dept->AddItem("科室");
     placed<DesignPlainTextBox>(canvas, 1260, 2400, 2400, 315)->setText("『出生日期』");
-    placed<DesignFrame>(canvas, 6300, 750, 3000, 2250)->setCaption(QStringLiteral("基本情况"));
+    placed<DesignFrame>(canvas, 6300, 750, 3000, 2250)->setCaption("基本情况");
     placed<DesignPictureBox>(canvas, 6600, 1200, 2400, 1200)->setBackColor(0xC0FFFF);
     auto* line = new DesignLine(&canvas);
     line->setX1(300);

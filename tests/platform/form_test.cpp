@@ -21,8 +21,8 @@ class NameDialog : public Form {
     NameDialog() {
         auto* layout = new QVBoxLayout(this);
         Text1 = new QLineEdit(this);
-        Command1 = new QPushButton(QStringLiteral("确定"), this);
-        Command2 = new QPushButton(QStringLiteral("取消"), this);
+        Command1 = new QPushButton("确定", this);
+        Command2 = new QPushButton("取消", this);
         layout->addWidget(Text1);
         layout->addWidget(Command1);
         layout->addWidget(Command2);
@@ -58,18 +58,18 @@ class NameDialog : public Form {
 
 TEST(FormModal, ScriptedFillAndConfirmReturnsTheValues) {
     NameDialog dlg;
-    dlg.ItemName = QStringLiteral("旧名");
+    dlg.ItemName = "旧名";
     PromptScript script;
     script.onModal<NameDialog>([](NameDialog& d) {
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(d.isShownModal());
-        EXPECT_EQ(d.Text1->text(), QStringLiteral("旧名"));
-        d.Text1->setText(QStringLiteral("新名"));
+        EXPECT_EQ(d.Text1->text(), "旧名");
+        d.Text1->setText("新名");
         QTest::mouseClick(d.Command1, Qt::LeftButton);
     });
     dlg.showModal();
     EXPECT_FALSE(dlg.Cancelled);
-    EXPECT_EQ(dlg.ItemName, QStringLiteral("新名"));
+    EXPECT_EQ(dlg.ItemName, "新名");
     EXPECT_FALSE(dlg.isLoaded());
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.loads, 1);
@@ -112,7 +112,7 @@ TEST(FormKeyPreview, F1ReachesTheFormOnceAndNotTheControl) {
     NameDialog dlg;
     dlg.show();
     int helps = 0;
-    QString id = QStringLiteral("unset");
+    QString id = "unset";
     QObject::connect(&dlg, &Form::NeedHelp, [&](QString& i) {
         ++helps;
         id = i;
@@ -126,7 +126,7 @@ TEST(FormKeyPreview, F1ReachesTheFormOnceAndNotTheControl) {
     // Other keys are previewed once and still reach the control.
     QTest::keyClick(dlg.Text1, Qt::Key_A);
     EXPECT_EQ(dlg.keys, std::vector<int>{65});
-    EXPECT_EQ(dlg.Text1->text(), QStringLiteral("a"));
+    EXPECT_EQ(dlg.Text1->text(), "a");
     // A key the control ignores travels up to the form: still one preview (Ctrl is a key too).
     QTest::keyClick(dlg.Command1, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_EQ(dlg.keys, (std::vector<int>{65, vbKeyControl, vbKeyLeft}));
@@ -165,10 +165,10 @@ TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
     NameDialog withDefault;
     withDefault.Command1->setDefault(true);
     withDefault.show();
-    withDefault.Text1->setText(QStringLiteral("回车"));
+    withDefault.Text1->setText("回车");
     QTest::keyClick(withDefault.Text1, Qt::Key_Return);
     EXPECT_FALSE(withDefault.Cancelled);
-    EXPECT_EQ(withDefault.ItemName, QStringLiteral("回车"));
+    EXPECT_EQ(withDefault.ItemName, "回车");
 }
 
 // A failing key handler or connected slot is reported through the message box, never thrown.
@@ -179,16 +179,15 @@ TEST(Handlers, FailuresAreReportedNotThrown) {
     } form;
     form.show();
     QPushButton button;
-    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
-        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
-    }));
+    QObject::connect(&button, &QPushButton::clicked,
+                     Trapped("frm_zelk_ljgl", [] { throw ZelkError(QString(), "无效的界面号"); }));
     PromptScript script;
     script.answer(vbOK).answer(vbOK);
     QTest::keyClick(&form, Qt::Key_B);
     button.click();
     ASSERT_EQ(script.prompts().size(), 2u);
-    EXPECT_TRUE(script.prompts()[0].text.endsWith(QStringLiteral("遇到异常。 \nboom")));
-    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
+    EXPECT_TRUE(script.prompts()[0].text.endsWith("遇到异常。 \nboom"));
+    EXPECT_EQ(script.prompts()[1].text, "frm_zelk_ljgl遇到异常。 \n无效的界面号");
 }
 
 TEST(Twips, FifteenPerPixel) {
