@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
