@@ -35,6 +35,16 @@ bool runPlain(Connection& conn, const QString& sql) {
     return query.exec(sql);
 }
 
+// Drops the connection's statements and closes and forgets its database.
+void closeDatabase(Connection& conn) {
+    conn.prepared.clear();
+    {
+        QSqlDatabase db = conn.db();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conn.name);
+}
+
 }  // namespace
 
 std::unique_ptr<QSqlQuery> newQuery(const Connection& conn) {
@@ -251,12 +261,7 @@ std::int32_t dbOpenConnection(const QString& connectionString, QString* error) {
     if (!ok) problem = "不能设置数据库连接";
     if (ok) ok = ensureSchema(*conn, &problem);
     if (!ok) {
-        conn->prepared.clear();
-        {
-            QSqlDatabase db = conn->db();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(conn->name);
+        closeDatabase(*conn);
         return fail(problem);
     }
     const std::int32_t handle = conn->handle;
@@ -276,12 +281,7 @@ void dbCloseConnection(std::int32_t hdbc) {
     }
     freeStatementsOf(hdbc);
     if (conn->inTransaction) runPlain(*conn, "rollback");
-    conn->prepared.clear();
-    {
-        QSqlDatabase db = conn->db();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(conn->name);
+    closeDatabase(*conn);
 }
 
 std::int32_t sysMSSQLUses(std::int32_t hdbc, const QString& databaseName) {

@@ -20,10 +20,6 @@ QString keyText(const QString& text) {
     return key;
 }
 
-char* bytes(INDTRecord& record) {
-    return reinterpret_cast<char*>(&record);
-}
-
 // First id00 of the rows meeting `where`; 0 when none, -1 on failure.
 std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariantList& args) {
     Connection* conn = connection(hdbc);
@@ -36,20 +32,6 @@ std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariant
     const std::int32_t number = query->next() ? query->value(0).toInt() : 0;
     query->finish();
     return number;
-}
-
-QString insertSql() {
-    const Layout& layout = indtLayout();
-    QStringList marks;
-    for (std::size_t i = 0; i < layout.columns.size(); ++i) marks << "?";
-    return "insert into indt (" + layout.selectList() + ") values (" + marks.join(',') + ")";
-}
-
-QString updateSql() {
-    const Layout& layout = indtLayout();
-    QStringList sets;
-    for (std::size_t i = 1; i < layout.columns.size(); ++i) sets << layout.columns[i].name + "=?";
-    return "update indt set " + sets.join(',') + " where id00=?";
 }
 
 // Item table of an interface kind code ("1" to "7"); nullptr for kinds without items.
@@ -81,11 +63,7 @@ std::int32_t inTransaction(std::int32_t hdbc, Connection& conn, Work&& work) {
 }  // namespace
 
 std::int32_t sysINDTGetDataByNo(std::int32_t hdbc, INDTRecord& record, std::int32_t number) {
-    INDTRecord row;
-    const std::int32_t found = readOne(hdbc, indtLayout(), "id00=?", {number}, bytes(row));
-    if (found <= 0) return found;
-    record = row;
-    return record.id00 > 0 ? record.id00 : 1;
+    return readByKey(hdbc, indtLayout(), record, number);
 }
 
 std::int32_t sysINDTPrepareGetData(std::int32_t hdbc, const QString& systemName,
@@ -96,7 +74,7 @@ std::int32_t sysINDTPrepareGetData(std::int32_t hdbc, const QString& systemName,
 }
 
 std::int32_t sysINDTGetRecord(std::int32_t hstmt, INDTRecord& record) {
-    return fetchRecord(hstmt, indtLayout(), bytes(record));
+    return fetchRecord(hstmt, indtLayout(), recordBytes(record));
 }
 
 std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
@@ -121,41 +99,18 @@ std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
         } else if (firstNumber(hdbc, "id00=?", {row.id00}) != 0) {
             return -1;  // the number is taken (or the lookup failed)
         }
-        QSqlQuery* insert = preparedQuery(*conn, insertSql());
-        if (!insert) return -1;
-        int i = 0;
-        for (const auto& c : indtLayout().columns)
-            insert->bindValue(i++, columnValue(c, reinterpret_cast<const char*>(&row)));
-        if (!execPrepared(*insert)) return -1;
-        return row.id00;
+        return insertWhole(hdbc, indtLayout(), recordBytes(row)) ? row.id00 : -1;
     });
     if (result > 0) record.id00 = row.id00;
     return result;
 }
 
 std::int32_t sysINDTUpdateRecord(std::int32_t hdbc, INDTRecord& record) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* update = preparedQuery(*conn, updateSql());
-    if (!update) return -1;
-    const auto& columns = indtLayout().columns;
-    int i = 0;
-    for (std::size_t k = 1; k < columns.size(); ++k)
-        update->bindValue(i++, columnValue(columns[k], reinterpret_cast<const char*>(&record)));
-    update->bindValue(i, record.id00);
-    if (!execPrepared(*update)) return -1;
-    // A row that is gone (deleted by someone else) is not saved: say so.
-    return update->numRowsAffected() > 0 ? record.id00 : -1;
+    return updateByKey(hdbc, indtLayout(), recordBytes(record));
 }
 
 std::int32_t sysINDTDeleteData(std::int32_t hdbc, std::int32_t number) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* del = preparedQuery(*conn, "delete from indt where id00=?");
-    if (!del) return -1;
-    del->bindValue(0, number);
-    if (!execPrepared(*del)) return -1;
-    return std::max(0, del->numRowsAffected());
+    return deleteWhere(hdbc, indtLayout(), QStringLiteral("id00"), number);
 }
 
 std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const QString& kind) {
@@ -172,13 +127,8 @@ std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const Q
         const int deleted = del->numRowsAffected();
         // Items go only with a row of that kind: a wrong kind deletes nothing at all.
         const Layout* items = itemLayoutOfKind(code);
-        if (deleted > 0 && items) {
-            QSqlQuery* rows = preparedQuery(
-                *conn, "delete from " + items->table + " where " + items->columns[1].name + "=?");
-            if (!rows) return -1;
-            rows->bindValue(0, number);
-            if (!execPrepared(*rows)) return -1;
-        }
+        if (deleted > 0 && items && deleteWhere(hdbc, *items, items->columns[1].name, number) < 0)
+            return -1;
         return std::max(0, deleted);
     });
 }
