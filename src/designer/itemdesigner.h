@@ -92,6 +92,12 @@ class ItemDesigner : public DesignerBase {
     static void applyColour(const std::array<char, N>& column, Setter&& set) {
         if (const auto value = columnNumber(column)) set(*value);
     }
+    // Fore and back colour from members 23 and 24.
+    template <class Control>
+    static void applyForeBack(Control& c, const Row& row) {
+        applyColour(row.*Columns::m23, [&](std::int32_t v) { c.setForeColor(v); });
+        applyColour(row.*Columns::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    }
     // Font name (decoded from its stored form), size and style flags of the row's control.
     void applyControlFont(DesignFontControl& c, const Row& row, const FontStyleFlags& flags,
                           bool sizeDefaultsTo9);
@@ -317,16 +323,14 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCaptionLabel(
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLabelItem(const Row& row) {
     using C = Columns;
-    const QString bound = TrimFixedField(fieldText(row.*C::m02));
-    const bool freeLabel = bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
+    const bool freeLabel = isFreeLabelRow(row);
     DesignLabel& c = newElement(LabelArray);
     const ItemSettings s = controlSettings(row);
     setLabelVisible(c.Index(), s.switches.m[14]);
     c.setAutoSize(s.switches.m[1]);
     c.setEnabled(true);
     c.setCaption(freeLabel ? fieldText(row.*C::m36) : bracketedName(row));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -361,8 +365,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
     const bool multimediaOrMemo = kind == kKindMMX || kind == kKindMemoBox;
     c.setEnabled(true);
     c.setText(bracketedName(row));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -393,8 +396,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLineItem(const Row& row) {
     using C = Columns;
-    SwitchSettings switches;
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), switches);
+    const SwitchSettings switches = controlSettings(row).switches;
     DesignLine& c = newElement(LineArray);
     // For lines member 07 holds the line width.
     if (const auto width = toInt16(row.*C::m07)) c.setBorderWidth(*width);
@@ -417,8 +419,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCheckBoxItem(const 
         c.setCaption(fieldText(row.*C::m03));
     else
         c.setText(fieldText(row.*C::m03));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setEnabled(s.switches.m[7]);
     applyControlFont(c, row, s.font, false);
@@ -447,8 +448,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadComboBoxItem(const 
     const ItemSettings s = controlSettings(row);
     DesignComboBox& c = newElement(ComboBoxArray);
     c.setTextAlign(s.ints.m[12]);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -477,8 +477,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadDatePickerItem(cons
     c.setBorderStyle(s.ints.m[3]);
     c.setLocked(s.switches.m[10]);
     c.setEnabled(true);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     applyControlFont(c, row, s.font, false);
     c.setTabStop(s.switches.m[13]);
     c.setText(bracketedName(row));
@@ -494,8 +493,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     ListBoxControl& c = newElement(ListBoxArray);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBorderStyle(s.ints.m[3]);
     if constexpr (requires { c.AddItem(QString()); }) c.AddItem(bracketedName(row));
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -520,9 +518,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadShapeItem(const Row& row) {
     using C = Columns;
-    ItemSettings s;
-    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m40)), s.ints);
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), s.switches);
+    const ItemSettings s = controlSettings(row);
     DesignPictureBox& c = newElement(ShapeArray);
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setBorderStyle(s.ints.m[3]);
@@ -547,8 +543,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
         applyColour(row.*C::m31, [&](std::int32_t v) { c.setBorderColor(v); });
     else
         applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setEnabled(s.switches.m[7]);
     // Decoded like every other kind's: the save stores it shortened.
     applyControlFont(c, row, s.font, false);

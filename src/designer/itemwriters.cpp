@@ -43,14 +43,6 @@ void writeGeometry(Row& row, const Control& c) {
     row.*C::m14 = roundedTwips(c.Top() + c.Height());
 }
 
-// Free labels stand on the form by themselves, bound to no column.
-template <class Row>
-bool isFreeLabelRow(const Row& row) {
-    using C = ItemColumns<Row>;
-    const QString bound = TrimFixedField(fieldText(row.*C::m02));
-    return bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
-}
-
 // A field filled to its width with the value and blanks, without the NUL.
 template <std::size_t N>
 void setPaddedField(std::array<char, N>& field, const QString& value) {
