@@ -17,15 +17,7 @@ constexpr std::int32_t kSystemWindowColour = static_cast<std::int32_t>(0x8000000
 constexpr std::int32_t kSmallestStoredSize = 1500;
 constexpr std::int32_t kDefaultSurfaceSize = 4500;
 
-// Rows kept without an item go back as read; a kept row with an item stands for that item.
-template <class Row>
-std::vector<Row> rowsWithoutItem(const std::vector<KeptRow<Row>>& kept) {
-    std::vector<Row> rows;
-    for (const auto& k : kept)
-        if (k.itemIndex == 0) rows.push_back(k.row);
-    return rows;
-}
-
+// A kept row with an item stands for that item.
 template <class Row>
 std::map<std::int32_t, const Row*> rowsByItem(const std::vector<KeptRow<Row>>& kept) {
     std::map<std::int32_t, const Row*> rows;

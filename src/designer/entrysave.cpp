@@ -19,8 +19,7 @@ void frm_zelk_jmsj::SaveInterface() {
     save.writeSearchItem = [this](std::int32_t i, IJSTRecord& row) {
         SaveIJSTItem(ItemTable[static_cast<std::size_t>(i)], row);
     };
-    for (const auto& kept : KeptRows)
-        if (kept.itemIndex == 0) save.keptRows.push_back(kept.row);
+    save.keptRows = rowsWithoutItem(KeptRows);
     save.SyncSearchForm = SyncSearchForm;
     save.SyncBrowseList = SyncBrowseList;
     if (!saveEntryForm(save)) return;
