@@ -11,15 +11,6 @@ using namespace da;
 
 namespace {
 
-// Context texts as the tables hold them: cut at NUL, trailing blanks removed.
-QString keyText(const QString& text) {
-    QString key = text;
-    const qsizetype nul = key.indexOf(QChar(0));
-    if (nul >= 0) key.truncate(nul);
-    while (key.endsWith(' ')) key.chop(1);
-    return key;
-}
-
 // First id00 of the rows meeting `where`; 0 when none, -1 on failure.
 std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariantList& args) {
     Connection* conn = connection(hdbc);
@@ -68,9 +59,10 @@ std::int32_t sysINDTGetDataByNo(std::int32_t hdbc, INDTRecord& record, std::int3
 
 std::int32_t sysINDTPrepareGetData(std::int32_t hdbc, const QString& systemName,
                                    const QString& mainTable, const QString& className) {
-    return openRecordCursor(
-        hdbc, indtLayout(), "coalesce(id09,'')=? and coalesce(id01,'')=? and coalesce(id02,'')=?",
-        {keyText(systemName), keyText(mainTable), keyText(className)}, StatementKind::Record);
+    return openRecordCursor(hdbc, indtLayout(),
+                            "coalesce(id09,'')=? and coalesce(id01,'')=? and coalesce(id02,'')=?",
+                            {storedText(systemName), storedText(mainTable), storedText(className)},
+                            StatementKind::Record);
 }
 
 std::int32_t sysINDTGetRecord(std::int32_t hstmt, INDTRecord& record) {
@@ -116,7 +108,7 @@ std::int32_t sysINDTDeleteData(std::int32_t hdbc, std::int32_t number) {
 std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const QString& kind) {
     Connection* conn = connection(hdbc);
     if (!conn) return -1;
-    const QString code = keyText(kind).trimmed();
+    const QString code = storedText(kind).trimmed();
     return inTransaction(hdbc, *conn, [&]() -> std::int32_t {
         QSqlQuery* del =
             preparedQuery(*conn, "delete from indt where id00=? and trim(coalesce(id05,''))=?");
@@ -138,14 +130,14 @@ std::int32_t sysINDTGetFLMBID(std::int32_t hdbc, const QString& mainTable, const
     return firstNumber(hdbc,
                        "coalesce(id01,'')=? and coalesce(id02,'')=? and coalesce(id09,'')=? "
                        "and trim(coalesce(id05,''))='5'",
-                       {keyText(mainTable), keyText(className), keyText(systemName)});
+                       {storedText(mainTable), storedText(className), storedText(systemName)});
 }
 
 std::int32_t sysINDTGetSystemID(std::int32_t hdbc, const QString& mainTable,
                                 const QString& systemName) {
     return firstNumber(
         hdbc, "coalesce(id01,'')=? and coalesce(id09,'')=? and trim(coalesce(id05,''))='6'",
-        {keyText(mainTable), keyText(systemName)});
+        {storedText(mainTable), storedText(systemName)});
 }
 
 std::int32_t sysINDTGetInterfaceByName(std::int32_t hdbc, const QString& mainTable,
@@ -155,7 +147,7 @@ std::int32_t sysINDTGetInterfaceByName(std::int32_t hdbc, const QString& mainTab
         hdbc,
         "coalesce(id01,'')=? and coalesce(id09,'')=? and coalesce(id02,'')=? "
         "and coalesce(id03,'')=?",
-        {keyText(mainTable), keyText(systemName), keyText(className), keyText(name)});
+        {storedText(mainTable), storedText(systemName), storedText(className), storedText(name)});
 }
 
 }  // namespace zelk

@@ -117,6 +117,15 @@ std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record)
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record);
 
+// A text as the tables hold it: cut at NUL, trailing blanks removed.
+inline QString storedText(const QString& text) {
+    QString stored = text;
+    const qsizetype nul = stored.indexOf(QChar(0));
+    if (nul >= 0) stored.truncate(nul);
+    while (stored.endsWith(' ')) stored.chop(1);
+    return stored;
+}
+
 // A record's bytes, as the layout routines read and write them.
 template <typename R>
 char* recordBytes(R& record) {

@@ -11,11 +11,9 @@ using namespace da;
 
 namespace {
 
+// Names are matched without surrounding blanks.
 QString nameText(const QString& text) {
-    QString name = text;
-    const qsizetype nul = name.indexOf(QChar(0));
-    if (nul >= 0) name.truncate(nul);
-    return name.trimmed();
+    return storedText(text).trimmed();
 }
 
 // First row of a condition cursor into `record`: the cursor while rows remain, else 0.

@@ -193,19 +193,17 @@ void frm_zelk_jmsj::SaveISITMemoBox(const DesignItem& item, ISITRecord& row) con
     writeMemoBox(item, row);
 }
 
+// Multimedia, sub-table and postil items are text boxes to the writers.
 void frm_zelk_jmsj::SaveISITMMX(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITChildTable(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITPostil(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITOther(const DesignItem& item, ISITRecord& row) const {
