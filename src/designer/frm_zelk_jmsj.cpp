@@ -208,22 +208,16 @@ void frm_zelk_jmsj::SaveISITPostil(const DesignItem& item, ISITRecord& row) cons
 
 void frm_zelk_jmsj::SaveISITOther(const DesignItem& item, ISITRecord& row) const {
     const std::ptrdiff_t at = &item - ItemTable.data();
-    const KeptRow<ISITRecord>* kept = nullptr;
-    if (at > 0 && at <= ItemCount)
-        for (const KeptRow<ISITRecord>& k : KeptRows)
-            if (k.itemIndex == at && k.reason == KeptReason::KindUnknown) kept = &k;
+    const ISITRecord* kept = at <= ItemCount ? keptRowOf(static_cast<std::int32_t>(at)) : nullptr;
     if (!kept) {
         // Not read from a row: what the item itself holds.
         writeOther(item, row);
         setField(row.ii28, item.ChildTableClass);
         return;
     }
-    const auto itemNo = row.ii29;
-    row = kept->row;
     // It belongs to the interface being saved, whatever number that is saved under.
-    row.ii01 = InterfaceRow.id00;
+    restoreKeptRow(*kept, InterfaceRow.id00, row);
     row.ii04 = item.EntryOrder;
-    row.ii29 = itemNo;
 }
 
 void frm_zelk_jmsj::SaveISITItem(const DesignItem& item, ISITRecord& row) const {

@@ -38,6 +38,27 @@ class ItemDesigner : public DesignerBase {
     // Rows read but not shown, for the save to write back unchanged.
     std::vector<KeptRow<Row>> KeptRows;
 
+    // The kept row that stands for item `itemIndex` (a kind without a control), or nullptr.
+    const Row* keptRowOf(std::int32_t itemIndex) const {
+        if (itemIndex <= 0) return nullptr;
+        for (auto k = KeptRows.rbegin(); k != KeptRows.rend(); ++k)
+            if (k->itemIndex == itemIndex) return &k->row;
+        return nullptr;
+    }
+
+    // A save of the interface as designed: connection, row, canvas, items and the kept rows
+    // without an item. The caller adds its writers.
+    template <class Save>
+    Save newSave() const {
+        Save save;
+        save.hdbc = hdbc;
+        save.row = InterfaceRow;
+        save.canvas = canvasValues();
+        save.items = itemSource(ItemTable, ItemCount);
+        save.keptRows = rowsWithoutItem(KeptRows);
+        return save;
+    }
+
     // Brings one row onto the canvas. Never throws.
     void LoadItemControl(const Row& row);
 
@@ -131,6 +152,19 @@ class ItemDesigner : public DesignerBase {
 };
 
 // ---- Definitions ------------------------------------------------------------------------------
+
+// An item the designer cannot show is stored as it was read, under its current item number and
+// (item-entry rows) entry order, with this interface's number.
+template <class Row>
+void restoreKeptRow(const Row& kept, std::int32_t number, Row& row) {
+    using C = ItemColumns<Row>;
+    const auto itemNo = row.*C::m29;
+    const std::int32_t entryOrder = row.*C::m04;
+    row = kept;
+    row.*C::m29 = itemNo;
+    if constexpr (!C::kSearchRow) row.*C::m04 = entryOrder;
+    row.*C::m01 = number;
+}
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const Row& row) {
