@@ -122,9 +122,13 @@ class ItemDesigner : public DesignerBase {
     // Font name (decoded from its stored form), size and style flags of the row's control.
     void applyControlFont(DesignFontControl& c, const Row& row, const FontStyleFlags& flags,
                           bool sizeDefaultsTo9);
-    // Left, Top, Width, Height from members 11 to 14; a value the control refuses is skipped.
+    // Left, Top, Width, Height from a rectangle; a value the control refuses is skipped.
     static void placeBox(DesignBox& c, std::int32_t left, std::int32_t top, std::int32_t right,
                          std::int32_t bottom);
+    // The control's rectangle: members 11 to 14.
+    static void placeItemBox(DesignBox& c, const Row& row) {
+        placeBox(c, row.*Columns::m11, row.*Columns::m12, row.*Columns::m13, row.*Columns::m14);
+    }
     // The caption label the row asks for (member 05 is "1" and the name is not blank), else 0.
     std::int16_t captionFor(const Row& row);
     // Registers the item: tag and extent on success; on refusal the control and its caption
@@ -373,7 +377,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLabelItem(const Row
     c.setTextAlign(s.ints.m[12]);
     c.setWordWrap(s.switches.m[15]);
     labelLoaded(c, s);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     const std::int16_t caption = freeLabel ? 0 : captionFor(row);
@@ -421,7 +425,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
         c.setIntegralHeight(s.switches.m[9]);
         c.setEnterFieldBehavior(s.ints.m[5]);
     }
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(kind == kKindMemoBox ? s.switches.m[14] : true);
     c.ZOrder(0);
     registerItem(row, kind, c, captionFor(row), s.switches.m[14]);
@@ -466,7 +470,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCheckBoxItem(const 
     c.show();
     // Entry forms draw the item as a text box with its own border.
     if constexpr (!Columns::kSearchRow) c.setBorderStyle(s.ints.m[3]);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     if constexpr (requires { c.setValue(0); })
         c.setValue(TrimFixedField(fieldText(row.*C::m36)) == QLatin1String("1") ? 1 : 0);
     c.ZOrder(0);
@@ -495,7 +499,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadComboBoxItem(const 
     // The drop-down writer stores the control's enter-field behaviour: read it back.
     c.setEnterFieldBehavior(s.ints.m[5]);
     c.setText(bracketedName(row));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     registerItem(row, kKindComboBox, c, captionFor(row), s.switches.m[14]);
@@ -516,7 +520,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadDatePickerItem(cons
     c.setTabStop(s.switches.m[13]);
     c.setText(bracketedName(row));
     c.setToolTipText(fieldText(row.*C::m37));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     registerItem(row, kKindDatePicker, c, captionFor(row), s.switches.m[14]);
@@ -543,7 +547,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
         c.setText(bracketedName(row));
     c.setTextAlign(s.ints.m[12]);
     c.setToolTipText(fieldText(row.*C::m37));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindListBox, c, captionFor(row), s.switches.m[14]);
@@ -560,7 +564,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadShapeItem(const Row
     // The rectangle's outline width and colour travel in members 09 and 23.
     if (const auto width = toInt16(row.*C::m09)) c.setDrawWidth(*width);
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindShape, c, 0, s.switches.m[14]);
@@ -585,7 +589,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
     c.setToolTipText(fieldText(row.*C::m37));
     c.setBorderStyle(s.ints.m[3]);
     c.setBorderWidth(row.*C::m07);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindFrame, c, 0, s.switches.m[14]);
