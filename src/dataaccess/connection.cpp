@@ -174,6 +174,18 @@ std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record)
     return 0;
 }
 
+std::int32_t firstInteger(std::int32_t hdbc, const QString& sql, const QVariantList& args) {
+    Connection* conn = connection(hdbc);
+    if (!conn) return -1;
+    QSqlQuery* query = preparedQuery(*conn, sql);
+    if (!query) return -1;
+    for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
+    if (!execPrepared(*query)) return -1;
+    const std::int32_t value = query->next() ? query->value(0).toInt() : 0;
+    query->finish();
+    return value;
+}
+
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record) {
     Connection* conn = connection(hdbc);

@@ -13,16 +13,7 @@ namespace {
 
 // First id00 of the rows meeting `where`; 0 when none, -1 on failure.
 std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariantList& args) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* query =
-        preparedQuery(*conn, "select id00 from indt where " + where + " order by id00");
-    if (!query) return -1;
-    for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
-    if (!execPrepared(*query)) return -1;
-    const std::int32_t number = query->next() ? query->value(0).toInt() : 0;
-    query->finish();
-    return number;
+    return firstInteger(hdbc, "select id00 from indt where " + where + " order by id00", args);
 }
 
 // Item table of an interface kind code ("1" to "7"); nullptr for kinds without items.

@@ -113,6 +113,10 @@ std::int32_t openRecordCursor(std::int32_t hdbc, const Layout& layout, const QSt
 // the end or for an unknown handle, -1 for a handle of another table.
 std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record);
 
+// The first column of the first row of a query the library builds itself, as an integer: 0 when
+// no row comes, -1 on failure.
+std::int32_t firstInteger(std::int32_t hdbc, const QString& sql, const QVariantList& args);
+
 // Single row lookup; 1 when a row was delivered, 0 when none, -1 on failure.
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record);

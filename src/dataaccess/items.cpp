@@ -24,16 +24,9 @@ std::int32_t prepareEx(std::int32_t hdbc, const Layout& layout, const QString& c
 }
 
 std::int32_t countRows(std::int32_t hdbc, const Layout& layout, std::int32_t interfaceNumber) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* query = preparedQuery(
-        *conn, "select count(*) from " + layout.table + " where " + ownerColumn(layout) + "=?");
-    if (!query) return -1;
-    query->bindValue(0, interfaceNumber);
-    if (!execPrepared(*query) || !query->next()) return -1;
-    const std::int32_t count = query->value(0).toInt();
-    query->finish();
-    return count;
+    return firstInteger(
+        hdbc, "select count(*) from " + layout.table + " where " + ownerColumn(layout) + "=?",
+        {interfaceNumber});
 }
 
 }  // namespace

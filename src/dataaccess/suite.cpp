@@ -81,17 +81,10 @@ std::int32_t userRGDT_GetNext(std::int32_t cursor, RGDTRecord& record) {
 }
 
 std::int32_t ValidateUserGroup(std::int32_t hdbc, const QString& user, const QString& group) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* query =
-        preparedQuery(*conn, "select count(*) from sysmember where mb01=? and mb02=?");
-    if (!query) return -1;
-    query->bindValue(0, nameText(group));
-    query->bindValue(1, nameText(user));
-    if (!execPrepared(*query) || !query->next()) return -1;
-    const bool member = query->value(0).toInt() > 0;
-    query->finish();
-    return member ? 1 : 0;
+    const std::int32_t count =
+        firstInteger(hdbc, "select count(*) from sysmember where mb01=? and mb02=?",
+                     {nameText(group), nameText(user)});
+    return count < 0 ? -1 : count > 0 ? 1 : 0;
 }
 
 std::int32_t getFldPath(std::int32_t hdbc, QString& first, QString& second) {
