@@ -1,5 +1,7 @@
 #include "designer/frm_zelk_jmsj.h"
 
+#include <functional>
+
 namespace zelk {
 
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
@@ -207,8 +209,13 @@ void frm_zelk_jmsj::SaveISITPostil(const DesignItem& item, ISITRecord& row) cons
 }
 
 void frm_zelk_jmsj::SaveISITOther(const DesignItem& item, ISITRecord& row) const {
-    const std::ptrdiff_t at = &item - ItemTable.data();
-    const ISITRecord* kept = at <= ItemCount ? keptRowOf(static_cast<std::int32_t>(at)) : nullptr;
+    // The writers take the item alone; its index is its place in the table, when it is one of ours.
+    const DesignItem* first = ItemTable.data();
+    const bool inTable =
+        !std::less<>()(&item, first) && std::less<>()(&item, first + ItemTable.size());
+    const std::ptrdiff_t at = inTable ? &item - first : 0;
+    const ISITRecord* kept =
+        at > 0 && at <= ItemCount ? keptRowOf(static_cast<std::int32_t>(at)) : nullptr;
     if (!kept) {
         // Not read from a row: what the item itself holds.
         writeOther(item, row);
