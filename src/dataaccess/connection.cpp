@@ -35,6 +35,16 @@ bool runPlain(Connection& conn, const QString& sql) {
     return query.exec(sql);
 }
 
+// Drops the connection's statements and closes and forgets its database.
+void closeDatabase(Connection& conn) {
+    conn.prepared.clear();
+    {
+        QSqlDatabase db = conn.db();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conn.name);
+}
+
 }  // namespace
 
 std::unique_ptr<QSqlQuery> newQuery(const Connection& conn) {
@@ -164,6 +174,18 @@ std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record)
     return 0;
 }
 
+std::int32_t firstInteger(std::int32_t hdbc, const QString& sql, const QVariantList& args) {
+    Connection* conn = connection(hdbc);
+    if (!conn) return -1;
+    QSqlQuery* query = preparedQuery(*conn, sql);
+    if (!query) return -1;
+    for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
+    if (!execPrepared(*query)) return -1;
+    const std::int32_t value = query->next() ? query->value(0).toInt() : 0;
+    query->finish();
+    return value;
+}
+
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record) {
     Connection* conn = connection(hdbc);
@@ -251,12 +273,7 @@ std::int32_t dbOpenConnection(const QString& connectionString, QString* error) {
     if (!ok) problem = "不能设置数据库连接";
     if (ok) ok = ensureSchema(*conn, &problem);
     if (!ok) {
-        conn->prepared.clear();
-        {
-            QSqlDatabase db = conn->db();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(conn->name);
+        closeDatabase(*conn);
         return fail(problem);
     }
     const std::int32_t handle = conn->handle;
@@ -276,12 +293,7 @@ void dbCloseConnection(std::int32_t hdbc) {
     }
     freeStatementsOf(hdbc);
     if (conn->inTransaction) runPlain(*conn, "rollback");
-    conn->prepared.clear();
-    {
-        QSqlDatabase db = conn->db();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(conn->name);
+    closeDatabase(*conn);
 }
 
 std::int32_t sysMSSQLUses(std::int32_t hdbc, const QString& databaseName) {

@@ -2,7 +2,8 @@
 
 #include "dataaccess/demodata.h"
 
-#include <functional>
+#include <span>
+#include <type_traits>
 
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
@@ -16,23 +17,9 @@ namespace {
 
 // ---- Rows of the read-only tables -----------------------------------------------------------
 
-bool insertRow(std::int32_t hdbc, const Layout& layout, const char* record) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return false;
-    QStringList marks;
-    for (std::size_t i = 0; i < layout.columns.size(); ++i) marks << "?";
-    QSqlQuery* query =
-        preparedQuery(*conn, "insert into " + layout.table + " (" + layout.selectList() +
-                                 ") values (" + marks.join(',') + ")");
-    if (!query) return false;
-    int i = 0;
-    for (const auto& c : layout.columns) query->bindValue(i++, columnValue(c, record));
-    return execPrepared(*query);
-}
-
 template <typename R>
 bool insertRecord(std::int32_t hdbc, const Layout& layout, const R& record) {
-    return insertRow(hdbc, layout, reinterpret_cast<const char*>(&record));
+    return insertWhole(hdbc, layout, recordBytes(record));
 }
 
 bool tableDefine(std::int32_t hdbc, std::int32_t id, const QString& name,
@@ -238,10 +225,9 @@ ISITRecord itemRecord(std::int32_t owner, int number, const ItemSpec& s) {
 // Copies member k of one item or list layout to member k of another.
 template <typename S, typename D>
 void copyMembers(const Layout& from, const S& source, const Layout& to, D& target) {
-    const auto* src = reinterpret_cast<const char*>(&source);
-    auto* dst = reinterpret_cast<char*>(&target);
     for (std::size_t k = 0; k < to.columns.size(); ++k)
-        setColumn(to.columns[k], dst, columnValue(from.columns[k], src));
+        setColumn(to.columns[k], recordBytes(target),
+                  columnValue(from.columns[k], recordBytes(source)));
 }
 
 // The thirteen kinds on an item-entry form.
@@ -327,6 +313,19 @@ const FieldSpec kMainFields[] = {
 };
 constexpr int kClassFieldCount = 11;  // the class offers the fields up to "批示意见"
 
+// Item rows of interface `owner`, numbered 1, 2, ... in the order of `specs`.
+template <class Spec>
+bool insertItems(std::int32_t hdbc, std::int32_t owner,
+                 std::type_identity_t<std::span<const Spec>> specs,
+                 ISITRecord (*make)(std::int32_t, int, const Spec&)) {
+    int number = 0;
+    for (const Spec& spec : specs) {
+        ISITRecord r = make(owner, ++number, spec);
+        if (sysISITInsertRecord(hdbc, r) < 1) return false;
+    }
+    return true;
+}
+
 bool loadAll(std::int32_t hdbc, DemoInterfaces& n) {
     // Tables: the key column, four more, then the four the system keeps itself.
     const QStringList gwglColumns{"bh", "bt", "wh", "fwrq", "zt", "cjr", "cjsj", "xgr", "xgsj"};
@@ -393,38 +392,27 @@ bool loadAll(std::int32_t hdbc, DemoInterfaces& n) {
     // Templates.
     n.systemTemplate = interfaceRow(hdbc, "", "公文管理系统模板", "公文管理的全部字段", "6", "");
     if (n.systemTemplate <= 0) return false;
-    int number = 0;
-    for (const FieldSpec& f : kMainFields) {
-        ISITRecord r = templateItem(n.systemTemplate, ++number, f);
-        if (sysISITInsertRecord(hdbc, r) < 1) return false;
-    }
+    if (!insertItems(hdbc, n.systemTemplate, std::span(kMainFields), templateItem)) return false;
     n.classTemplate =
         interfaceRow(hdbc, demo::kClass, "[发文]分类模板", "发文类公文的字段", "5", "");
-    if (n.classTemplate <= 0) return false;
-    for (int i = 0; i < kClassFieldCount; ++i) {
-        ISITRecord r = templateItem(n.classTemplate, i + 1, kMainFields[i]);
-        if (sysISITInsertRecord(hdbc, r) < 1) return false;
-    }
+    if (n.classTemplate <= 0 ||
+        !insertItems(hdbc, n.classTemplate, std::span(kMainFields).first(kClassFieldCount),
+                     templateItem))
+        return false;
 
     // One interface of each kind.
     n.itemEntry = interfaceRow(hdbc, demo::kClass, "发文登记", "发文的登记录入", "1", "");
-    if (n.itemEntry <= 0) return false;
-    number = 0;
-    for (const ItemSpec& s : kEntryItems) {
-        ISITRecord r = itemRecord(n.itemEntry, ++number, s);
-        if (sysISITInsertRecord(hdbc, r) < 1) return false;
-    }
+    if (n.itemEntry <= 0 || !insertItems(hdbc, n.itemEntry, std::span(kEntryItems), itemRecord))
+        return false;
     n.itemEntrySecond =
         interfaceRow(hdbc, demo::kClass, "发文登记（简版）", "只录标题和文号", "1", "aaaaa");
-    if (n.itemEntrySecond <= 0) return false;
-    for (int i = 2; i < 4; ++i) {
-        ISITRecord r = itemRecord(n.itemEntrySecond, i - 1, kEntryItems[i]);
-        if (sysISITInsertRecord(hdbc, r) < 1) return false;
-    }
+    if (n.itemEntrySecond <= 0 ||
+        !insertItems(hdbc, n.itemEntrySecond, std::span(kEntryItems).subspan(2, 2), itemRecord))
+        return false;
 
     n.itemSearch = interfaceRow(hdbc, demo::kClass, "发文查询", "按条件检索发文", "3", "");
     if (n.itemSearch <= 0) return false;
-    number = 0;
+    int number = 0;
     for (const ItemSpec& s : kEntryItems) {
         if (s.kind == 13) continue;  // search forms have no postil
         ISITRecord entry = itemRecord(n.itemSearch, ++number, s);

@@ -11,45 +11,9 @@ using namespace da;
 
 namespace {
 
-// Context texts as the tables hold them: cut at NUL, trailing blanks removed.
-QString keyText(const QString& text) {
-    QString key = text;
-    const qsizetype nul = key.indexOf(QChar(0));
-    if (nul >= 0) key.truncate(nul);
-    while (key.endsWith(' ')) key.chop(1);
-    return key;
-}
-
-char* bytes(INDTRecord& record) {
-    return reinterpret_cast<char*>(&record);
-}
-
 // First id00 of the rows meeting `where`; 0 when none, -1 on failure.
 std::int32_t firstNumber(std::int32_t hdbc, const QString& where, const QVariantList& args) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* query =
-        preparedQuery(*conn, "select id00 from indt where " + where + " order by id00");
-    if (!query) return -1;
-    for (int i = 0; i < args.size(); ++i) query->bindValue(i, args[i]);
-    if (!execPrepared(*query)) return -1;
-    const std::int32_t number = query->next() ? query->value(0).toInt() : 0;
-    query->finish();
-    return number;
-}
-
-QString insertSql() {
-    const Layout& layout = indtLayout();
-    QStringList marks;
-    for (std::size_t i = 0; i < layout.columns.size(); ++i) marks << "?";
-    return "insert into indt (" + layout.selectList() + ") values (" + marks.join(',') + ")";
-}
-
-QString updateSql() {
-    const Layout& layout = indtLayout();
-    QStringList sets;
-    for (std::size_t i = 1; i < layout.columns.size(); ++i) sets << layout.columns[i].name + "=?";
-    return "update indt set " + sets.join(',') + " where id00=?";
+    return firstInteger(hdbc, "select id00 from indt where " + where + " order by id00", args);
 }
 
 // Item table of an interface kind code ("1" to "7"); nullptr for kinds without items.
@@ -81,22 +45,19 @@ std::int32_t inTransaction(std::int32_t hdbc, Connection& conn, Work&& work) {
 }  // namespace
 
 std::int32_t sysINDTGetDataByNo(std::int32_t hdbc, INDTRecord& record, std::int32_t number) {
-    INDTRecord row;
-    const std::int32_t found = readOne(hdbc, indtLayout(), "id00=?", {number}, bytes(row));
-    if (found <= 0) return found;
-    record = row;
-    return record.id00 > 0 ? record.id00 : 1;
+    return readByKey(hdbc, indtLayout(), record, number);
 }
 
 std::int32_t sysINDTPrepareGetData(std::int32_t hdbc, const QString& systemName,
                                    const QString& mainTable, const QString& className) {
-    return openRecordCursor(
-        hdbc, indtLayout(), "coalesce(id09,'')=? and coalesce(id01,'')=? and coalesce(id02,'')=?",
-        {keyText(systemName), keyText(mainTable), keyText(className)}, StatementKind::Record);
+    return openRecordCursor(hdbc, indtLayout(),
+                            "coalesce(id09,'')=? and coalesce(id01,'')=? and coalesce(id02,'')=?",
+                            {storedText(systemName), storedText(mainTable), storedText(className)},
+                            StatementKind::Record);
 }
 
 std::int32_t sysINDTGetRecord(std::int32_t hstmt, INDTRecord& record) {
-    return fetchRecord(hstmt, indtLayout(), bytes(record));
+    return fetchRecord(hstmt, indtLayout(), recordBytes(record));
 }
 
 std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
@@ -121,47 +82,24 @@ std::int32_t sysINDTInsertRecord(std::int32_t hdbc, INDTRecord& record) {
         } else if (firstNumber(hdbc, "id00=?", {row.id00}) != 0) {
             return -1;  // the number is taken (or the lookup failed)
         }
-        QSqlQuery* insert = preparedQuery(*conn, insertSql());
-        if (!insert) return -1;
-        int i = 0;
-        for (const auto& c : indtLayout().columns)
-            insert->bindValue(i++, columnValue(c, reinterpret_cast<const char*>(&row)));
-        if (!execPrepared(*insert)) return -1;
-        return row.id00;
+        return insertWhole(hdbc, indtLayout(), recordBytes(row)) ? row.id00 : -1;
     });
     if (result > 0) record.id00 = row.id00;
     return result;
 }
 
 std::int32_t sysINDTUpdateRecord(std::int32_t hdbc, INDTRecord& record) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* update = preparedQuery(*conn, updateSql());
-    if (!update) return -1;
-    const auto& columns = indtLayout().columns;
-    int i = 0;
-    for (std::size_t k = 1; k < columns.size(); ++k)
-        update->bindValue(i++, columnValue(columns[k], reinterpret_cast<const char*>(&record)));
-    update->bindValue(i, record.id00);
-    if (!execPrepared(*update)) return -1;
-    // A row that is gone (deleted by someone else) is not saved: say so.
-    return update->numRowsAffected() > 0 ? record.id00 : -1;
+    return updateByKey(hdbc, indtLayout(), recordBytes(record));
 }
 
 std::int32_t sysINDTDeleteData(std::int32_t hdbc, std::int32_t number) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* del = preparedQuery(*conn, "delete from indt where id00=?");
-    if (!del) return -1;
-    del->bindValue(0, number);
-    if (!execPrepared(*del)) return -1;
-    return std::max(0, del->numRowsAffected());
+    return deleteWhere(hdbc, indtLayout(), QStringLiteral("id00"), number);
 }
 
 std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const QString& kind) {
     Connection* conn = connection(hdbc);
     if (!conn) return -1;
-    const QString code = keyText(kind).trimmed();
+    const QString code = storedText(kind).trimmed();
     return inTransaction(hdbc, *conn, [&]() -> std::int32_t {
         QSqlQuery* del =
             preparedQuery(*conn, "delete from indt where id00=? and trim(coalesce(id05,''))=?");
@@ -172,13 +110,8 @@ std::int32_t sysINDTDeleteRecord(std::int32_t hdbc, std::int32_t number, const Q
         const int deleted = del->numRowsAffected();
         // Items go only with a row of that kind: a wrong kind deletes nothing at all.
         const Layout* items = itemLayoutOfKind(code);
-        if (deleted > 0 && items) {
-            QSqlQuery* rows = preparedQuery(
-                *conn, "delete from " + items->table + " where " + items->columns[1].name + "=?");
-            if (!rows) return -1;
-            rows->bindValue(0, number);
-            if (!execPrepared(*rows)) return -1;
-        }
+        if (deleted > 0 && items && deleteWhere(hdbc, *items, items->columns[1].name, number) < 0)
+            return -1;
         return std::max(0, deleted);
     });
 }
@@ -188,14 +121,14 @@ std::int32_t sysINDTGetFLMBID(std::int32_t hdbc, const QString& mainTable, const
     return firstNumber(hdbc,
                        "coalesce(id01,'')=? and coalesce(id02,'')=? and coalesce(id09,'')=? "
                        "and trim(coalesce(id05,''))='5'",
-                       {keyText(mainTable), keyText(className), keyText(systemName)});
+                       {storedText(mainTable), storedText(className), storedText(systemName)});
 }
 
 std::int32_t sysINDTGetSystemID(std::int32_t hdbc, const QString& mainTable,
                                 const QString& systemName) {
     return firstNumber(
         hdbc, "coalesce(id01,'')=? and coalesce(id09,'')=? and trim(coalesce(id05,''))='6'",
-        {keyText(mainTable), keyText(systemName)});
+        {storedText(mainTable), storedText(systemName)});
 }
 
 std::int32_t sysINDTGetInterfaceByName(std::int32_t hdbc, const QString& mainTable,
@@ -205,7 +138,7 @@ std::int32_t sysINDTGetInterfaceByName(std::int32_t hdbc, const QString& mainTab
         hdbc,
         "coalesce(id01,'')=? and coalesce(id09,'')=? and coalesce(id02,'')=? "
         "and coalesce(id03,'')=?",
-        {keyText(mainTable), keyText(systemName), keyText(className), keyText(name)});
+        {storedText(mainTable), storedText(systemName), storedText(className), storedText(name)});
 }
 
 }  // namespace zelk

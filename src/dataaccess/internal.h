@@ -113,9 +113,61 @@ std::int32_t openRecordCursor(std::int32_t hdbc, const Layout& layout, const QSt
 // the end or for an unknown handle, -1 for a handle of another table.
 std::int32_t fetchRecord(std::int32_t hstmt, const Layout& layout, char* record);
 
+// The first column of the first row of a query the library builds itself, as an integer: 0 when
+// no row comes, -1 on failure.
+std::int32_t firstInteger(std::int32_t hdbc, const QString& sql, const QVariantList& args);
+
 // Single row lookup; 1 when a row was delivered, 0 when none, -1 on failure.
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record);
+
+// A text as the tables hold it: cut at NUL, trailing blanks removed.
+inline QString storedText(const QString& text) {
+    QString stored = text;
+    const qsizetype nul = stored.indexOf(QChar(0));
+    if (nul >= 0) stored.truncate(nul);
+    while (stored.endsWith(' ')) stored.chop(1);
+    return stored;
+}
+
+// A record's bytes, as the layout routines read and write them.
+template <typename R>
+char* recordBytes(R& record) {
+    return reinterpret_cast<char*>(&record);
+}
+template <typename R>
+const char* recordBytes(const R& record) {
+    return reinterpret_cast<const char*>(&record);
+}
+
+// Single-row read that leaves the record as it was when no row comes.
+template <typename R>
+std::int32_t readInto(std::int32_t hdbc, const Layout& layout, const QString& where,
+                      const QVariantList& args, R& record) {
+    R row;
+    const std::int32_t found = readOne(hdbc, layout, where, args, recordBytes(row));
+    if (found > 0) record = row;
+    return found;
+}
+
+// The row whose key (first column) is `key`: its key (1 for a key below 1), 0 when none, -1 on
+// failure; the record is unchanged unless a row came.
+template <typename R>
+std::int32_t readByKey(std::int32_t hdbc, const Layout& layout, R& record, std::int32_t key) {
+    const std::int32_t found = readInto(hdbc, layout, layout.columns[0].name + "=?", {key}, record);
+    if (found <= 0) return found;
+    return key > 0 ? key : 1;
+}
+
+// Row writes over a layout. insertWhole writes every column, the key as the record holds it;
+// insertWithNewKey lets the table choose the key and writes it into the record (the new key, or
+// -1). updateByKey writes every other column of the row with the record's key: that key, or -1
+// when no row has it. deleteWhere: the number of rows deleted, or -1.
+bool insertWhole(std::int32_t hdbc, const Layout& layout, const char* record);
+std::int32_t insertWithNewKey(std::int32_t hdbc, const Layout& layout, char* record);
+std::int32_t updateByKey(std::int32_t hdbc, const Layout& layout, const char* record);
+std::int32_t deleteWhere(std::int32_t hdbc, const Layout& layout, const QString& column,
+                         std::int32_t value);
 
 // Whether `text` is a plain SQL name (letters, digits, underscore; not starting with a digit).
 bool isSqlName(const QString& text);

@@ -22,8 +22,7 @@ namespace {
             std::is_same_v<std::remove_cvref_t<decltype(R::m)>, std::int32_t> \
     }
 
-// The read-only records are numbered m00, m01...; their columns carry a table prefix.
-template <typename R>
+// Columns named by a table prefix and the member's number: "td00", "td01", ...
 std::vector<Column> numbered(const char* prefix, std::vector<Column> members) {
     for (std::size_t i = 0; i < members.size(); ++i)
         members[i].name = QString::fromLatin1(prefix) + QString::asprintf("%02zu", i);
@@ -79,9 +78,14 @@ std::vector<Column> ijstColumns() {
 std::vector<Column> listColumns(const char* prefix) {
     auto columns = isitColumns();
     columns.resize(31);
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i].name = QString::fromLatin1(prefix) + QString::asprintf("%02zu", i);
-    return columns;
+    return numbered(prefix, std::move(columns));
+}
+
+// The read-only records are numbered m00, m01...; their columns carry a table prefix, and their
+// rows come by key.
+Layout numberedLayout(const char* table, const char* prefix, std::vector<Column> members) {
+    return Layout{QString::fromLatin1(table), numbered(prefix, std::move(members)),
+                  QString::fromLatin1(prefix) + QStringLiteral("00")};
 }
 
 // Item number first (the text read as a number), then the key.
@@ -113,58 +117,49 @@ const Layout& ilstLayout() {
 
 #define ZT(m) ZC(TableDefineRecord, m)
 const Layout& tableDefineLayout() {
-    static const Layout layout{
-        "systable",
-        numbered<TableDefineRecord>(
-            "td", {ZT(m00), ZT(m01), ZT(m02), ZT(m03), ZT(m04), ZT(m05), ZT(m06), ZT(m07), ZT(m08),
-                   ZT(m09), ZT(m10), ZT(m11), ZT(m12), ZT(m13)}),
-        "td00"};
+    static const Layout layout =
+        numberedLayout("systable", "td",
+                       {ZT(m00), ZT(m01), ZT(m02), ZT(m03), ZT(m04), ZT(m05), ZT(m06), ZT(m07),
+                        ZT(m08), ZT(m09), ZT(m10), ZT(m11), ZT(m12), ZT(m13)});
     return layout;
 }
 
 #define ZF(m) ZC(FieldRecord, m)
 const Layout& fieldLayout() {
-    static const Layout layout{
-        "sysfield",
-        numbered<FieldRecord>(
-            "fd", {ZF(m00), ZF(m01), ZF(m02), ZF(m03), ZF(m04), ZF(m05), ZF(m06), ZF(m07), ZF(m08),
-                   ZF(m09), ZF(m10), ZF(m11), ZF(m12), ZF(m13), ZF(m14), ZF(m15), ZF(m16), ZF(m17),
-                   ZF(m18), ZF(m19), ZF(m20), ZF(m21), ZF(m22), ZF(m23), ZF(m24), ZF(m25)}),
-        "fd00"};
+    static const Layout layout = numberedLayout(
+        "sysfield", "fd",
+        {ZF(m00), ZF(m01), ZF(m02), ZF(m03), ZF(m04), ZF(m05), ZF(m06), ZF(m07), ZF(m08),
+         ZF(m09), ZF(m10), ZF(m11), ZF(m12), ZF(m13), ZF(m14), ZF(m15), ZF(m16), ZF(m17),
+         ZF(m18), ZF(m19), ZF(m20), ZF(m21), ZF(m22), ZF(m23), ZF(m24), ZF(m25)});
     return layout;
 }
 
 #define ZS(m) ZC(SDSDRecord, m)
 const Layout& sdsdLayout() {
-    static const Layout layout{
-        "sdsd",
-        numbered<SDSDRecord>("ss", {ZS(m00), ZS(m01), ZS(m02), ZS(m03), ZS(m04), ZS(m05), ZS(m06),
-                                    ZS(m07), ZS(m08), ZS(m09), ZS(m10)}),
-        "ss00"};
+    static const Layout layout =
+        numberedLayout("sdsd", "ss",
+                       {ZS(m00), ZS(m01), ZS(m02), ZS(m03), ZS(m04), ZS(m05), ZS(m06), ZS(m07),
+                        ZS(m08), ZS(m09), ZS(m10)});
     return layout;
 }
 
 #define ZM(m) ZC(MBHJRecord, m)
 const Layout& mbhjLayout() {
-    static const Layout layout{
-        "mbhj",
-        numbered<MBHJRecord>(
-            "mh", {ZM(m00), ZM(m01), ZM(m02), ZM(m03), ZM(m04), ZM(m05), ZM(m06), ZM(m07), ZM(m08),
-                   ZM(m09), ZM(m10), ZM(m11), ZM(m12), ZM(m13), ZM(m14), ZM(m15), ZM(m16), ZM(m17),
-                   ZM(m18), ZM(m19), ZM(m20), ZM(m21), ZM(m22), ZM(m23), ZM(m24), ZM(m25), ZM(m26),
-                   ZM(m27), ZM(m28), ZM(m29), ZM(m30), ZM(m31), ZM(m32), ZM(m33), ZM(m34), ZM(m35),
-                   ZM(m36), ZM(m37), ZM(m38), ZM(m39), ZM(m40)}),
-        "mh00"};
+    static const Layout layout =
+        numberedLayout("mbhj", "mh", {ZM(m00), ZM(m01), ZM(m02), ZM(m03), ZM(m04), ZM(m05), ZM(m06),
+                                      ZM(m07), ZM(m08), ZM(m09), ZM(m10), ZM(m11), ZM(m12), ZM(m13),
+                                      ZM(m14), ZM(m15), ZM(m16), ZM(m17), ZM(m18), ZM(m19), ZM(m20),
+                                      ZM(m21), ZM(m22), ZM(m23), ZM(m24), ZM(m25), ZM(m26), ZM(m27),
+                                      ZM(m28), ZM(m29), ZM(m30), ZM(m31), ZM(m32), ZM(m33), ZM(m34),
+                                      ZM(m35), ZM(m36), ZM(m37), ZM(m38), ZM(m39), ZM(m40)});
     return layout;
 }
 
 #define ZR(m) ZC(RGDTRecord, m)
 const Layout& rgdtLayout() {
-    static const Layout layout{
-        "rgdt",
-        numbered<RGDTRecord>("rd", {ZR(m00), ZR(m01), ZR(m02), ZR(m03), ZR(m04), ZR(m05), ZR(m06),
-                                    ZR(m07), ZR(m08)}),
-        "rd00"};
+    static const Layout layout = numberedLayout(
+        "rgdt", "rd",
+        {ZR(m00), ZR(m01), ZR(m02), ZR(m03), ZR(m04), ZR(m05), ZR(m06), ZR(m07), ZR(m08)});
     return layout;
 }
 
@@ -199,10 +194,6 @@ bool isAscii(const QString& text) {
         if (c.unicode() >= 0x80) return false;
     return true;
 }
-
-}  // namespace
-
-namespace {
 
 // GBK converters kept per thread: building one per field costs more than the conversion.
 QString decodeGbk(const char* bytes, qsizetype length) {

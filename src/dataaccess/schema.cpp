@@ -83,22 +83,19 @@ bool ensureSchema(Connection& conn, QString* error) {
     for (const char* sql : kPlainTables) statements << QString::fromLatin1(sql);
 
     QSqlQuery query(conn.db());
-    if (!query.exec("begin")) {
+    const auto refused = [&] {
         if (error) *error = "不能建立数据库结构: " + query.lastError().text();
         return false;
-    }
+    };
+    if (!query.exec("begin")) return refused();
     for (const QString& sql : statements) {
         if (!query.exec(sql)) {
-            if (error) *error = "不能建立数据库结构: " + query.lastError().text();
+            refused();
             QSqlQuery(conn.db()).exec("rollback");
             return false;
         }
     }
-    if (!query.exec("commit")) {
-        if (error) *error = "不能建立数据库结构: " + query.lastError().text();
-        return false;
-    }
-    return true;
+    return query.exec("commit") || refused();
 }
 
 }  // namespace zelk::da

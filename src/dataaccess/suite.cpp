@@ -11,26 +11,9 @@ using namespace da;
 
 namespace {
 
-template <typename R>
-char* bytes(R& record) {
-    return reinterpret_cast<char*>(&record);
-}
-
+// Names are matched without surrounding blanks.
 QString nameText(const QString& text) {
-    QString name = text;
-    const qsizetype nul = name.indexOf(QChar(0));
-    if (nul >= 0) name.truncate(nul);
-    return name.trimmed();
-}
-
-// Single-row read that leaves the record as it was when no row comes.
-template <typename R>
-std::int32_t readInto(std::int32_t hdbc, const Layout& layout, const QString& where,
-                      const QVariantList& args, R& record) {
-    R row;
-    const std::int32_t found = readOne(hdbc, layout, where, args, bytes(row));
-    if (found > 0) record = row;
-    return found;
+    return storedText(text).trimmed();
 }
 
 // First row of a condition cursor into `record`: the cursor while rows remain, else 0.
@@ -39,7 +22,7 @@ std::int32_t firstOf(std::int32_t hdbc, const Layout& layout, R& record, const Q
     const std::int32_t cursor =
         openRecordCursor(hdbc, layout, adaptSql(condition), {}, StatementKind::Cursor);
     if (cursor <= 0) return 0;
-    return fetchRecord(cursor, layout, bytes(record)) > 0 ? cursor : 0;
+    return fetchRecord(cursor, layout, recordBytes(record)) > 0 ? cursor : 0;
 }
 
 }  // namespace
@@ -64,7 +47,7 @@ std::int32_t sysTablePrepareGetChildTableData(std::int32_t hdbc, const QString& 
 }
 
 std::int32_t sysTableGetRecord(std::int32_t hstmt, TableDefineRecord& record) {
-    return fetchRecord(hstmt, tableDefineLayout(), bytes(record));
+    return fetchRecord(hstmt, tableDefineLayout(), recordBytes(record));
 }
 
 std::int32_t sysFieldGetItem(std::int32_t hdbc, const QString& table, const QString& column,
@@ -86,7 +69,7 @@ std::int32_t taskMBHJ_GetFirst(std::int32_t hdbc, MBHJRecord& record, const QStr
 }
 
 std::int32_t taskMBHJ_GetNext(std::int32_t cursor, MBHJRecord& record) {
-    return fetchRecord(cursor, mbhjLayout(), bytes(record)) > 0 ? 1 : 0;
+    return fetchRecord(cursor, mbhjLayout(), recordBytes(record)) > 0 ? 1 : 0;
 }
 
 std::int32_t userRGDT_GetFirst(std::int32_t hdbc, RGDTRecord& record, const QString& condition) {
@@ -94,21 +77,14 @@ std::int32_t userRGDT_GetFirst(std::int32_t hdbc, RGDTRecord& record, const QStr
 }
 
 std::int32_t userRGDT_GetNext(std::int32_t cursor, RGDTRecord& record) {
-    return fetchRecord(cursor, rgdtLayout(), bytes(record)) > 0 ? 1 : 0;
+    return fetchRecord(cursor, rgdtLayout(), recordBytes(record)) > 0 ? 1 : 0;
 }
 
 std::int32_t ValidateUserGroup(std::int32_t hdbc, const QString& user, const QString& group) {
-    Connection* conn = connection(hdbc);
-    if (!conn) return -1;
-    QSqlQuery* query =
-        preparedQuery(*conn, "select count(*) from sysmember where mb01=? and mb02=?");
-    if (!query) return -1;
-    query->bindValue(0, nameText(group));
-    query->bindValue(1, nameText(user));
-    if (!execPrepared(*query) || !query->next()) return -1;
-    const bool member = query->value(0).toInt() > 0;
-    query->finish();
-    return member ? 1 : 0;
+    const std::int32_t count =
+        firstInteger(hdbc, "select count(*) from sysmember where mb01=? and mb02=?",
+                     {nameText(group), nameText(user)});
+    return count < 0 ? -1 : count > 0 ? 1 : 0;
 }
 
 std::int32_t getFldPath(std::int32_t hdbc, QString& first, QString& second) {

@@ -180,27 +180,38 @@ T* makeTemplate(QWidget* canvas, DesignArray array) {
 
 // ---- Reading columns ------------------------------------------------------------------------
 
-// The row's control settings: IntSettings of member 40, switches of 41, font flags of 21. A
-// character that is not a digit ends its text's decoding; the members before it stay decoded.
+// The three settings texts of a row, decoded. A character that is not a digit ends its text's
+// decoding; the members before it stay decoded.
+template <std::size_t I, std::size_t S, std::size_t F>
+ItemSettings decodeSettings(const std::array<char, I>& ints, const std::array<char, S>& switches,
+                            const std::array<char, F>& font) {
+    ItemSettings s;
+    DecodeIntSettings(TrimFixedField(fieldText(ints)), s.ints);
+    DecodeSwitches(TrimFixedField(fieldText(switches)), s.switches);
+    DecodeFontStyle(TrimFixedField(fieldText(font)), s.font);
+    return s;
+}
+
+// The row's control settings: IntSettings of member 40, switches of 41, font flags of 21.
 template <class Row>
 ItemSettings controlSettings(const Row& row) {
     using C = ItemColumns<Row>;
-    ItemSettings s;
-    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m40)), s.ints);
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), s.switches);
-    DecodeFontStyle(TrimFixedField(fieldText(row.*C::m21)), s.font);
-    return s;
+    return decodeSettings(row.*C::m40, row.*C::m41, row.*C::m21);
 }
 
 // The caption label's settings: members 38, 39 and 16.
 template <class Row>
 ItemSettings captionSettings(const Row& row) {
     using C = ItemColumns<Row>;
-    ItemSettings s;
-    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m38)), s.ints);
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m39)), s.switches);
-    DecodeFontStyle(TrimFixedField(fieldText(row.*C::m16)), s.font);
-    return s;
+    return decodeSettings(row.*C::m38, row.*C::m39, row.*C::m16);
+}
+
+// Free labels stand on the form by themselves, bound to no column.
+template <class Row>
+bool isFreeLabelRow(const Row& row) {
+    using C = ItemColumns<Row>;
+    const QString bound = TrimFixedField(fieldText(row.*C::m02));
+    return bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
 }
 
 // The number a text column holds, when it is numeric and fits 32 bits.

@@ -1,7 +1,5 @@
 // SaveInterface of the two form designers: what each hands the shared save.
 
-#include <map>
-
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "designer/frm_zelk_jssj.h"
@@ -17,36 +15,6 @@ constexpr std::int32_t kSystemWindowColour = static_cast<std::int32_t>(0x8000000
 constexpr std::int32_t kSmallestStoredSize = 1500;
 constexpr std::int32_t kDefaultSurfaceSize = 4500;
 
-// Rows kept without an item go back as read; a kept row with an item stands for that item.
-template <class Row>
-std::vector<Row> rowsWithoutItem(const std::vector<KeptRow<Row>>& kept) {
-    std::vector<Row> rows;
-    for (const auto& k : kept)
-        if (k.itemIndex == 0) rows.push_back(k.row);
-    return rows;
-}
-
-template <class Row>
-std::map<std::int32_t, const Row*> rowsByItem(const std::vector<KeptRow<Row>>& kept) {
-    std::map<std::int32_t, const Row*> rows;
-    for (const auto& k : kept)
-        if (k.itemIndex != 0) rows[k.itemIndex] = &k.row;
-    return rows;
-}
-
-// An item the designer cannot show is stored as it was read, under its current item number and
-// (item-entry rows) entry order, with this interface's number.
-template <class Row>
-void restoreKeptRow(const Row& kept, std::int32_t number, Row& row) {
-    using C = ItemColumns<Row>;
-    const auto itemNo = row.*C::m29;
-    const std::int32_t entryOrder = row.*C::m04;
-    row = kept;
-    row.*C::m29 = itemNo;
-    if constexpr (!C::kSearchRow) row.*C::m04 = entryOrder;
-    row.*C::m01 = number;
-}
-
 }  // namespace
 
 CanvasValues DesignerBase::canvasValues() const {
@@ -58,19 +26,13 @@ CanvasValues DesignerBase::canvasValues() const {
 }
 
 void frm_zelk_jssj::SaveInterface() {
-    const auto keptByItem = rowsByItem(KeptRows);
-    SearchFormSave save;
-    save.hdbc = hdbc;
-    save.row = InterfaceRow;
-    save.canvas = canvasValues();
-    save.items = itemSource(ItemTable, ItemCount);
-    save.writeItem = [&](std::int32_t i, IJSTRecord& row) {
-        if (const auto kept = keptByItem.find(i); kept != keptByItem.end())
-            restoreKeptRow(*kept->second, InterfaceRow.id00, row);
+    auto save = newSave<SearchFormSave>();
+    save.writeItem = [this](std::int32_t i, IJSTRecord& row) {
+        if (const IJSTRecord* kept = keptRowOf(i))
+            restoreKeptRow(*kept, InterfaceRow.id00, row);
         else
             SaveIJSTItem(ItemTable[static_cast<std::size_t>(i)], row);
     };
-    save.keptRows = rowsWithoutItem(KeptRows);
     if (!saveSearchForm(save)) return;
     InterfaceRow = save.row;
     DesignModified = false;

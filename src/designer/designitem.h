@@ -3,6 +3,7 @@
 // values some writers take from the item rather than from the control.
 
 #include <cstdint>
+#include <vector>
 
 #include <QString>
 
@@ -90,5 +91,14 @@ struct KeptRow {
     KeptReason reason = KeptReason::LoadFailed;
     std::int32_t itemIndex = 0;
 };
+
+// The kept rows without an item: a save writes them back as read.
+template <class Row>
+std::vector<Row> rowsWithoutItem(const std::vector<KeptRow<Row>>& kept) {
+    std::vector<Row> rows;
+    for (const auto& k : kept)
+        if (k.itemIndex == 0) rows.push_back(k.row);
+    return rows;
+}
 
 }  // namespace zelk

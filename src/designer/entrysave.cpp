@@ -7,11 +7,7 @@
 namespace zelk {
 
 void frm_zelk_jmsj::SaveInterface() {
-    EntryFormSave save;
-    save.hdbc = hdbc;
-    save.row = InterfaceRow;
-    save.canvas = canvasValues();
-    save.items = itemSource(ItemTable, ItemCount);
+    auto save = newSave<EntryFormSave>();
     // An item of a kind without a control is written back by its writer as it was read.
     save.writeItem = [this](std::int32_t i, ISITRecord& row) {
         SaveISITItem(ItemTable[static_cast<std::size_t>(i)], row);
@@ -19,8 +15,6 @@ void frm_zelk_jmsj::SaveInterface() {
     save.writeSearchItem = [this](std::int32_t i, IJSTRecord& row) {
         SaveIJSTItem(ItemTable[static_cast<std::size_t>(i)], row);
     };
-    for (const auto& kept : KeptRows)
-        if (kept.itemIndex == 0) save.keptRows.push_back(kept.row);
     save.SyncSearchForm = SyncSearchForm;
     save.SyncBrowseList = SyncBrowseList;
     if (!saveEntryForm(save)) return;

@@ -1,5 +1,7 @@
 #include "designer/frm_zelk_jmsj.h"
 
+#include <functional>
+
 namespace zelk {
 
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
@@ -193,39 +195,36 @@ void frm_zelk_jmsj::SaveISITMemoBox(const DesignItem& item, ISITRecord& row) con
     writeMemoBox(item, row);
 }
 
+// Multimedia, sub-table and postil items are text boxes to the writers.
 void frm_zelk_jmsj::SaveISITMMX(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITChildTable(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITPostil(const DesignItem& item, ISITRecord& row) const {
-    writeEntryColumns(item, row);
-    writeTextBoxLike(item, row);
+    SaveISITTextBox(item, row);
 }
 
 void frm_zelk_jmsj::SaveISITOther(const DesignItem& item, ISITRecord& row) const {
-    const std::ptrdiff_t at = &item - ItemTable.data();
-    const KeptRow<ISITRecord>* kept = nullptr;
-    if (at > 0 && at <= ItemCount)
-        for (const KeptRow<ISITRecord>& k : KeptRows)
-            if (k.itemIndex == at && k.reason == KeptReason::KindUnknown) kept = &k;
+    // The writers take the item alone; its index is its place in the table, when it is one of ours.
+    const DesignItem* first = ItemTable.data();
+    const bool inTable =
+        !std::less<>()(&item, first) && std::less<>()(&item, first + ItemTable.size());
+    const std::ptrdiff_t at = inTable ? &item - first : 0;
+    const ISITRecord* kept =
+        at > 0 && at <= ItemCount ? keptRowOf(static_cast<std::int32_t>(at)) : nullptr;
     if (!kept) {
         // Not read from a row: what the item itself holds.
         writeOther(item, row);
         setField(row.ii28, item.ChildTableClass);
         return;
     }
-    const auto itemNo = row.ii29;
-    row = kept->row;
     // It belongs to the interface being saved, whatever number that is saved under.
-    row.ii01 = InterfaceRow.id00;
+    restoreKeptRow(*kept, InterfaceRow.id00, row);
     row.ii04 = item.EntryOrder;
-    row.ii29 = itemNo;
 }
 
 void frm_zelk_jmsj::SaveISITItem(const DesignItem& item, ISITRecord& row) const {

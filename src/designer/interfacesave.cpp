@@ -4,6 +4,7 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "designer/companions.h"
+#include "designer/itemcolumns.h"
 #include "platform/prompts.h"
 
 namespace zelk {
@@ -48,17 +49,48 @@ void insertKeptRows(std::int32_t hdbc, std::int32_t number, const std::vector<Ro
     }
 }
 
-void reportFailure(std::int32_t hdbc) {
-    odbc_RollbackTrans(hdbc);
-    MsgBox(QStringLiteral("界面数据不能保存！"), vbCritical, QStringLiteral("系统提示"));
+// Runs a save's database work in one transaction: true when committed; otherwise everything is
+// rolled back and the user told.
+template <class Work>
+bool inSaveTransaction(std::int32_t hdbc, Work&& work) {
+    odbc_BeginTrans(hdbc);
+    try {
+        work();
+        require(odbc_CommitTrans(hdbc));
+        return true;
+    } catch (...) {
+        odbc_RollbackTrans(hdbc);
+        MsgBox(QStringLiteral("界面数据不能保存！"), vbCritical, QStringLiteral("系统提示"));
+        return false;
+    }
 }
 
-// A companion interface that exists: its row read into `row`. The saved interface itself never
-// counts as its own companion.
-bool readCompanion(std::int32_t hdbc, std::int32_t number, std::int32_t saved, INDTRecord& row) {
-    if (number == 0 || number == saved) return false;
-    row = INDTRecord{};
-    return sysINDTGetDataByNo(hdbc, row, number) >= 1;
+// The row of live item `i`: its item number (and entry order in item-entry rows), what the
+// kind's writer sets, and the font name in its stored form.
+template <class Row>
+Row writtenItem(const SaveItemSource& items, std::int32_t i,
+                const std::function<void(std::int32_t, Row&)>& write) {
+    using C = ItemColumns<Row>;
+    Row row{};
+    setField(row.*C::m29, decimalText(items.itemNo(i)));
+    if constexpr (!C::kSearchRow) row.*C::m04 = items.entryOrder(i);
+    write(i, row);
+    encodeFont(row.*C::m20);
+    return row;
+}
+
+// Readies an existing companion for regeneration: its row restamped and its rows deleted. False
+// when it is not asked for or does not exist; the saved interface never counts as its own.
+bool clearCompanion(std::int32_t hdbc, bool wanted, std::int32_t number, std::int32_t saved,
+                    const QString& version, const CanvasValues& canvas,
+                    std::int32_t (*deleteRows)(std::int32_t, std::int32_t)) {
+    if (!wanted || number == 0 || number == saved) return false;
+    INDTRecord row{};
+    if (sysINDTGetDataByNo(hdbc, row, number) < 1) return false;
+    stampRow(row, version, canvas);
+    require(sysINDTUpdateRecord(hdbc, row));
+    require(deleteRows(hdbc, number));
+    return true;
 }
 
 }  // namespace
@@ -70,27 +102,19 @@ QString nextVersionText(const QString& version) {
 bool saveSearchForm(SearchFormSave& save) {
     const std::int32_t hdbc = save.hdbc;
     INDTRecord row = save.row;
-    odbc_BeginTrans(hdbc);
-    try {
+    const bool saved = inSaveTransaction(hdbc, [&] {
         stampRow(row, nextVersionText(fieldText(row.id08)), save.canvas);
         require(sysINDTUpdateRecord(hdbc, row));
         require(sysIJSTDeleteRecords(hdbc, row.id00));
         for (std::int32_t i = 1; i <= save.items.count; ++i) {
             if (!save.items.isLive(i)) continue;
-            IJSTRecord item{};
-            setField(item.is29, decimalText(save.items.itemNo(i)));
-            save.writeItem(i, item);
-            encodeFont(item.is20);
+            IJSTRecord item = writtenItem(save.items, i, save.writeItem);
             require(sysIJSTInsertRecord(hdbc, item));
         }
         insertKeptRows(hdbc, row.id00, save.keptRows, &IJSTRecord::is01);
-        require(odbc_CommitTrans(hdbc));
-    } catch (...) {
-        reportFailure(hdbc);
-        return false;
-    }
-    save.row = row;
-    return true;
+    });
+    if (saved) save.row = row;
+    return saved;
 }
 
 bool saveEntryForm(EntryFormSave& save) {
@@ -110,8 +134,7 @@ bool saveEntryForm(EntryFormSave& save) {
     if (save.SyncBrowseList && browseNumber != 0 && browseNumber != row.id00)
         columnsRead = QueryIlstColumns(hdbc, browseNumber, columns);
 
-    odbc_BeginTrans(hdbc);
-    try {
+    const bool saved = inSaveTransaction(hdbc, [&] {
         if (!columnsRead) throw RefusedCall{};
         const QString version = nextVersionText(fieldText(row.id08));
         stampRow(row, version, save.canvas);
@@ -120,38 +143,19 @@ bool saveEntryForm(EntryFormSave& save) {
 
         // A companion's version follows the saved interface's new one.
         const QString companionVersion = nextVersionText(version);
-        INDTRecord searchRow;
-        const bool search =
-            save.SyncSearchForm && readCompanion(hdbc, searchNumber, row.id00, searchRow);
-        if (search) {
-            stampRow(searchRow, companionVersion, save.canvas);
-            require(sysINDTUpdateRecord(hdbc, searchRow));
-            require(sysIJSTDeleteRecords(hdbc, searchNumber));
-        }
-        INDTRecord browseRow;
-        const bool browse =
-            save.SyncBrowseList && readCompanion(hdbc, browseNumber, row.id00, browseRow);
-        if (browse) {
-            stampRow(browseRow, companionVersion, save.canvas);
-            require(sysINDTUpdateRecord(hdbc, browseRow));
-            require(sysILSTDeleteRecords(hdbc, browseNumber));
-        }
+        const bool search = clearCompanion(hdbc, save.SyncSearchForm, searchNumber, row.id00,
+                                           companionVersion, save.canvas, sysIJSTDeleteRecords);
+        const bool browse = clearCompanion(hdbc, save.SyncBrowseList, browseNumber, row.id00,
+                                           companionVersion, save.canvas, sysILSTDeleteRecords);
         BrowseColumnPlacer placer(std::move(columns));
 
         for (std::int32_t i = 1; i <= save.items.count; ++i) {
             if (!save.items.isLive(i)) continue;
-            ISITRecord item{};
-            setField(item.ii29, decimalText(save.items.itemNo(i)));
-            item.ii04 = save.items.entryOrder(i);
-            save.writeItem(i, item);
-            encodeFont(item.ii20);
+            ISITRecord item = writtenItem(save.items, i, save.writeItem);
             require(sysISITInsertRecord(hdbc, item));
 
             if (search) {
-                IJSTRecord searchItem{};
-                setField(searchItem.is29, decimalText(save.items.itemNo(i)));
-                save.writeSearchItem(i, searchItem);
-                encodeFont(searchItem.is20);
+                IJSTRecord searchItem = writtenItem(save.items, i, save.writeSearchItem);
                 // The search form asks for every item in a text box; drop-down boxes stay.
                 if (TrimFixedField(fieldText(searchItem.is06)) != QStringLiteral("4"))
                     setField(searchItem.is06, QStringLiteral("2"));
@@ -168,13 +172,9 @@ bool saveEntryForm(EntryFormSave& save) {
             }
         }
         insertKeptRows(hdbc, row.id00, save.keptRows, &ISITRecord::ii01);
-        require(odbc_CommitTrans(hdbc));
-    } catch (...) {
-        reportFailure(hdbc);
-        return false;
-    }
-    save.row = row;
-    return true;
+    });
+    if (saved) save.row = row;
+    return saved;
 }
 
 }  // namespace zelk

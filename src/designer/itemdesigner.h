@@ -38,6 +38,27 @@ class ItemDesigner : public DesignerBase {
     // Rows read but not shown, for the save to write back unchanged.
     std::vector<KeptRow<Row>> KeptRows;
 
+    // The kept row that stands for item `itemIndex` (a kind without a control), or nullptr.
+    const Row* keptRowOf(std::int32_t itemIndex) const {
+        if (itemIndex <= 0) return nullptr;
+        for (auto k = KeptRows.rbegin(); k != KeptRows.rend(); ++k)
+            if (k->itemIndex == itemIndex) return &k->row;
+        return nullptr;
+    }
+
+    // A save of the interface as designed: connection, row, canvas, items and the kept rows
+    // without an item. The caller adds its writers.
+    template <class Save>
+    Save newSave() const {
+        Save save;
+        save.hdbc = hdbc;
+        save.row = InterfaceRow;
+        save.canvas = canvasValues();
+        save.items = itemSource(ItemTable, ItemCount);
+        save.keptRows = rowsWithoutItem(KeptRows);
+        return save;
+    }
+
     // Brings one row onto the canvas. Never throws.
     void LoadItemControl(const Row& row);
 
@@ -92,12 +113,22 @@ class ItemDesigner : public DesignerBase {
     static void applyColour(const std::array<char, N>& column, Setter&& set) {
         if (const auto value = columnNumber(column)) set(*value);
     }
+    // Fore and back colour from members 23 and 24.
+    template <class Control>
+    static void applyForeBack(Control& c, const Row& row) {
+        applyColour(row.*Columns::m23, [&](std::int32_t v) { c.setForeColor(v); });
+        applyColour(row.*Columns::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    }
     // Font name (decoded from its stored form), size and style flags of the row's control.
     void applyControlFont(DesignFontControl& c, const Row& row, const FontStyleFlags& flags,
                           bool sizeDefaultsTo9);
-    // Left, Top, Width, Height from members 11 to 14; a value the control refuses is skipped.
+    // Left, Top, Width, Height from a rectangle; a value the control refuses is skipped.
     static void placeBox(DesignBox& c, std::int32_t left, std::int32_t top, std::int32_t right,
                          std::int32_t bottom);
+    // The control's rectangle: members 11 to 14.
+    static void placeItemBox(DesignBox& c, const Row& row) {
+        placeBox(c, row.*Columns::m11, row.*Columns::m12, row.*Columns::m13, row.*Columns::m14);
+    }
     // The caption label the row asks for (member 05 is "1" and the name is not blank), else 0.
     std::int16_t captionFor(const Row& row);
     // Registers the item: tag and extent on success; on refusal the control and its caption
@@ -125,6 +156,19 @@ class ItemDesigner : public DesignerBase {
 };
 
 // ---- Definitions ------------------------------------------------------------------------------
+
+// An item the designer cannot show is stored as it was read, under its current item number and
+// (item-entry rows) entry order, with this interface's number.
+template <class Row>
+void restoreKeptRow(const Row& kept, std::int32_t number, Row& row) {
+    using C = ItemColumns<Row>;
+    const auto itemNo = row.*C::m29;
+    const std::int32_t entryOrder = row.*C::m04;
+    row = kept;
+    row.*C::m29 = itemNo;
+    if constexpr (!C::kSearchRow) row.*C::m04 = entryOrder;
+    row.*C::m01 = number;
+}
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const Row& row) {
@@ -317,16 +361,14 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCaptionLabel(
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLabelItem(const Row& row) {
     using C = Columns;
-    const QString bound = TrimFixedField(fieldText(row.*C::m02));
-    const bool freeLabel = bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
+    const bool freeLabel = isFreeLabelRow(row);
     DesignLabel& c = newElement(LabelArray);
     const ItemSettings s = controlSettings(row);
     setLabelVisible(c.Index(), s.switches.m[14]);
     c.setAutoSize(s.switches.m[1]);
     c.setEnabled(true);
     c.setCaption(freeLabel ? fieldText(row.*C::m36) : bracketedName(row));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -335,7 +377,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLabelItem(const Row
     c.setTextAlign(s.ints.m[12]);
     c.setWordWrap(s.switches.m[15]);
     labelLoaded(c, s);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     const std::int16_t caption = freeLabel ? 0 : captionFor(row);
@@ -361,8 +403,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
     const bool multimediaOrMemo = kind == kKindMMX || kind == kKindMemoBox;
     c.setEnabled(true);
     c.setText(bracketedName(row));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -384,7 +425,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
         c.setIntegralHeight(s.switches.m[9]);
         c.setEnterFieldBehavior(s.ints.m[5]);
     }
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(kind == kKindMemoBox ? s.switches.m[14] : true);
     c.ZOrder(0);
     registerItem(row, kind, c, captionFor(row), s.switches.m[14]);
@@ -393,8 +434,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::loadTextBoxInto(
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadLineItem(const Row& row) {
     using C = Columns;
-    SwitchSettings switches;
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), switches);
+    const SwitchSettings switches = controlSettings(row).switches;
     DesignLine& c = newElement(LineArray);
     // For lines member 07 holds the line width.
     if (const auto width = toInt16(row.*C::m07)) c.setBorderWidth(*width);
@@ -417,8 +457,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCheckBoxItem(const 
         c.setCaption(fieldText(row.*C::m03));
     else
         c.setText(fieldText(row.*C::m03));
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setEnabled(s.switches.m[7]);
     applyControlFont(c, row, s.font, false);
@@ -431,7 +470,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadCheckBoxItem(const 
     c.show();
     // Entry forms draw the item as a text box with its own border.
     if constexpr (!Columns::kSearchRow) c.setBorderStyle(s.ints.m[3]);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     if constexpr (requires { c.setValue(0); })
         c.setValue(TrimFixedField(fieldText(row.*C::m36)) == QLatin1String("1") ? 1 : 0);
     c.ZOrder(0);
@@ -447,8 +486,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadComboBoxItem(const 
     const ItemSettings s = controlSettings(row);
     DesignComboBox& c = newElement(ComboBoxArray);
     c.setTextAlign(s.ints.m[12]);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBackStyle(s.ints.m[2]);
     c.setBorderStyle(s.ints.m[3]);
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -461,7 +499,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadComboBoxItem(const 
     // The drop-down writer stores the control's enter-field behaviour: read it back.
     c.setEnterFieldBehavior(s.ints.m[5]);
     c.setText(bracketedName(row));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     registerItem(row, kKindComboBox, c, captionFor(row), s.switches.m[14]);
@@ -477,13 +515,12 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadDatePickerItem(cons
     c.setBorderStyle(s.ints.m[3]);
     c.setLocked(s.switches.m[10]);
     c.setEnabled(true);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     applyControlFont(c, row, s.font, false);
     c.setTabStop(s.switches.m[13]);
     c.setText(bracketedName(row));
     c.setToolTipText(fieldText(row.*C::m37));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.show();
     c.ZOrder(0);
     registerItem(row, kKindDatePicker, c, captionFor(row), s.switches.m[14]);
@@ -494,8 +531,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
     using C = Columns;
     const ItemSettings s = controlSettings(row);
     ListBoxControl& c = newElement(ListBoxArray);
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setBorderStyle(s.ints.m[3]);
     if constexpr (requires { c.AddItem(QString()); }) c.AddItem(bracketedName(row));
     applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
@@ -511,7 +547,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
         c.setText(bracketedName(row));
     c.setTextAlign(s.ints.m[12]);
     c.setToolTipText(fieldText(row.*C::m37));
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindListBox, c, captionFor(row), s.switches.m[14]);
@@ -520,9 +556,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadListBoxItem(const R
 template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadShapeItem(const Row& row) {
     using C = Columns;
-    ItemSettings s;
-    DecodeIntSettings(TrimFixedField(fieldText(row.*C::m40)), s.ints);
-    DecodeSwitches(TrimFixedField(fieldText(row.*C::m41)), s.switches);
+    const ItemSettings s = controlSettings(row);
     DesignPictureBox& c = newElement(ShapeArray);
     applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
     c.setBorderStyle(s.ints.m[3]);
@@ -530,7 +564,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadShapeItem(const Row
     // The rectangle's outline width and colour travel in members 09 and 23.
     if (const auto width = toInt16(row.*C::m09)) c.setDrawWidth(*width);
     applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindShape, c, 0, s.switches.m[14]);
@@ -547,8 +581,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
         applyColour(row.*C::m31, [&](std::int32_t v) { c.setBorderColor(v); });
     else
         applyColour(row.*C::m43, [&](std::int32_t v) { c.setBorderColor(v); });
-    applyColour(row.*C::m23, [&](std::int32_t v) { c.setForeColor(v); });
-    applyColour(row.*C::m24, [&](std::int32_t v) { c.setBackColor(v); });
+    applyForeBack(c, row);
     c.setEnabled(s.switches.m[7]);
     // Decoded like every other kind's: the save stores it shortened.
     applyControlFont(c, row, s.font, false);
@@ -556,7 +589,7 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadFrameItem(const Row
     c.setToolTipText(fieldText(row.*C::m37));
     c.setBorderStyle(s.ints.m[3]);
     c.setBorderWidth(row.*C::m07);
-    placeBox(c, row.*C::m11, row.*C::m12, row.*C::m13, row.*C::m14);
+    placeItemBox(c, row);
     c.setVisible(s.switches.m[14]);
     c.ZOrder(0);
     registerItem(row, kKindFrame, c, 0, s.switches.m[14]);

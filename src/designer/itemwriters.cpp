@@ -34,6 +34,37 @@ FontStyleFlags fontFlagsOf(const Control& c) {
     return f;
 }
 
+// The appearance members every kind with a border and a background stores of its control.
+template <class Control>
+void writeLook(const Control& c, ItemSettings& s) {
+    s.ints.m[2] = c.BackStyle();
+    s.ints.m[3] = c.BorderStyle();
+    s.ints.m[10] = c.SpecialEffect();
+    s.ints.m[12] = c.TextAlign();
+    s.font = fontFlagsOf(c);
+}
+
+// A label's settings, for label items and caption labels alike.
+ItemSettings labelSettings(const DesignLabel& label, bool visible) {
+    ItemSettings s;
+    s.switches.m[1] = label.AutoSize();
+    s.switches.m[7] = true;
+    s.switches.m[14] = visible;
+    s.switches.m[15] = label.WordWrap();
+    writeLook(label, s);
+    return s;
+}
+
+// Default value, hint, maximum length and border colour of the kinds the user types into.
+template <class Row, class Control>
+void writeTypedColumns(const DesignItem& item, const Control& c, Row& row) {
+    using C = ItemColumns<Row>;
+    setField(row.*C::m36, item.DefaultValue);
+    setField(row.*C::m37, item.HintText);
+    setField(row.*C::m42, decimalText(item.MaxLength));
+    setField(row.*C::m43, colourOf(c.BorderColor()));
+}
+
 template <class Row, class Control>
 void writeGeometry(Row& row, const Control& c) {
     using C = ItemColumns<Row>;
@@ -41,14 +72,6 @@ void writeGeometry(Row& row, const Control& c) {
     row.*C::m12 = roundedTwips(c.Top());
     row.*C::m13 = roundedTwips(c.Left() + c.Width());
     row.*C::m14 = roundedTwips(c.Top() + c.Height());
-}
-
-// Free labels stand on the form by themselves, bound to no column.
-template <class Row>
-bool isFreeLabelRow(const Row& row) {
-    using C = ItemColumns<Row>;
-    const QString bound = TrimFixedField(fieldText(row.*C::m02));
-    return bound.isEmpty() || bound.toUpper() == QLatin1String("NULL");
 }
 
 // A field filled to its width with the value and blanks, without the NUL.
@@ -71,16 +94,7 @@ template <class Row>
 void DesignerBase::writeCaption(const DesignItem& item, Row& row) const {
     using C = ItemColumns<Row>;
     const DesignLabel& label = LabelArray.at(item.CaptionIndex);
-    ItemSettings s;
-    s.switches.m[1] = label.AutoSize();
-    s.switches.m[7] = true;
-    s.switches.m[14] = labelVisible(item.CaptionIndex);
-    s.switches.m[15] = label.WordWrap();
-    s.ints.m[2] = label.BackStyle();
-    s.ints.m[3] = label.BorderStyle();
-    s.ints.m[10] = label.SpecialEffect();
-    s.ints.m[12] = label.TextAlign();
-    s.font = fontFlagsOf(label);
+    ItemSettings s = labelSettings(label, labelVisible(item.CaptionIndex));
     completeWrittenSettings(WrittenGroup::Caption, item, C::kSearchRow, s);
 
     setField(row.*C::m03, item.ItemName);
@@ -124,17 +138,8 @@ template <class Row>
 void DesignerBase::writeLabel(const DesignItem& item, Row& row) const {
     using C = ItemColumns<Row>;
     const DesignLabel& c = LabelArray.at(item.ArrayIndex);
-    ItemSettings s;
     // The label dialogs set the label's own auto size; the item keeps what the row held.
-    s.switches.m[1] = c.AutoSize();
-    s.switches.m[7] = true;
-    s.switches.m[14] = labelVisible(item.ArrayIndex);
-    s.switches.m[15] = c.WordWrap();
-    s.ints.m[2] = c.BackStyle();
-    s.ints.m[3] = c.BorderStyle();
-    s.ints.m[10] = c.SpecialEffect();
-    s.ints.m[12] = c.TextAlign();
-    s.font = fontFlagsOf(c);
+    ItemSettings s = labelSettings(c, labelVisible(item.ArrayIndex));
     writeControlColumns(item, c, row, s);
     setField(row.*C::m36, item.DefaultValue);
     setField(row.*C::m43, colourOf(c.BorderColor()));
@@ -161,11 +166,7 @@ void DesignerBase::writeTextBoxLike(const DesignItem& item, Row& row) const {
     s.switches.m[10] = item.ReadOnly;
     s.switches.m[13] = c.TabStop();
     s.switches.m[14] = item.Visible;
-    s.ints.m[2] = c.BackStyle();
-    s.ints.m[3] = c.BorderStyle();
-    s.ints.m[10] = c.SpecialEffect();
-    s.ints.m[12] = c.TextAlign();
-    s.font = fontFlagsOf(c);
+    writeLook(c, s);
     if (item.ControlKind == kKindChildTable) s.ints.m[5] = item.ListEntryMode;
     if (item.ControlKind == kKindMMX) {
         s.switches.m[10] = c.Locked();
@@ -177,10 +178,7 @@ void DesignerBase::writeTextBoxLike(const DesignItem& item, Row& row) const {
         setField(row.*C::m27, decimalText(item.ExtraInfoEntryMode));
         setField(row.*C::m28, item.ChildTableClass);
     }
-    setField(row.*C::m36, item.DefaultValue);
-    setField(row.*C::m37, item.HintText);
-    setField(row.*C::m42, decimalText(item.MaxLength));
-    setField(row.*C::m43, colourOf(c.BorderColor()));
+    writeTypedColumns(item, c, row);
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }
 
@@ -215,7 +213,6 @@ void DesignerBase::writeCheckBox(const DesignItem& item, const Control& c, Row& 
 
 template <class Row>
 void DesignerBase::writeComboBox(const DesignItem& item, Row& row) const {
-    using C = ItemColumns<Row>;
     const DesignComboBox& c = ComboBoxArray.at(item.ArrayIndex);
     ItemSettings s;
     s.switches.m[1] = item.AutoSize;
@@ -224,18 +221,11 @@ void DesignerBase::writeComboBox(const DesignItem& item, Row& row) const {
     s.switches.m[10] = c.Locked();
     s.switches.m[13] = true;
     s.switches.m[14] = item.Visible;
-    s.ints.m[2] = c.BackStyle();
-    s.ints.m[3] = c.BorderStyle();
+    writeLook(c, s);
     s.ints.m[5] = c.EnterFieldBehavior();
-    s.ints.m[10] = c.SpecialEffect();
     s.ints.m[11] = item.DataSelectMode;
-    s.ints.m[12] = c.TextAlign();
-    s.font = fontFlagsOf(c);
     writeControlColumns(item, c, row, s);
-    setField(row.*C::m36, item.DefaultValue);
-    setField(row.*C::m37, item.HintText);
-    setField(row.*C::m42, decimalText(item.MaxLength));
-    setField(row.*C::m43, colourOf(c.BorderColor()));
+    writeTypedColumns(item, c, row);
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }
 
@@ -259,7 +249,6 @@ void DesignerBase::writeListBox(const DesignItem& item, const Control& c, Row& r
 
 template <class Row>
 void DesignerBase::writeMemoBox(const DesignItem& item, Row& row) const {
-    using C = ItemColumns<Row>;
     const DesignTextBox& c = MemoBoxArray.at(item.ArrayIndex);
     ItemSettings s;
     s.switches.m[1] = item.AutoSize;
@@ -272,19 +261,12 @@ void DesignerBase::writeMemoBox(const DesignItem& item, Row& row) const {
     s.switches.m[10] = item.ReadOnly;
     s.switches.m[13] = true;
     s.switches.m[14] = item.Visible;
-    s.ints.m[2] = c.BackStyle();
-    s.ints.m[3] = c.BorderStyle();
-    s.ints.m[5] = c.EnterFieldBehavior();
-    s.ints.m[10] = c.SpecialEffect();
-    s.ints.m[12] = c.TextAlign();
     // The memo loader applies strikethrough and the maximum length; store both back so that
     // opening and saving keeps them.
-    s.font = fontFlagsOf(c);
+    writeLook(c, s);
+    s.ints.m[5] = c.EnterFieldBehavior();
     writeControlColumns(item, c, row, s);
-    setField(row.*C::m36, item.DefaultValue);
-    setField(row.*C::m37, item.HintText);
-    setField(row.*C::m42, decimalText(item.MaxLength));
-    setField(row.*C::m43, colourOf(c.BorderColor()));
+    writeTypedColumns(item, c, row);
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }
 
@@ -301,25 +283,13 @@ void DesignerBase::writeDatePicker(const DesignItem& item, Row& row) const {
     s.ints.m[12] = AlignmentToTextAlign(c.Alignment());
     // The date dialog sets the box's font; the item keeps the flags the row held.
     s.font = fontFlagsOf(c);
-    completeWrittenSettings(WrittenGroup::Control, item, C::kSearchRow, s);
-    row.*C::m01 = InterfaceRow.id00;
-    setField(row.*C::m02, item.BoundColumn);
-    row.*C::m04 = item.EntryOrder;
+    writeControlColumns(item, c, row, s);
     setField(row.*C::m06, QStringLiteral("5"));
-    setField(row.*C::m37, item.HintText);
-    writeGeometry(row, c);
-    setField(row.*C::m20, c.FontName());
-    setField(row.*C::m21, EncodeFontStyle(s.font));
     // Search rows hold the date box's size in single precision, entry rows as every other kind.
     if constexpr (C::kSearchRow)
         setField(row.*C::m22, singleSizeText(static_cast<float>(c.FontSize())));
-    else
-        setField(row.*C::m22, sizeText(c.FontSize()));
-    setField(row.*C::m23, colourOf(c.ForeColor()));
-    setField(row.*C::m24, colourOf(c.BackColor()));
     setField(row.*C::m36, item.DefaultValue);
-    setField(row.*C::m40, EncodeIntSettings(s.ints));
-    setField(row.*C::m41, EncodeSwitches(s.switches));
+    setField(row.*C::m37, item.HintText);
     setField(row.*C::m42, decimalText(item.MaxLength));
     if (item.CaptionIndex > 0) writeCaption(item, row);
 }

@@ -16,15 +16,17 @@ namespace {
 // The reader offers 250 bytes, one of them for the closing NUL.
 constexpr std::size_t kProfileBytes = 249;
 
-// A connection string that names a database which already exists; never one that opening
-// would create (an old ODBC name, a folder, a mistyped path).
+bool isServer(const QString& dataSource) {
+    return dataSource.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive);
+}
+
+// A connection string ("/" separated) that names a database which already exists; never one
+// that opening would create (an old ODBC name, a folder, a mistyped path).
 bool namesExistingDatabase(const QString& dataSource) {
-    if (dataSource.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive)) return true;
+    if (isServer(dataSource)) return true;
     QString path = dataSource;
     if (path.startsWith(QStringLiteral("sqlite:"), Qt::CaseInsensitive)) path = path.mid(7);
-    path.replace(QChar(u'\\'), QChar(u'/'));
-    const QFileInfo info(path);
-    return !path.isEmpty() && info.isFile();
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 // A key comparison that finds a value stored as empty text or as NULL alike.
@@ -66,13 +68,9 @@ bool SuiteDataSource::OpenDsnConnection() {
     QString dataSource;
     ReadAppDns(dataSource);
     dataSource = TrimFixedField(dataSource);
+    if (!isServer(dataSource)) dataSource.replace(QChar(u'\\'), QChar(u'/'));
     close();
-    if (namesExistingDatabase(dataSource)) {
-        QString path = dataSource;
-        if (!path.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive))
-            path.replace(QChar(u'\\'), QChar(u'/'));
-        DsnConnection = dbOpenConnection(path);
-    }
+    if (namesExistingDatabase(dataSource)) DsnConnection = dbOpenConnection(dataSource);
     if (DsnConnection == 0) {
         MsgBox(QStringLiteral("数据连接无效!"), vbCritical, QStringLiteral("警告"));
         return false;

@@ -27,42 +27,20 @@ void ReportRuntimeError(const QString& source) noexcept {
     const std::exception_ptr pending = std::current_exception();
     if (!pending) return;
     try {
-        std::rethrow_exception(pending);
-    } catch (const ZelkError& e) {
-        detail::reportZelkError(source, e);
-    } catch (const std::exception& e) {
-        detail::reportStdException(source, e);
+        try {
+            std::rethrow_exception(pending);
+        } catch (const ZelkError& e) {
+            if (!e.source().isEmpty()) return ReportRuntimeError(e);
+            ReportRuntimeError(ZelkError(source, e.description(), e.number()));
+        } catch (const std::exception& e) {
+            ReportRuntimeError(ZelkError(source, QString::fromUtf8(e.what())));
+        } catch (...) {
+            ReportRuntimeError(ZelkError(source, QStringLiteral("未知错误")));
+        }
     } catch (...) {
-        detail::reportUnknownException(source);
-    }
-}
-
-namespace detail {
-
-void reportZelkError(const QString& source, const ZelkError& e) noexcept {
-    if (!e.source().isEmpty()) return ReportRuntimeError(e);
-    try {
-        ReportRuntimeError(ZelkError(source, e.description(), e.number()));
-    } catch (...) {
+        // Not even the error could be built: the log is all that is left.
         qWarning() << "unreported failure in" << source;
     }
 }
 
-void reportStdException(const QString& source, const std::exception& e) noexcept {
-    try {
-        ReportRuntimeError(ZelkError(source, QString::fromUtf8(e.what())));
-    } catch (...) {
-        qWarning() << "unreported failure in" << source;
-    }
-}
-
-void reportUnknownException(const QString& source) noexcept {
-    try {
-        ReportRuntimeError(ZelkError(source, QStringLiteral("未知错误")));
-    } catch (...) {
-        qWarning() << "unreported failure in" << source;
-    }
-}
-
-}  // namespace detail
 }  // namespace zelk

@@ -46,7 +46,15 @@ void ReportRuntimeError(const QString& source) noexcept;
 // Runs a handler body. Anything it throws is reported (ReportRuntimeError) and swallowed; `source`
 // names the handler for failures that carry no source of their own. True when the body finished.
 template <class Body>
-bool TrapErrors(const QString& source, Body&& body) noexcept;
+bool TrapErrors(const QString& source, Body&& body) noexcept {
+    try {
+        std::forward<Body>(body)();
+        return true;
+    } catch (...) {
+        ReportRuntimeError(source);
+    }
+    return false;
+}
 
 // A slot that runs `body` inside TrapErrors, for connecting signals to handlers:
 //   connect(Command1, &QPushButton::clicked, this, Trapped("frm_x.Command1_Click", [this] {...}));
@@ -58,27 +66,6 @@ auto Trapped(QString source, Body body) {
         Args && ... args) mutable requires std::invocable<Body&, Args...> {
         TrapErrors(source, [&] { body(std::forward<Args>(args)...); });
     };
-}
-
-namespace detail {
-void reportZelkError(const QString& source, const ZelkError& e) noexcept;
-void reportStdException(const QString& source, const std::exception& e) noexcept;
-void reportUnknownException(const QString& source) noexcept;
-}  // namespace detail
-
-template <class Body>
-bool TrapErrors(const QString& source, Body&& body) noexcept {
-    try {
-        std::forward<Body>(body)();
-        return true;
-    } catch (const ZelkError& e) {
-        detail::reportZelkError(source, e);
-    } catch (const std::exception& e) {
-        detail::reportStdException(source, e);
-    } catch (...) {
-        detail::reportUnknownException(source);
-    }
-    return false;
 }
 
 }  // namespace zelk

@@ -29,8 +29,8 @@ TEST(Records, NeverFilledRecordReadsEmpty) {
 TEST(Records, WireRoundTripIsIdentity) {
     INDTRecord r;
     r.id00 = 42;
-    setField(r.id02, QStringLiteral("人事档案"));
-    setField(r.id20, QStringLiteral("R-1"));
+    setField(r.id02, "人事档案");
+    setField(r.id20, "R-1");
     INDTRecord back;
     ASSERT_TRUE(fromWire(toWire(r), back));
     EXPECT_EQ(std::memcmp(&r, &back, sizeof r), 0);
@@ -55,7 +55,7 @@ TEST_P(FieldWrite12, WritesValueNulBlanksAndReadsBack) {
     EXPECT_EQ(fieldText(f), c.readBack) << c.name;
 }
 
-const QByteArray kZhong = toGbk(QStringLiteral("中"));
+const QByteArray kZhong = toGbk("中");
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, FieldWrite12,
@@ -64,16 +64,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 QByteArray("abcdefghijk\0", 12), "abcdefghijk"},
                       FieldCase{"n bytes: no NUL", "abcdefghijkl", "abcdefghijkl", "abcdefghijkl"},
                       FieldCase{"n+1 bytes: cut", "abcdefghijklm", "abcdefghijkl", "abcdefghijkl"},
-                      FieldCase{"two Chinese characters", QStringLiteral("宋体"),
-                                toGbk(QStringLiteral("宋体")) + QByteArray("\0       ", 8),
-                                QStringLiteral("宋体")},
-                      FieldCase{"cut inside a character leaves a blank",
-                                QStringLiteral("abcdefghijk中"), QByteArray("abcdefghijk "),
-                                "abcdefghijk"},
-                      FieldCase{"six Chinese characters fill exactly",
-                                QStringLiteral("中中中中中中"),
+                      FieldCase{"two Chinese characters", "宋体",
+                                toGbk("宋体") + QByteArray("\0       ", 8), "宋体"},
+                      FieldCase{"cut inside a character leaves a blank", "abcdefghijk中",
+                                QByteArray("abcdefghijk "), "abcdefghijk"},
+                      FieldCase{"six Chinese characters fill exactly", "中中中中中中",
                                 kZhong + kZhong + kZhong + kZhong + kZhong + kZhong,
-                                QStringLiteral("中中中中中中")}),
+                                "中中中中中中"}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(FixedField, ReadCutsAtNulAndStripsTrailingBlanksOnly) {

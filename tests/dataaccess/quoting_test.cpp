@@ -11,7 +11,7 @@ using namespace zelk::test;
 
 namespace {
 
-const QString kClass = QStringLiteral("O'Brien的'分类''");
+const QString kClass = "O'Brien的'分类''";
 
 class Quoting : public BackendTest {
   protected:

@@ -1,47 +1,42 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QWidget>
 
 #include "platform/controlarray.h"
+#include "platform/controls/designcontrols.h"
 
 namespace zelk {
 namespace {
 
-// A control with its own property copy, as the design controls have.
-class Tagged : public QLabel {
-  public:
-    explicit Tagged(QWidget* parent = nullptr) : QLabel(parent) {}
-    void copyPropertiesFrom(const Tagged& other) {
-        setText(other.text());
-        setGeometry(other.geometry());
-        tag = other.tag;
-    }
-    QString tag;
-};
-
+// A new element starts as a copy of the template (through the control's own property copy),
+// hidden, with its place and its index.
 TEST(ControlArray, NewElementCopiesTheTemplateAndStaysHidden) {
     QWidget canvas;
-    auto* templ = new Tagged(&canvas);
-    templ->setText(QStringLiteral("标签"));
-    templ->setGeometry(10, 20, 30, 40);
-    templ->tag = QStringLiteral("7");
+    auto* templ = new DesignTextBox(&canvas);
+    templ->applyTemplate(DesignArray::MemoBoxArray);
+    templ->Move(150, 300, 450, 600);
+    templ->setBackColor(SysColor::InfoBackground);
+    templ->setFontName("黑体");
+    templ->setTag("7");
     canvas.show();
 
-    ControlArray<Tagged> labels(QStringLiteral("LabelArray"), templ);
-    Tagged& one = labels.load(1);
-
+    ControlArray<DesignTextBox> memos(designArrayName(DesignArray::MemoBoxArray), templ);
+    DesignTextBox& one = memos.load(1);
     EXPECT_EQ(one.parentWidget(), &canvas);
-    EXPECT_EQ(one.text(), QStringLiteral("标签"));
+    EXPECT_EQ(one.props(), templ->props());
     EXPECT_EQ(one.geometry(), QRect(10, 20, 30, 40));
-    EXPECT_EQ(one.tag, QStringLiteral("7"));
+    EXPECT_EQ(one.BackColor(), SysColor::InfoBackground);
+    EXPECT_EQ(one.FontName(), "黑体");
+    EXPECT_EQ(one.Tag(), "7");
     EXPECT_FALSE(one.isVisible());
-    EXPECT_EQ(controlName(&one), QStringLiteral("LabelArray"));
+    EXPECT_EQ(one.Name(), "MemoBoxArray");
+    EXPECT_EQ(one.Index(), 1);
+    EXPECT_EQ(controlName(&one), "MemoBoxArray");
     EXPECT_EQ(controlIndex(&one), 1);
     EXPECT_EQ(controlIndex(templ), 0);
-    EXPECT_EQ(labels.count(), 2);
-    EXPECT_EQ(labels.ubound(), 1);
-    EXPECT_EQ(&labels[1], &one);
+    EXPECT_EQ(memos.count(), 2);
+    EXPECT_EQ(memos.ubound(), 1);
+    EXPECT_EQ(&memos[1], &one);
 }
 
 TEST(ControlArray, PlainWidgetsTakeGeometryFontAndPalette) {
@@ -55,7 +50,7 @@ TEST(ControlArray, PlainWidgetsTakeGeometryFontAndPalette) {
     p.setColor(QPalette::Window, Qt::red);
     templ->setPalette(p);
 
-    ControlArray<QWidget> boxes(QStringLiteral("pic"), templ);
+    ControlArray<QWidget> boxes("pic", templ);
     QWidget& five = boxes.load(5);
     EXPECT_EQ(five.geometry(), QRect(1, 2, 3, 4));
     EXPECT_EQ(five.font().pointSize(), 17);
@@ -63,9 +58,9 @@ TEST(ControlArray, PlainWidgetsTakeGeometryFontAndPalette) {
     EXPECT_EQ(boxes.loadNext().property("ControlIndex").toInt(), 6);
 }
 
-TEST(ControlArray, MissingOrTakenIndicesFailCleanly) {
-    QWidget form;
-    ControlArray<QWidget> arr(QStringLiteral("Text1"), new QWidget(&form));
+TEST(ControlArray, MissingTakenOrVanishedElementsFailCleanly) {
+    auto* form = new QWidget;
+    ControlArray<QWidget> arr("Text1", new QWidget(form));
     arr.load(1);
     EXPECT_FALSE(arr.exists(2));
     EXPECT_EQ(arr.find(2), nullptr);
@@ -74,19 +69,12 @@ TEST(ControlArray, MissingOrTakenIndicesFailCleanly) {
         FAIL() << "no error for a missing element";
     } catch (const ZelkError& e) {
         EXPECT_EQ(e.number(), kErrNoSuchElement);
-        EXPECT_TRUE(e.description().contains(QStringLiteral("Text1(2)")));
+        EXPECT_TRUE(e.description().contains("Text1(2)"));
     }
-    EXPECT_THROW(arr.load(1), ZelkError);
-    EXPECT_THROW(arr.load(0), ZelkError);
-    EXPECT_THROW(arr.load(-3), ZelkError);
+    for (int index : {1, 0, -3}) EXPECT_THROW(arr.load(index), ZelkError) << index;
     EXPECT_THROW(arr[-1], ZelkError);
     EXPECT_EQ(arr.count(), 2);
-}
-
-TEST(ControlArray, ElementsGoneWithTheirWindowAreMissingNotDangling) {
-    auto* form = new QWidget;
-    ControlArray<QWidget> arr(QStringLiteral("Check1"), new QWidget(form));
-    arr.load(1);
+    // Elements gone with their window are missing, not dangling.
     delete form;
     EXPECT_FALSE(arr.exists(1));
     EXPECT_FALSE(arr.exists(0));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "platform/errors.h"
 #include "platform/form.h"
@@ -20,8 +21,8 @@ class NameDialog : public Form {
     NameDialog() {
         auto* layout = new QVBoxLayout(this);
         Text1 = new QLineEdit(this);
-        Command1 = new QPushButton(QStringLiteral("确定"), this);
-        Command2 = new QPushButton(QStringLiteral("取消"), this);
+        Command1 = new QPushButton("确定", this);
+        Command2 = new QPushButton("取消", this);
         layout->addWidget(Text1);
         layout->addWidget(Command1);
         layout->addWidget(Command2);
@@ -57,18 +58,18 @@ class NameDialog : public Form {
 
 TEST(FormModal, ScriptedFillAndConfirmReturnsTheValues) {
     NameDialog dlg;
-    dlg.ItemName = QStringLiteral("旧名");
+    dlg.ItemName = "旧名";
     PromptScript script;
     script.onModal<NameDialog>([](NameDialog& d) {
         EXPECT_TRUE(d.isVisible());
         EXPECT_TRUE(d.isShownModal());
-        EXPECT_EQ(d.Text1->text(), QStringLiteral("旧名"));
-        d.Text1->setText(QStringLiteral("新名"));
+        EXPECT_EQ(d.Text1->text(), "旧名");
+        d.Text1->setText("新名");
         QTest::mouseClick(d.Command1, Qt::LeftButton);
     });
     dlg.showModal();
     EXPECT_FALSE(dlg.Cancelled);
-    EXPECT_EQ(dlg.ItemName, QStringLiteral("新名"));
+    EXPECT_EQ(dlg.ItemName, "新名");
     EXPECT_FALSE(dlg.isLoaded());
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.loads, 1);
@@ -89,8 +90,9 @@ TEST(FormModal, CloseBoxLeavesCancelled) {
 TEST(FormLifeCycle, CloseCancelledInQueryUnloadLeavesTheFormOpen) {
     NameDialog dlg;
     dlg.KeepOpen = true;
-    dlg.show();
+    static_cast<QWidget&>(dlg).show();  // showing through QWidget loads too
     ASSERT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.loads, 1);
     EXPECT_FALSE(dlg.close());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(dlg.isLoaded());
@@ -100,7 +102,7 @@ TEST(FormLifeCycle, CloseCancelledInQueryUnloadLeavesTheFormOpen) {
     dlg.KeepOpen = false;
     EXPECT_TRUE(dlg.unload());
     EXPECT_FALSE(dlg.isVisible());
-    // A new load runs Form_Load again.
+    // A new load runs Form_Load again, once.
     dlg.load();
     dlg.load();
     EXPECT_EQ(dlg.loads, 2);
@@ -110,7 +112,7 @@ TEST(FormKeyPreview, F1ReachesTheFormOnceAndNotTheControl) {
     NameDialog dlg;
     dlg.show();
     int helps = 0;
-    QString id = QStringLiteral("unset");
+    QString id = "unset";
     QObject::connect(&dlg, &Form::NeedHelp, [&](QString& i) {
         ++helps;
         id = i;
@@ -124,100 +126,30 @@ TEST(FormKeyPreview, F1ReachesTheFormOnceAndNotTheControl) {
     // Other keys are previewed once and still reach the control.
     QTest::keyClick(dlg.Text1, Qt::Key_A);
     EXPECT_EQ(dlg.keys, std::vector<int>{65});
-    EXPECT_EQ(dlg.Text1->text(), QStringLiteral("a"));
+    EXPECT_EQ(dlg.Text1->text(), "a");
     // A key the control ignores travels up to the form: still one preview (Ctrl is a key too).
     QTest::keyClick(dlg.Command1, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_EQ(dlg.keys, (std::vector<int>{65, vbKeyControl, vbKeyLeft}));
     EXPECT_EQ(helps, 1);
 }
 
-TEST(FormKeyPreview, HandlerFailureIsReportedNotThrown) {
-    class Failing : public Form {
-      protected:
-        void Form_KeyDown(int&, int) override { throw std::runtime_error("boom"); }
-    } form;
-    form.show();
-    PromptScript script;
-    script.answer(vbOK);
-    QTest::keyClick(&form, Qt::Key_B);
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_TRUE(script.prompts()[0].text.endsWith(QStringLiteral("遇到异常。 \nboom")));
-}
-
-TEST(Twips, FifteenPerPixel) {
-    EXPECT_EQ(twipsToPixels(90), 6);
-    EXPECT_EQ(twipsToPixels(22), 1);
-    EXPECT_EQ(twipsToPixels(7), 0);
-    EXPECT_EQ(twipsToPixels(8), 1);
-    EXPECT_EQ(pixelsToTwips(6), 90);
-    Form f;
-    f.setGeometryTwips(1500, 750, 4500, 3000);
-    EXPECT_EQ(f.leftTwips(), 1500);
-    EXPECT_EQ(f.topTwips(), 750);
-    EXPECT_EQ(f.widthTwips(), 4500);
-    EXPECT_EQ(f.heightTwips(), 3000);
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
-
-TEST(FormKeyPreview, EmbeddedFormStillPreviewsItsKeys) {
+TEST(FormKeyPreview, EmbeddedFormAndOwnedDialogStillRaiseHelp) {
     QWidget host;
-    auto* form = new NameDialog;
-    form->setParent(&host, Qt::Widget);
+    auto* embedded = new NameDialog;
+    embedded->setParent(&host, Qt::Widget);
     host.show();
-    form->show();
-    ASSERT_TRUE(form->isLoaded());
-    int helps = 0;
-    QObject::connect(form, &Form::NeedHelp, [&](QString&) { ++helps; });
-    QTest::keyClick(form->Text1, Qt::Key_F1);
-    EXPECT_EQ(helps, 1);
-}
-
-TEST(FormLifeCycle, ShowingThroughQWidgetLoadsToo) {
-    NameDialog dlg;
-    static_cast<QWidget&>(dlg).show();
-    EXPECT_TRUE(dlg.isLoaded());
-    EXPECT_EQ(dlg.loads, 1);
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
-
-TEST(FormHelp, OwnedDialogHelpReachesTheOwnerUnchanged) {
-    NameDialog designer;
+    embedded->show();
+    ASSERT_TRUE(embedded->isLoaded());
     NameDialog dialog;
-    designer.relayNeedHelp(dialog);
+    embedded->relayNeedHelp(dialog);  // an owned dialog's request reaches the owner unchanged
     QStringList seen;
-    QObject::connect(&designer, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    QObject::connect(embedded, &Form::NeedHelp, [&](QString& id) { seen << id; });
+    QTest::keyClick(embedded->Text1, Qt::Key_F1);
+    EXPECT_EQ(seen, QStringList{QString()});
     dialog.show();
     QTest::keyClick(dialog.Text1, Qt::Key_F1);
-    EXPECT_EQ(seen, QStringList{QString()});
+    EXPECT_EQ(seen, QStringList({QString(), QString()}));
 }
-
-TEST(TrappedSlot, FailureInAConnectedHandlerIsReported) {
-    QPushButton button;
-    QObject::connect(&button, &QPushButton::clicked, Trapped(QStringLiteral("frm_zelk_ljgl"), [] {
-        throw ZelkError(QString(), QStringLiteral("无效的界面号"));
-    }));
-    PromptScript script;
-    script.answer(vbOK);
-    button.click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("frm_zelk_ljgl遇到异常。 \n无效的界面号"));
-}
-
-}  // namespace
-}  // namespace zelk
-
-namespace zelk {
-namespace {
 
 TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
     NameDialog dlg;
@@ -233,10 +165,41 @@ TEST(FormKeys, EnterPressesOnlyAButtonMadeDefault) {
     NameDialog withDefault;
     withDefault.Command1->setDefault(true);
     withDefault.show();
-    withDefault.Text1->setText(QStringLiteral("回车"));
+    withDefault.Text1->setText("回车");
     QTest::keyClick(withDefault.Text1, Qt::Key_Return);
     EXPECT_FALSE(withDefault.Cancelled);
-    EXPECT_EQ(withDefault.ItemName, QStringLiteral("回车"));
+    EXPECT_EQ(withDefault.ItemName, "回车");
+}
+
+// A failing key handler or connected slot is reported through the message box, never thrown.
+TEST(Handlers, FailuresAreReportedNotThrown) {
+    class Failing : public Form {
+      protected:
+        void Form_KeyDown(int&, int) override { throw std::runtime_error("boom"); }
+    } form;
+    form.show();
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked,
+                     Trapped("frm_zelk_ljgl", [] { throw ZelkError(QString(), "无效的界面号"); }));
+    PromptScript script;
+    script.answer(vbOK).answer(vbOK);
+    QTest::keyClick(&form, Qt::Key_B);
+    button.click();
+    ASSERT_EQ(script.prompts().size(), 2u);
+    EXPECT_TRUE(script.prompts()[0].text.endsWith("遇到异常。 \nboom"));
+    EXPECT_EQ(script.prompts()[1].text, "frm_zelk_ljgl遇到异常。 \n无效的界面号");
+}
+
+TEST(Twips, FifteenPerPixel) {
+    EXPECT_EQ(twipsToPixels(90), 6);
+    EXPECT_EQ(twipsToPixels(22), 1);
+    EXPECT_EQ(twipsToPixels(7), 0);
+    EXPECT_EQ(twipsToPixels(8), 1);
+    EXPECT_EQ(pixelsToTwips(6), 90);
+    Form f;
+    f.setGeometryTwips(1500, 750, 4500, 3000);
+    EXPECT_EQ(std::tuple(f.leftTwips(), f.topTwips(), f.widthTwips(), f.heightTwips()),
+              std::tuple(1500.0, 750.0, 4500.0, 3000.0));
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -65,7 +63,7 @@ TEST(WindowStyles, SunkenBorderFlags) {
 
 TEST(WindowStyles, HeaderToggledTwiceIsRestored) {
     QTreeWidget tree;
-    tree.setHeaderLabels({QStringLiteral("界面名称"), QStringLiteral("类型")});
+    tree.setHeaderLabels({"界面名称", "类型"});
     tree.header()->setSectionsClickable(true);
     QTableWidget table(2, 2);
     Form owner;
@@ -90,7 +88,7 @@ TEST(WindowStyles, EmbedsInAWindowOfThisProcess) {
     host.resize(300, 200);
     host.show();
     auto* child = new Form;
-    child->setWindowTitle(QStringLiteral("主窗口"));
+    child->setWindowTitle("主窗口");
     ASSERT_TRUE(EmbedInHostWindow(child, host.winId()));
     EXPECT_EQ(child->parentWidget(), &host);
     EXPECT_FALSE(child->isWindow());
@@ -102,29 +100,29 @@ TEST(WindowStyles, EmbedsInAWindowOfThisProcess) {
 TEST(Smoke, SmallWindowRendersToPng) {
     QTemporaryDir dir;
     Form form;
-    form.setWindowTitle(QStringLiteral("界面属性"));
+    form.setWindowTitle("界面属性");
     form.resizeTwips(6000, 4500);
     auto* panel = new QFrame(&form);
     panel->setGeometry(twipsToPixels(150), twipsToPixels(150), twipsToPixels(5550),
                        twipsToPixels(2400));
     SetSunkenBorder(panel, true);
-    auto* caption = new QLabel(QStringLiteral("界面名称"), panel);
+    auto* caption = new QLabel("界面名称", panel);
     caption->setGeometry(8, 8, 90, 22);
-    ControlArray<QLabel> labels(QStringLiteral("Label1"), caption);
+    ControlArray<QLabel> labels("Label1", caption);
     QLabel& second = labels.load(1);
     second.move(8, 40);
-    second.setText(QStringLiteral("界面类型"));
+    second.setText("界面类型");
     second.show();
     auto* tree = new QTreeWidget(&form);
     tree->setGeometry(10, 180, 370, 100);
-    tree->setHeaderLabels({QStringLiteral("名称"), QStringLiteral("类型")});
-    new QTreeWidgetItem(tree, {QStringLiteral("条目录入"), QStringLiteral("1")});
+    tree->setHeaderLabels({"名称", "类型"});
+    new QTreeWidgetItem(tree, {"条目录入", "1"});
     ToggleHeaderButtons(&form, tree);
-    auto* ok = new QPushButton(QStringLiteral("确定"), &form);
+    auto* ok = new QPushButton("确定", &form);
     ok->setGeometry(200, 250, 80, 24);
     form.show();
 
-    const QString file = dir.filePath(QStringLiteral("window.png"));
+    const QString file = dir.filePath("window.png");
     ASSERT_TRUE(form.grab().save(file));
     const QImage img(file);
     ASSERT_FALSE(img.isNull());
