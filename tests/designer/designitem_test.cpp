@@ -106,9 +106,7 @@ class NumericMembers : public ItemTable, public ::testing::WithParamInterface<Nu
 TEST_P(NumericMembers, AreRoundedOrLeftAtZero) {
     const NumberCase& c = GetParam();
     IJSTRecord r = storedRow<IJSTRecord>("childtable");
-    T(r.is22, c.size);
-    T(r.is27, c.extra);
-    T(r.is24, c.back);
+    put(r, {{22, c.size}, {27, c.extra}, {24, c.back}});
     d.LoadItemControl(r);
     EXPECT_EQ(d.ItemTable[1].FontSize, c.fontSize);
     EXPECT_EQ(d.ItemTable[1].ExtraInfoEntryMode, c.extraMode);
@@ -193,16 +191,11 @@ TEST_F(ItemTable, PostilAndZeroKindsBecomeItemsWithoutControls) {
 }
 
 TEST_F(ItemTable, FreeLabelsShowTheirTextAndNeverGetACaptionLabel) {
-    for (const char* bound : {"", "null", "NuLl"}) {
+    for (const char* bound : {"", "null", "NuLl", " NULL"}) {  // a leading blank: a bound column
         IJSTRecord r = storedRow<IJSTRecord>("freelabel");
-        T(r.is02, bound);
-        T(r.is05, "1");
+        put(r, {{2, bound}, {5, "1"}});
         d.LoadItemControl(r);
     }
-    IJSTRecord bound = storedRow<IJSTRecord>("freelabel");
-    T(bound.is02, " NULL");  // a leading blank makes it a bound column
-    T(bound.is05, "1");
-    d.LoadItemControl(bound);
     EXPECT_EQ(d.LabelArray[1].Caption(), QStringLiteral("这是一段说明文字"));
     EXPECT_EQ(d.ItemTable[3].CaptionIndex, 0);
     EXPECT_EQ(d.LabelArray[4].Caption(), QStringLiteral("『说明』"));
@@ -218,8 +211,7 @@ TEST_F(ItemTable, CaptionLabelNeedsFlagAndName) {
     EXPECT_EQ(d.ItemTable[1].CaptionIndex, 0);
     EXPECT_EQ(d.ItemTable[2].CaptionIndex, 0);
     r = textBoxRow();
-    T(r.is38, "0000000000000");  // alignment 0 shows left
-    T(r.is17, "");
+    put(r, {{38, "0000000000000"}, {17, ""}});  // alignment 0 shows left
     d.LoadItemControl(r);
     const DesignLabel& caption = d.LabelArray[d.ItemTable[3].CaptionIndex];
     EXPECT_EQ(caption.TextAlign(), 1);
