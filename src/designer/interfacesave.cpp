@@ -127,8 +127,8 @@ bool saveEntryForm(EntryFormSave& save) {
     const std::int32_t browseNumber =
         FindCompanionInterface(hdbc, mainTable, className, QStringLiteral("4"));
 
-    // The user's column order and widths outlive the regeneration. They are read before the
-    // transaction: a cursor opened inside one loses its rows on PostgreSQL.
+    // The user's column order and widths outlive the regeneration: read them before the old
+    // columns are deleted.
     BrowseColumnTable columns;
     bool columnsRead = true;
     if (save.SyncBrowseList && browseNumber != 0 && browseNumber != row.id00)
