@@ -313,14 +313,14 @@ const FieldSpec kMainFields[] = {
 };
 constexpr int kClassFieldCount = 11;  // the class offers the fields up to "批示意见"
 
-// Item rows of interface `owner`, numbered 1, 2, ... in the order of `specs`.
-template <class Spec>
+// Item rows of interface `owner`, numbered 1, 2, ... in the order of `defs`.
+template <class Def>
 bool insertItems(std::int32_t hdbc, std::int32_t owner,
-                 std::type_identity_t<std::span<const Spec>> specs,
-                 ISITRecord (*make)(std::int32_t, int, const Spec&)) {
+                 std::type_identity_t<std::span<const Def>> defs,
+                 ISITRecord (*make)(std::int32_t, int, const Def&)) {
     int number = 0;
-    for (const Spec& spec : specs) {
-        ISITRecord r = make(owner, ++number, spec);
+    for (const Def& def : defs) {
+        ISITRecord r = make(owner, ++number, def);
         if (sysISITInsertRecord(hdbc, r) < 1) return false;
     }
     return true;
