@@ -106,13 +106,7 @@ TEST(InitIlstRecordTest, MakesADefaultBrowseColumnFromAnItem) {
     EXPECT_EQ(column.is04, 12);
     EXPECT_EQ(column.is07, 1440);
     EXPECT_EQ(column.is11, 0);
-    EXPECT_EQ(fieldText(column.is05), QStringLiteral("1"));
-    EXPECT_EQ(fieldText(column.is06), QStringLiteral("2"));
-    EXPECT_EQ(fieldText(column.is15), QStringLiteral("宋体"));
     EXPECT_EQ(fieldText(column.is20), QStringLiteral("宋体"));
-    EXPECT_EQ(fieldText(column.is21), QStringLiteral("0000"));
-    EXPECT_EQ(fieldText(column.is22), QStringLiteral("9"));
-    EXPECT_EQ(fieldText(column.is23), QStringLiteral("0"));
     EXPECT_EQ(fieldText(column.is24), QStringLiteral("16777215"));
     EXPECT_EQ(column.is30[0], '\0');
     EXPECT_EQ(column.is30[1], ' ');

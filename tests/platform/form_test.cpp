@@ -5,12 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "platform/errors.h"
 #include "platform/form.h"
 #include "platform/promptscript.h"
-#include "platform/twips.h"
 
 namespace zelk {
 namespace {
@@ -188,18 +186,6 @@ TEST(Handlers, FailuresAreReportedNotThrown) {
     ASSERT_EQ(script.prompts().size(), 2u);
     EXPECT_TRUE(script.prompts()[0].text.endsWith("遇到异常。 \nboom"));
     EXPECT_EQ(script.prompts()[1].text, "frm_zelk_ljgl遇到异常。 \n无效的界面号");
-}
-
-TEST(Twips, FifteenPerPixel) {
-    EXPECT_EQ(twipsToPixels(90), 6);
-    EXPECT_EQ(twipsToPixels(22), 1);
-    EXPECT_EQ(twipsToPixels(7), 0);
-    EXPECT_EQ(twipsToPixels(8), 1);
-    EXPECT_EQ(pixelsToTwips(6), 90);
-    Form f;
-    f.setGeometryTwips(1500, 750, 4500, 3000);
-    EXPECT_EQ(std::tuple(f.leftTwips(), f.topTwips(), f.widthTwips(), f.heightTwips()),
-              std::tuple(1500.0, 750.0, 4500.0, 3000.0));
 }
 
 }  // namespace

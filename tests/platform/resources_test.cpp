@@ -41,20 +41,15 @@ class EveryResource : public ::testing::TestWithParam<std::string> {
     QString name() const { return QString::fromStdString(GetParam()); }
 };
 
-TEST_P(EveryResource, LoadsAsPictureAtTheAskedSize) {
+TEST_P(EveryResource, LoadsAsPictureAndIconAtTheAskedSize) {
     for (int size : {16, 24}) {
         const QPixmap p = LoadResPicture(name(), size);
         ASSERT_FALSE(p.isNull());
         EXPECT_EQ(p.size(), QSize(size, size));
-        const double c = coverage(p);
-        EXPECT_GT(c, 0.05) << "nearly blank at " << size;
+        EXPECT_GT(coverage(p), 0.05) << "nearly blank at " << size;
     }
-}
-
-TEST_P(EveryResource, LoadsAsIconWithSmallAndLargeImages) {
     const QIcon icon = LoadResIcon(name());
     ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.pixmap(16, 16).size(), QSize(16, 16));
     EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
 }
 
