@@ -69,18 +69,6 @@ std::optional<QStringList> sysTableRows(std::int32_t hdbc, const QString& table,
     return rows;
 }
 
-QString midValue(std::int32_t hdbc, const QString& sql) {
-    MidTableRecord value;
-    GetRecordDataFromMidTable(hdbc, value, sql);
-    return fieldText(value.m00);
-}
-
-INDTRecord indt(std::int32_t hdbc, std::int32_t number) {
-    INDTRecord row;
-    EXPECT_GE(sysINDTGetDataByNo(hdbc, row, number), 1) << number;
-    return row;
-}
-
 // ---- The item and column tables -----------------------------------------------------------
 
 // A row of an item or column table: key, interface, bottom, bound column and the record's bytes.
@@ -126,7 +114,7 @@ std::set<QString> boundOf(const std::vector<Item>& rows) {
 
 struct ItemTable {
     const char* label;
-    const char* name;    // as the delete and export texts spell it
+    const char* name;    // as the export texts spell it
     const char* prefix;  // of its members
     int last;            // its last member
     std::int32_t DemoInterfaces::*fid;
@@ -181,29 +169,10 @@ struct SuiteText {
     friend void PrintTo(const SuiteText& text, std::ostream* os) { *os << text.name; }
 };
 
-// The companion lookup of a saved item-entry interface: the class's default form of a kind.
-QString companion(const Ctx& c, const QString& cls, const QString& kind) {
-    return midValue(c.hdbc, "select id00 from indt where id01=" + sqlQuote(demo::kMainTable) +
-                                " and id02=" + sqlQuote(cls) + " and id05=" + sqlQuote(kind) +
-                                " and (id07='' or id07 is null)");
-}
-
 // What the windows run on each item and column table.
 std::vector<SuiteText> itemTableTexts(const ItemTable& t) {
     const std::string label = t.label;
     return {
-        // The interface manager deletes one row.
-        {"Delete" + label,
-         [&t](const Ctx& c) {
-             const auto before = t.rowsOf(c.hdbc, c.n.*t.fid);
-             const std::int32_t key = before.at(1).key;
-             EXPECT_GE(ExecSQL(c.hdbc, QString("delete from ") + t.name + " where " + t.prefix +
-                                           "00 = " + num(key)),
-                       0);
-             const auto after = t.rowsOf(c.hdbc, c.n.*t.fid);
-             EXPECT_EQ(after.size(), before.size() - 1);
-             for (const Item& r : after) EXPECT_NE(r.key, key);
-         }},
         // The designers load the row the add-field dialog stored.
         {label + "ByKey",
          [&t](const Ctx& c) {
@@ -259,21 +228,8 @@ std::vector<SuiteText> itemTableTexts(const ItemTable& t) {
 
 std::vector<SuiteText> suiteTexts() {
     std::vector<SuiteText> all = {
-        // Saving an item-entry interface: the class's default item-search form and browse list.
-        {"CompanionSearchForm",
-         [](const Ctx& c) { EXPECT_EQ(companion(c, demo::kClass, "3"), num(c.n.itemSearch)); }},
-        {"CompanionBrowseList",
-         [](const Ctx& c) { EXPECT_EQ(companion(c, demo::kClass, "4"), num(c.n.browseList)); }},
-        {"CompanionOfAClassWithout",
-         [](const Ctx& c) { EXPECT_EQ(companion(c, "收文", "3"), QString()); }},
-        // The designer's own lookups on the suite's data source; the flag is spliced with a blank
+        // The designer's lookups on the suite's data source: the flag is spliced with a blank
         // before its closing quote.
-        {"InterfaceKeys",
-         [](const Ctx& c) {
-             expectRows(c.hdbc,
-                        "select id01,id02,id07 from indt where id00=" + num(c.n.itemEntrySecond),
-                        {{"GWGL", "发文", "aaaaa"}});
-         }},
         {"InterfaceByKeysWithFlag",
          [](const Ctx& c) {
              expectRows(c.hdbc,
@@ -288,21 +244,6 @@ std::vector<SuiteText> suiteTexts() {
                         "and id05='4'",
                         {{num(c.n.browseList)}});
          }},
-        {"InterfaceTableAndSystem",
-         [](const Ctx& c) {
-             expectRows(c.hdbc, "select id01,id09 from indt where id00=" + num(c.n.itemEntry),
-                        {{"GWGL", "协同办公"}});
-         }},
-        {"BrowseListColumns",
-         [](const Ctx& c) {
-             const auto rows = bufferRows(
-                 c.hdbc, "select is02,is04,is07 from ilst where is01=" + num(c.n.browseList), 3);
-             ASSERT_TRUE(rows.has_value());
-             std::set<QString> bound;
-             for (const QStringList& r : *rows) bound.insert(r.at(0));
-             EXPECT_EQ(rows->size(), 6u);
-             EXPECT_EQ(bound, boundOf(itemTables()[3].rowsOf(c.hdbc, c.n.browseList)));
-         }},
         {"CustomLabels",
          [](const Ctx& c) {
              ISITRecord label{};
@@ -314,15 +255,6 @@ std::vector<SuiteText> suiteTexts() {
                              " and II02 is not null and II02 <>'' and left(II02,5)='ZDYBQ' ");
              ASSERT_TRUE(got.has_value());
              EXPECT_EQ(boundOf(*got), std::set<QString>({"ZDYBQ1", "ZDYBQ03"}));
-         }},
-        // The list designer raises the version by a statement of its own.
-        {"ListVersionUpdate",
-         [](const Ctx& c) {
-             EXPECT_GE(
-                 ExecSQL(c.hdbc, "UPDATE INDT SET ID08 = '42' WHERE ID00 = " + num(c.n.listEntry)),
-                 0);
-             EXPECT_EQ(fieldText(indt(c.hdbc, c.n.listEntry).id08), QStringLiteral("42"));
-             EXPECT_EQ(fieldText(indt(c.hdbc, c.n.browseList).id08), QStringLiteral("1"));
          }},
         // Package export: counts and rows of the ticked interfaces; none ticked leaves the
         // condition empty, and the count fails and counts as 0.
@@ -342,22 +274,12 @@ std::vector<SuiteText> suiteTexts() {
              EXPECT_EQ(rows->at(0).count('|'), 20);
              EXPECT_LE(GetRecordsetCount(c.hdbc, "select " + columns + " from INDT where "), 0);
          }},
-        // Package import: the class template test, the template's finish, the class list.
+        // Package import: the class template test and its items moved to the new interface.
         {"ClassTemplateByName",
          [](const Ctx& c) {
              expectRows(c.hdbc, "select * from indt where id03=" + sqlQuote("[发文]分类模板"),
                         {{num(c.n.classTemplate)}});
              expectRows(c.hdbc, "select * from indt where id03=" + sqlQuote("[收文]分类模板"), {});
-         }},
-        {"DeleteOldClassTemplate",
-         [](const Ctx& c) {
-             // Only a class template goes: the same text with another number deletes nothing.
-             for (const std::int32_t n : {c.n.itemEntry, c.n.classTemplate})
-                 EXPECT_GE(ExecSQL(c.hdbc, "delete indt where id00=" + num(n) + " and id05='5'"),
-                           0);
-             INDTRecord row;
-             EXPECT_LT(sysINDTGetDataByNo(c.hdbc, row, c.n.classTemplate), 1);
-             EXPECT_GE(sysINDTGetDataByNo(c.hdbc, row, c.n.itemEntry), 1);
          }},
         {"TemplateItemColumns",
          [](const Ctx& c) {
@@ -382,33 +304,6 @@ std::vector<SuiteText> suiteTexts() {
              EXPECT_EQ(isit().rowsOf(c.hdbc, old).size(), before.size() - 1);
              EXPECT_EQ(boundOf(isit().rowsOf(c.hdbc, fresh)).count(b), 1u);
          }},
-        {"RenameClassTemplate",
-         [](const Ctx& c) {
-             const QString fresh = num(c.n.itemEntrySecond);
-             const auto cls =
-                 bufferRows(c.hdbc, "select id02 from indt where id00=" + sqlQuote(fresh), 1);
-             ASSERT_TRUE(cls.has_value());
-             ASSERT_EQ(*cls, Rows({{"发文"}}));
-             EXPECT_GE(ExecSQL(c.hdbc, "update indt set id03=" +
-                                           sqlQuote("[" + cls->at(0).at(0) + "]分类模板") +
-                                           " where id00=" + sqlQuote(fresh)),
-                       0);
-             EXPECT_EQ(fieldText(indt(c.hdbc, c.n.itemEntrySecond).id03),
-                       QStringLiteral("[发文]分类模板"));
-         }},
-        {"ClassesOfTheMainTable",
-         [](const Ctx& c) {
-             const auto rows = bufferRows(
-                 c.hdbc, "select ss04 from sdsd where ss01=" + sqlQuote(demo::kMainTable), 1);
-             ASSERT_TRUE(rows.has_value());
-             EXPECT_EQ(rows->size(), 5u);
-             EXPECT_NE(std::find(rows->begin(), rows->end(), QStringList{demo::kClass}),
-                       rows->end());
-             EXPECT_NE(std::find(rows->begin(), rows->end(), QStringList{demo::kSubClass}),
-                       rows->end());
-         }},
-        {"LargestInterfaceNumber",
-         [](const Ctx& c) { EXPECT_EQ(GetMaxNo(c.hdbc, "ID00", "INDT"), c.n.browseList); }},
     };
     for (const ItemTable& t : itemTables()) {
         for (SuiteText& text : itemTableTexts(t)) all.push_back(std::move(text));
