@@ -115,11 +115,9 @@ TEST_P(NumericMembers, AreRoundedOrLeftAtZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Columns, NumericMembers,
-    ::testing::Values(NumberCase{"half_down", "10.5", "2", "255", 10, 2, 255},
-                      NumberCase{"half_up", "11.5", "3", "-2147483643", 12, 0, -2147483643},
+    ::testing::Values(NumberCase{"half_up", "11.5", "3", "-2147483643", 12, 0, -2147483643},
                       NumberCase{"empty", "", "", "abc", 0, 0, 0},
-                      NumberCase{"negative_mode", "9", "-1", "99999999999", 9, -1, 0},
-                      NumberCase{"lowest_mode", "9", "-32768", "0", 9, -32768, 0},
+                      NumberCase{"lowest_mode", "9", "-32768", "99999999999", 9, -32768, 0},
                       NumberCase{"mode_beyond_16_bits", "9", "-32769", "0", 9, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -284,14 +282,9 @@ TEST_P(HiddenSwitch, ItemIsRegisteredButDoesNotWidenTheDesignArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
-                         ::testing::Values(HiddenCase{"label", true}, HiddenCase{"textbox", true},
-                                           HiddenCase{"checkbox", true},
-                                           HiddenCase{"combobox", true},
-                                           HiddenCase{"datepicker", true},
-                                           HiddenCase{"listbox", false}, HiddenCase{"shape", false},
-                                           HiddenCase{"frame", false}, HiddenCase{"line", false},
-                                           HiddenCase{"memobox", false}, HiddenCase{"mmx", true},
-                                           HiddenCase{"childtable", true}),
+                         ::testing::Values(HiddenCase{"textbox", true}, HiddenCase{"mmx", true},
+                                           HiddenCase{"listbox", false}, HiddenCase{"frame", false},
+                                           HiddenCase{"line", false}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
 TEST_F(ItemTable, BadGeometryOrWidthIsSkippedAndTheItemStillRegistered) {

@@ -299,12 +299,9 @@ std::vector<EditCase> editCases() {
     const auto S = Rows::Search;
     const auto E = Rows::Entry;
     return {
+        // The two designers share these writers: one case each.
         {"SearchLabelAutoSize", S, false, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
-        {"EntryLabelAutoSize", E, false, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
-        {"CompanionLabelAutoSize", E, true, {"label"}, 1, {}, autoSizeLabel, {{41, kAutoSized}}},
-        {"SearchDateFont", S, false, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
         {"EntryDateFont", E, false, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
-        {"CompanionDateFont", E, true, {"datepicker"}, 1, {}, restyleDate, {{21, "1010"}}},
         // Search rows keep a date box's size in single precision, entry rows to four decimals.
         {"SearchDateSize", S, false, {"datepicker"}, 1, {}, resizeDate, {{22, "10.12345"}}},
         {"EntryDateSize", E, false, {"datepicker"}, 1, {}, resizeDate, {{22, "10.1235"}}},

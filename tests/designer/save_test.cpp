@@ -393,25 +393,17 @@ TEST_P(DesignerSaveTest, SearchDesignerSavesWhatWasLoadedAndEdited) {
     designer.DesignModified = true;
     saveQuietly(designer, number);
 
+    // What each kind's writer stores is the round-trip tests' concern; here the order, the
+    // numbering and the edit.
     const auto after = readRows<IJSTRecord>(hdbc(), number);
     ASSERT_EQ(after.size(), before.size() - 1);
     EXPECT_EQ(after[0].is11, before[0].is11 + 150);
     EXPECT_EQ(after[0].is13, before[0].is13 + 150);
     for (std::size_t k = 1; k < after.size(); ++k) {
-        const IJSTRecord& was = before[k + 1];
-        const IJSTRecord& now = after[k];
-        EXPECT_EQ(now.is01, number);
-        EXPECT_EQ(fieldText(now.is02), fieldText(was.is02)) << k;
-        // Rectangles, frames and lines have no name column of their own: an empty row gets none.
-        const QString kind = fieldText(was.is06);
-        if (kind != QStringLiteral("7") && kind != QStringLiteral("8") &&
-            kind != QStringLiteral("9")) {
-            EXPECT_EQ(fieldText(now.is03), fieldText(was.is03)) << k;
-        }
-        EXPECT_EQ(fieldText(now.is06), fieldText(was.is06)) << k;
-        EXPECT_EQ(fieldText(now.is29), decimalText(static_cast<std::int64_t>(k) + 2)) << k;
-        EXPECT_EQ(now.is11, was.is11) << k;
-        EXPECT_EQ(now.is14, was.is14) << k;
+        EXPECT_EQ(after[k].is01, number);
+        EXPECT_EQ(fieldText(after[k].is02), fieldText(before[k + 1].is02)) << k;
+        EXPECT_EQ(fieldText(after[k].is29), decimalText(static_cast<std::int64_t>(k) + 2)) << k;
+        EXPECT_EQ(after[k].is14, before[k + 1].is14) << k;
     }
 }
 

@@ -122,7 +122,6 @@ TEST_P(BadDataSourceTest, IsReportedAndCreatesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Sources, BadDataSourceTest,
     ::testing::Values(BadSourceCase{"NoSettingsFile", {}},
-                      BadSourceCase{"NoKey", "[AppInfo]\nOther=1\n"},
                       BadSourceCase{"OldOdbcName", "[appinfo]\nappdns=OA_DSN\n"},
                       BadSourceCase{"MissingFile", "[AppInfo]\nAppDNS=sqlite:/nowhere/oa.db\n"}),
     [](const auto& info) { return std::string(info.param.name); });

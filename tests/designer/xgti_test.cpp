@@ -43,14 +43,14 @@ TEST_P(SyncPromptTest, GivesTheChoice) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, SyncPromptTest,
-    ::testing::Values(
-        ChoiceCase{"BrowseOnly", Qt::Unchecked, Qt::Checked, true, false, true},
-        ChoiceCase{"Both", Qt::Checked, Qt::Checked, true, true, true},
-        ChoiceCase{"CancelChoosesNothing", Qt::Checked, Qt::Checked, false, false, false},
-        ChoiceCase{"MixedIsNotChosen", Qt::PartiallyChecked, Qt::Checked, true, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Choices, SyncPromptTest,
+                         ::testing::Values(ChoiceCase{"Both", Qt::Checked, Qt::Checked, true, true,
+                                                      true},
+                                           ChoiceCase{"CancelChoosesNothing", Qt::Checked,
+                                                      Qt::Checked, false, false, false},
+                                           ChoiceCase{"MixedIsNotChosen", Qt::PartiallyChecked,
+                                                      Qt::Checked, true, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SyncPromptCloseTest, ClosingTheWindowChoosesNothing) {
     frm_zelk_xgti dialog;

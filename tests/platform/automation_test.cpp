@@ -405,7 +405,6 @@ TEST_F(Server, BadClassesAreRefusedAndNothingIsAdded) {
     const std::vector<ClassInfo> bad = {
         {Guid{}, "ZelkTest.Null", {}, make},
         {kOtherClsid, "9Starts.WithDigit", {}, make},
-        {kOtherClsid, "Has Space", {}, make},
         {kOtherClsid, "ZelkTest.ThisNameIsReallyFarTooLongForAProgId", {}, make},
         {kOtherClsid, "ZelkTest.NoCreate", {}, {}},
         {kDeskClsid, "ZelkTest.SameClsid", {}, make},

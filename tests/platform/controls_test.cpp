@@ -262,30 +262,18 @@ T* placed(QWidget& canvas, double left, double top, double width, double height)
 TEST(Painting, CanvasWithEveryKindLooksLikeAForm) {
     QWidget canvas;
     canvas.resize(640, 420);
-    canvas.setAutoFillBackground(true);
-    QPalette pal = canvas.palette();
-    pal.setColor(QPalette::Window, oleColorToQColor(S::Window));
-    canvas.setPalette(pal);
-
     auto* title = placed<DesignLabel>(canvas, 300, 150, 4500, 450);
     title->setCaption("人员登记表");
     title->setFontSize(18);
-    title->setFontBold(true);
-    title->setTextAlign(2);
-    title->setBackStyle(0);
     placed<DesignLabel>(canvas, 300, 900, 900, 315)->setCaption("姓名");
     placed<DesignTextBox>(canvas, 1260, 900, 2400, 315)->setText("『姓名』");
     auto* memo = new DesignTextBox(&canvas);
     memo->applyTemplate(DesignArray::MemoBoxArray);
     memo->Move(1260, 1350, 2400, 900);
     memo->setText("『备注』 多行文本框，文字在框内自动换行显示。");
-    auto* married = placed<DesignCheckBox>(canvas, 4200, 900, 1500, 315);
-    married->setCaption("已婚");
-    married->setValue(1);
+    placed<DesignCheckBox>(canvas, 4200, 900, 1500, 315)->setCaption("已婚");
     placed<DesignComboBox>(canvas, 4200, 1350, 1800, 315)->setText("『性别』");
-    auto* dept = placed<DesignListBox>(canvas, 4200, 1800, 1800, 900);
-    dept->AddItem("『科室』");
-    dept->AddItem("科室");
+    placed<DesignListBox>(canvas, 4200, 1800, 1800, 900)->AddItem("『科室』");
     placed<DesignPlainTextBox>(canvas, 1260, 2400, 2400, 315)->setText("『出生日期』");
     placed<DesignFrame>(canvas, 6300, 750, 3000, 2250)->setCaption("基本情况");
     placed<DesignPictureBox>(canvas, 6600, 1200, 2400, 1200)->setBackColor(0xC0FFFF);
@@ -299,13 +287,7 @@ TEST(Painting, CanvasWithEveryKindLooksLikeAForm) {
 
     const QImage image = canvas.grab().toImage();
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("canvas.png");
-    ASSERT_TRUE(image.save(path));
-    if (qEnvironmentVariableIsSet("ZELK_KEEP_CANVAS_PNG"))
-        image.save(qEnvironmentVariable("ZELK_KEEP_CANVAS_PNG"));
-    EXPECT_TRUE(QImage(path).size() == QSize(640, 420));
-
+    ASSERT_TRUE(image.save(dir.filePath("canvas.png")));
     // Spot checks in pixels: rectangle fill, label face, line colour, text box window colour.
     EXPECT_EQ(image.pixelColor(480, 120), oleColorToQColor(0xC0FFFF));
     EXPECT_EQ(image.pixelColor(22, 62), oleColorToQColor(S::ButtonFace));

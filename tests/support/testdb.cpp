@@ -64,7 +64,7 @@ QString TestDb::postgresSkipReason() {
     return "PostgreSQL tests skipped: ZELK_TEST_PG names no server (make test starts one)";
 }
 
-TestDb::TestDb(TestBackend backend, bool withDemoData) : backend_(backend) {
+TestDb::TestDb(TestBackend backend, bool withDemoData) {
     if (backend == TestBackend::SQLite) {
         dir_ = std::make_unique<QTemporaryDir>();
         if (!dir_->isValid()) {
@@ -112,10 +112,6 @@ void BackendTest::SetUp() {
         GTEST_SKIP() << TestDb::postgresSkipReason().toStdString();
     db_ = std::make_unique<TestDb>(GetParam(), withDemoData());
     ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-}
-
-void BackendTest::TearDown() {
-    db_.reset();
 }
 
 }  // namespace zelk::test

@@ -1,19 +1,8 @@
 #pragma once
 // A fresh database for one test: a SQLite file in a temporary folder, or a schema of its own on
-// the PostgreSQL server named by ZELK_TEST_PG (dropped afterwards). Optionally with the demo
-// data set.
-//
-//   TestDb db;                               // SQLite, empty schema
-//   TestDb db(TestBackend::SQLite, true);    // with the demo data
-//   db.hdbc()                                // the connection handle
-//
-// Running one test body on both back ends:
-//
-//   class MyTest : public zelk::test::BackendTest {};
-//   TEST_P(MyTest, Something) { ... db().hdbc() ... }
-//   ZELK_ON_BOTH_BACKENDS(MyTest);
-//
-// The PostgreSQL instance is skipped with a visible reason when ZELK_TEST_PG is not set.
+// the PostgreSQL server named by ZELK_TEST_PG (dropped afterwards), optionally with the demo
+// data. BackendTest with ZELK_ON_BOTH_BACKENDS runs a test body on each back end; the
+// PostgreSQL instance is skipped with a visible reason when ZELK_TEST_PG is not set.
 
 #include <cstdint>
 #include <memory>
@@ -42,7 +31,6 @@ class TestDb {
     bool ok() const { return hdbc_ > 0; }
     QString error() const { return error_; }
     std::int32_t hdbc() const { return hdbc_; }
-    TestBackend backend() const { return backend_; }
     // Opens the same database once more (for a second user); closed with the TestDb.
     std::int32_t openAnother(QString* error = nullptr);
     QString connectionString() const { return connectionString_; }
@@ -51,7 +39,6 @@ class TestDb {
     static QString postgresSkipReason();
 
   private:
-    TestBackend backend_;
     std::int32_t hdbc_ = 0;
     QString error_;
     QString connectionString_;
@@ -64,10 +51,8 @@ class TestDb {
 class BackendTest : public ::testing::TestWithParam<TestBackend> {
   protected:
     void SetUp() override;
-    void TearDown() override;
     TestDb& db() { return *db_; }
     std::int32_t hdbc() const { return db_->hdbc(); }
-    bool onPostgres() const { return GetParam() == TestBackend::PostgreSQL; }
     // Override to start from the demo data set.
     virtual bool withDemoData() const { return false; }
 
