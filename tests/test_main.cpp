@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "support/prompt_failures.h"
+#include "platform/prompts.h"
 
 // Every test program runs headless and never touches the user's own settings or runtime folder.
 int main(int argc, char** argv) {
@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", base + "/config");
     qputenv("XDG_DATA_HOME", base + "/data");
     QApplication app(argc, argv);
-    zelk::test::installPromptFailureReport();
+    // Unexpected prompts, unused script answers and modal windows left open fail the test.
+    zelk::setPromptFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -482,14 +482,6 @@ TEST_P(DesignerSaveTest, EntryDesignerRegeneratesTheClassCompanions) {
     EXPECT_EQ(readRows<ILSTRecord>(hdbc(), demo.browseList).size(), browsable);
 }
 
-TEST_P(DesignerSaveTest, EntryDesignerWithoutSynchronisationLeavesTheCompanions) {
-    const auto before = snapshot({demo.itemSearch, demo.browseList});
-    frm_zelk_jmsj designer;
-    open(designer, demo.itemEntry);
-    saveQuietly(designer, demo.itemEntry);
-    EXPECT_EQ(snapshot({demo.itemSearch, demo.browseList}), before);
-}
-
 ZELK_ON_BOTH_BACKENDS(DesignerSaveTest);
 
 }  // namespace

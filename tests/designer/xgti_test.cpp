@@ -12,7 +12,7 @@ struct ChoiceCase {
     const char* name;
     Qt::CheckState search;
     Qt::CheckState browse;
-    bool ok;  // else cancel
+    enum { OK, Cancel, Close } end;
     bool syncSearch;
     bool syncBrowse;
 };
@@ -33,7 +33,10 @@ TEST_P(SyncPromptTest, GivesTheChoice) {
             EXPECT_EQ(shown.Check2->checkState(), Qt::Unchecked);
             shown.Check1->setCheckState(c.search);
             shown.Check2->setCheckState(c.browse);
-            (c.ok ? shown.OKButton : shown.CancelButton)->click();
+            if (c.end == ChoiceCase::Close)
+                shown.close();
+            else
+                (c.end == ChoiceCase::OK ? shown.OKButton : shown.CancelButton)->click();
         });
         ShowModal(dialog);
         ASSERT_EQ(script.prompts().size(), 1u);
@@ -43,26 +46,17 @@ TEST_P(SyncPromptTest, GivesTheChoice) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, SyncPromptTest,
-                         ::testing::Values(ChoiceCase{"Both", Qt::Checked, Qt::Checked, true, true,
-                                                      true},
-                                           ChoiceCase{"CancelChoosesNothing", Qt::Checked,
-                                                      Qt::Checked, false, false, false},
-                                           ChoiceCase{"MixedIsNotChosen", Qt::PartiallyChecked,
-                                                      Qt::Checked, true, false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SyncPromptCloseTest, ClosingTheWindowChoosesNothing) {
-    frm_zelk_xgti dialog;
-    PromptScript script;
-    script.onModal<frm_zelk_xgti>([](frm_zelk_xgti& shown) {
-        shown.Check1->setCheckState(Qt::Checked);
-        shown.close();
-    });
-    ShowModal(dialog);
-    EXPECT_FALSE(dialog.SyncSearch);
-    EXPECT_FALSE(dialog.SyncBrowse);
-}
+constexpr auto kOK = ChoiceCase::OK;
+INSTANTIATE_TEST_SUITE_P(
+    Choices, SyncPromptTest,
+    ::testing::Values(ChoiceCase{"Both", Qt::Checked, Qt::Checked, kOK, true, true},
+                      ChoiceCase{"MixedIsNotChosen", Qt::PartiallyChecked, Qt::Checked, kOK, false,
+                                 true},
+                      ChoiceCase{"CancelChoosesNothing", Qt::Checked, Qt::Checked,
+                                 ChoiceCase::Cancel, false, false},
+                      ChoiceCase{"CloseChoosesNothing", Qt::Checked, Qt::Unchecked,
+                                 ChoiceCase::Close, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zelk

@@ -2,7 +2,6 @@
 
 #include "platform/errors.h"
 #include "platform/promptscript.h"
-#include "support/prompt_failures.h"
 
 namespace zelk {
 namespace {
@@ -45,24 +44,35 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonCase{vbYesNo, {vbYes, vbNo}, vbNo, "YesNo"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The seam's failure reports, collected instead of failing the test while it lives.
+struct CapturedPromptFailures {
+    CapturedPromptFailures() {
+        setPromptFailureHandler([this](const QString& m) { messages << m; });
+    }
+    ~CapturedPromptFailures() {
+        setPromptFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+    }
+    QStringList messages;
+};
+
 TEST(PromptScriptFailures, UnexpectedPromptAndUnusedAnswersAreReported) {
-    test::CapturedPromptFailures failures;
+    CapturedPromptFailures failures;
     {
         PromptScript script;
         script.input("abc");
         // A message box where an input box was expected: safe answer, a failure, answer kept.
         EXPECT_EQ(MsgBox("删除吗？", vbYesNo, "确认"), vbNo);
     }
-    ASSERT_EQ(failures.messages().size(), 2);
-    EXPECT_TRUE(failures.messages()[0].contains("删除吗？"));
-    EXPECT_TRUE(failures.messages()[1].contains("unused"));
+    ASSERT_EQ(failures.messages.size(), 2);
+    EXPECT_TRUE(failures.messages[0].contains("删除吗？"));
+    EXPECT_TRUE(failures.messages[1].contains("unused"));
 }
 
 TEST(PromptScriptFailures, PromptWithoutScriptOnHeadlessScreenDoesNotWait) {
-    test::CapturedPromptFailures failures;
+    CapturedPromptFailures failures;
     EXPECT_EQ(MsgBox("x", vbOKCancel), vbCancel);
     EXPECT_EQ(InputBox("name"), QString());
-    EXPECT_EQ(failures.messages().size(), 2);
+    EXPECT_EQ(failures.messages.size(), 2);
 }
 
 TEST(InputBoxScript, AnswersAndCancel) {

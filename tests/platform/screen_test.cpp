@@ -49,18 +49,6 @@ TEST_F(ScreenFrames, OverlayPaintsTheFrameInItsColour) {
     EXPECT_NE(img.pixelColor(QPoint(20, 20) - origin), QColor(Qt::blue));
 }
 
-TEST(WindowStyles, SunkenBorderFlags) {
-    QFrame plain;
-    SetSunkenBorder(&plain, true);
-    EXPECT_EQ(windowEdges(&plain), WS_EX_STATICEDGE);
-    EXPECT_EQ(plain.lineWidth(), 1);
-    SetSunkenBorder(&plain, false);
-    EXPECT_EQ(windowEdges(&plain), WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
-    EXPECT_EQ(plain.lineWidth(), 2);
-    SetSunkenBorder(&plain, true);
-    EXPECT_EQ(windowEdges(&plain), WS_EX_STATICEDGE);
-}
-
 TEST(WindowStyles, HeaderToggledTwiceIsRestored) {
     QTreeWidget tree;
     tree.setHeaderLabels({"界面名称", "类型"});
