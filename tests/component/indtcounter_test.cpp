@@ -13,11 +13,8 @@ namespace {
 struct CounterCase {
     const char* stored;
     const char* expected;
+    friend void PrintTo(const CounterCase& c, std::ostream* out) { *out << '"' << c.stored << '"'; }
 };
-
-void PrintTo(const CounterCase& c, std::ostream* out) {
-    *out << '"' << c.stored << '"';
-}
 
 class IncrementIndtCounterTest : public ::testing::TestWithParam<CounterCase> {};
 

@@ -26,17 +26,6 @@ TEST(Records, NeverFilledRecordReadsEmpty) {
     EXPECT_EQ(wire, QByteArray(sizeof(ISITRecord), '\0'));
 }
 
-TEST(Records, WireRoundTripIsIdentity) {
-    INDTRecord r;
-    r.id00 = 42;
-    setField(r.id02, "人事档案");
-    setField(r.id20, "R-1");
-    INDTRecord back;
-    ASSERT_TRUE(fromWire(toWire(r), back));
-    EXPECT_EQ(std::memcmp(&r, &back, sizeof r), 0);
-    EXPECT_FALSE(fromWire(QByteArray(10, 'x'), back));
-}
-
 struct FieldCase {
     const char* name;
     QString value;

@@ -54,9 +54,6 @@ TEST_F(FontNames, EncodeShortensToTenBytesOrFourCharactersAndStar) {
     EXPECT_EQ(EncodeFontName("ABCDEFGHIJK"), "ABCDEFGHIJ");
     EXPECT_EQ(EncodeFontName("ABCDEFGHIJ"), "ABCDEFGHIJ");
     EXPECT_EQ(EncodeFontName("华文AB细黑"), "华文AB细黑");  // exactly 10 bytes
-    // Every stored form fits the 12-byte field with its NUL.
-    for (const char* n : {"方正小标宋体", "Times New Roman", "MS UI GOTHIC"})
-        EXPECT_LE(toGbk(EncodeFontName(QString::fromUtf8(n))).size(), 11);
 }
 
 TEST_F(FontNames, DecodeMatchesPrefixesAgainstInstalledFonts) {
@@ -186,7 +183,6 @@ TEST(TextForms, LocaleFreeShortestForms) {
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(decimalText(-42), "-42");
     EXPECT_EQ(colourText(0x8000000Fu), "-2147483633");
-    EXPECT_EQ(colourText(16777215u), "16777215");
     EXPECT_EQ(sizeText(9), "9");
     EXPECT_EQ(sizeText(10.5), "10.5");
     EXPECT_EQ(sizeText(14.25), "14.25");

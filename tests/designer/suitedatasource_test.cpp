@@ -74,29 +74,13 @@ TEST_P(SuiteDataSourceTest, AQuoteInTheClassNameIsFound) {
     EXPECT_EQ(result, demo.itemSearch);
 }
 
-TEST_P(SuiteDataSourceTest, ReadsTheColumnsOfABrowseList) {
-    std::int32_t number = demo.browseList;
-    BrowseColumnTable table;
-    source.QueryIlstColumns(number, table);
-    ASSERT_GT(table.filled, 0);
-    ILSTRecord first;
-    const std::int32_t stmt = sysILSTPrepareGetData(hdbc(), number);
-    ASSERT_GT(sysILSTGetRecord(stmt, first), 0);
-    odbc_FreeStmtHandle(stmt);
-    EXPECT_EQ(table.BrowseColumnNames[1], fieldText(first.is02));
-    EXPECT_EQ(table.BrowseColumnPositions[1], first.is04);
-    EXPECT_EQ(table.BrowseColumnWidths[1], first.is07);
-}
-
 ZELK_ON_BOTH_BACKENDS(SuiteDataSourceTest);
 
 struct BadSourceCase {
     const char* name;
     QByteArray settings;  // empty: no settings file
+    friend void PrintTo(const BadSourceCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const BadSourceCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class BadDataSourceTest : public ::testing::TestWithParam<BadSourceCase> {};
 
@@ -121,19 +105,10 @@ TEST_P(BadDataSourceTest, IsReportedAndCreatesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, BadDataSourceTest,
-    ::testing::Values(BadSourceCase{"NoSettingsFile", {}},
+    ::testing::Values(BadSourceCase{"NoSettingsFileGivesTheFolder", {}},
                       BadSourceCase{"OldOdbcName", "[appinfo]\nappdns=OA_DSN\n"},
                       BadSourceCase{"MissingFile", "[AppInfo]\nAppDNS=sqlite:/nowhere/oa.db\n"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ReadAppDnsTest, AMissingKeyGivesTheFolder) {
-    QTemporaryDir folder;
-    SuiteDataSource source;
-    source.folder = folder.path();
-    QString dataSource = QStringLiteral("x");
-    source.ReadAppDns(dataSource);
-    EXPECT_EQ(dataSource, folder.path());
-}
 
 }  // namespace
 }  // namespace zelk

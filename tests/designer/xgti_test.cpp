@@ -10,15 +10,11 @@ namespace {
 
 struct ChoiceCase {
     const char* name;
-    Qt::CheckState search;
-    Qt::CheckState browse;
+    Qt::CheckState search, browse;
     enum { OK, Cancel, Close } end;
-    bool syncSearch;
-    bool syncBrowse;
+    bool syncSearch, syncBrowse;
+    friend void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
 };
-void PrintTo(const ChoiceCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SyncPromptTest : public ::testing::TestWithParam<ChoiceCase> {};
 

@@ -126,8 +126,6 @@ TEST_P(CopyProperties, CopiesEveryProperty) {
 INSTANTIATE_TEST_SUITE_P(
     Controls, CopyProperties,
     ::testing::Values(copies<DesignLabel>("Label", [](DesignLabel& c) { c.setCaption("姓名"); }),
-                      copies<DesignListBox>("ListBox",
-                                            [](DesignListBox& c) { c.AddItem("『科室』"); }),
                       copies<DesignPictureBox>("PictureBox",
                                                [](DesignPictureBox& c) {
                                                    c.Move(15, 30, 600, 450);
