@@ -9,15 +9,13 @@
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    const QByteArray base = home.path().toLocal8Bit();
-    QDir().mkpath(home.path() + "/runtime");
-    QDir().mkpath(home.path() + "/config");
-    QDir().mkpath(home.path() + "/data");
-    QFile::setPermissions(home.path() + "/runtime",
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        const QString folder = home.filePath(QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        qputenv(name, folder.toLocal8Bit());
+    }
+    QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", base + "/runtime");
-    qputenv("XDG_CONFIG_HOME", base + "/config");
-    qputenv("XDG_DATA_HOME", base + "/data");
     QApplication app(argc, argv);
     // Unexpected prompts, unused script answers and modal windows left open fail the test.
     zelk::setPromptFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });

@@ -19,11 +19,8 @@ TEST(Records, ItemLayoutsPartWhereWidthOfMember27Differs) {
 
 TEST(Records, NeverFilledRecordReadsEmpty) {
     ISITRecord r;
-    EXPECT_EQ(r.ii00, 0);
+    EXPECT_EQ(toWire(r), QByteArray(sizeof(ISITRecord), '\0'));
     EXPECT_EQ(fieldText(r.ii03), "");
-    EXPECT_EQ(fieldText(r.ii36), "");
-    const QByteArray wire = toWire(r);
-    EXPECT_EQ(wire, QByteArray(sizeof(ISITRecord), '\0'));
 }
 
 struct FieldCase {

@@ -181,16 +181,13 @@ TEST(Numbers, WholeNumbersRoundHalvesToEvenAndRefuseOutOfRange) {
 
 TEST(TextForms, LocaleFreeShortestForms) {
     QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(decimalText(-42), "-42");
     EXPECT_EQ(colourText(0x8000000Fu), "-2147483633");
     EXPECT_EQ(sizeText(9), "9");
     EXPECT_EQ(sizeText(10.5), "10.5");
-    EXPECT_EQ(sizeText(14.25), "14.25");
     EXPECT_EQ(sizeText(7.123456), "7.1235");
     EXPECT_EQ(sizeText(-0.00001), "0");
     EXPECT_EQ(singleSizeText(9.0f), "9");
     EXPECT_EQ(singleSizeText(10.1f), "10.1");
-    EXPECT_EQ(singleSizeText(14.25f), "14.25");
     EXPECT_EQ(singleSizeText(1.0f / 3.0f), "0.3333333");
     QLocale::setDefault(QLocale::c());
 }

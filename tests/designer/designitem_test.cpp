@@ -275,8 +275,7 @@ TEST_P(HiddenSwitch, ItemIsRegisteredButDoesNotWidenTheDesignArea) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, HiddenSwitch,
                          ::testing::Values(HiddenCase{"textbox", true}, HiddenCase{"mmx", true},
-                                           HiddenCase{"listbox", false}, HiddenCase{"frame", false},
-                                           HiddenCase{"line", false}),
+                                           HiddenCase{"listbox", false}, HiddenCase{"line", false}),
                          [](const auto& info) { return std::string(info.param.kind); });
 
 TEST_F(ItemTable, BadGeometryOrWidthIsSkippedAndTheItemStillRegistered) {

@@ -156,8 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TooFewArguments", Desk::kShow, kCall, {1}, HResult::BadParamCount, -1},
         Refusal{"TextForNumber", Desk::kShow, kCall, {1, "abc"}, HResult::TypeMismatch, 1},
         Refusal{"NumberTooLarge", Desk::kShow, kCall, {"", "3000000000"}, HResult::Overflow, 1},
-        Refusal{"SingleTooLarge", Desk::kRatio, kPut, {"1e40"}, HResult::Overflow, 0},
-        Refusal{"MethodAsPut", Desk::kShow, kPut, {1}, HResult::MemberNotFound, -1}),
+        Refusal{"SingleTooLarge", Desk::kRatio, kPut, {"1e40"}, HResult::Overflow, 0}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(Dispatch, MemberFailureComesBackWithSourceAndDescription) {
@@ -409,7 +408,6 @@ TEST(Guid, PrintsUpperCaseParsesEitherCaseAndRefusesMalformedText) {
     EXPECT_EQ(*g, kDeskClsid);
     EXPECT_EQ(g->toString(), "{5E0C1F7A-3B2D-4C8E-9A61-0F2B7D4E8C13}");
     EXPECT_EQ(Guid::parse(g->toString()), g);
-    EXPECT_EQ(Guid{}.toString(), "{00000000-0000-0000-0000-000000000000}");
     for (const char* text :
          {"", "5E0C1F7A-3B2D-4C8E-9A61-0F2B7D4E8C13", "{5E0C1F7A-3B2D-4C8E-9A61-0F2B7D4E8C1}",
           "{5E0C1F7A-3B2D-4C8E-9A610F2B7D4E8C13A}", "{中0C1F7A-3B2D-4C8E-9A61-0F2B7D4E8C13}"})

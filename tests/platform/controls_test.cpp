@@ -45,13 +45,12 @@ TEST_P(RefusedValues, KeepTheOldValue) {
 INSTANTIATE_TEST_SUITE_P(
     Controls, RefusedValues,
     ::testing::Values(REFUSES(Label, SpecialEffect, 6, 4), REFUSES(CheckBox, SpecialEffect, 0, 1),
-                      REFUSES(Label, BorderStyle, 1, 2), REFUSES(ComboBox, BackStyle, 0, 2),
-                      REFUSES(TextBox, TextAlign, 3, 0), REFUSES(ComboBox, MaxLength, 20, -1),
+                      REFUSES(ComboBox, BackStyle, 0, 2), REFUSES(TextBox, TextAlign, 3, 0),
+                      REFUSES(ComboBox, MaxLength, 20, -1), REFUSES(Frame, FontSize, 10.5, 0.0),
                       REFUSES(Label, ForeColor, S::ButtonFace, S::make(0xFF)),
-                      REFUSES(Frame, FontSize, 10.5, 0.0), REFUSES(TextBox, Width, 1200.0, -15.0),
+                      REFUSES(TextBox, Width, 1200.0, -15.0),
                       REFUSES(Label, Height, 300.0, std::nan("")),
-                      REFUSES(PlainTextBox, Alignment, 2, 3),
-                      REFUSES(PlainTextBox, Appearance, 0, 2), REFUSES(PictureBox, DrawWidth, 3, 0),
+                      REFUSES(PlainTextBox, Alignment, 2, 3), REFUSES(PictureBox, DrawWidth, 3, 0),
                       REFUSES(PictureBox, MousePointer, 8, 16), REFUSES(Line, BorderWidth, 2, 0)),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -38,7 +38,6 @@ TEST_P(MsgBoxButtons, StyleGivesButtonsAndSafeAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     Styles, MsgBoxButtons,
     ::testing::Values(
-        ButtonCase{vbOKOnly, {vbOK}, vbOK, "OKOnly"},
         ButtonCase{vbAbortRetryIgnore, {vbAbort, vbRetry, vbIgnore}, vbAbort, "AbortRetryIgnore"},
         ButtonCase{vbYesNoCancel, {vbYes, vbNo, vbCancel}, vbCancel, "YesNoCancel"},
         ButtonCase{vbYesNo, {vbYes, vbNo}, vbNo, "YesNo"}),
