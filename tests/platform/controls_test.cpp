@@ -12,6 +12,29 @@
 namespace zelk {
 namespace {
 
+// ----- template colours --------------------------------------------------------------------
+
+// An untouched control stores the system colours the original controls started with.
+template <class T>
+std::tuple<std::int32_t, std::int32_t> templateColours(DesignArray array) {
+    T c;
+    c.applyTemplate(array);
+    return {c.ForeColor(), c.BackColor()};
+}
+
+TEST(TemplateColours, AreTheOriginalSystemColours) {
+    using S = std::tuple<std::int32_t, std::int32_t>;
+    const S button{SysColor::ButtonText, SysColor::ButtonFace};
+    const S window{SysColor::WindowText, SysColor::Window};
+    EXPECT_EQ(templateColours<DesignLabel>(DesignArray::LabelArray), button);
+    EXPECT_EQ(templateColours<DesignCheckBox>(DesignArray::CheckBoxArray), button);
+    EXPECT_EQ(templateColours<DesignFrame>(DesignArray::FrameArray), button);
+    EXPECT_EQ(templateColours<DesignTextBox>(DesignArray::TextBoxArray), window);
+    EXPECT_EQ(templateColours<DesignTextBox>(DesignArray::MemoBoxArray), window);
+    EXPECT_EQ(templateColours<DesignComboBox>(DesignArray::ComboBoxArray), window);
+    EXPECT_EQ(templateColours<DesignListBox>(DesignArray::ListBoxArray), window);
+}
+
 namespace S = SysColor;
 
 // ----- refused values ----------------------------------------------------------------------
