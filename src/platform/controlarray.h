@@ -66,7 +66,6 @@ class ControlArray {
                             kErrAlreadyLoaded);
         const T& templ = at(0);
         T* element = new T(templ.parentWidget());
-        element->setVisible(false);
         if constexpr (CopiesProperties<T>) {
             element->copyPropertiesFrom(templ);
         } else {

@@ -89,23 +89,17 @@ void Form::load() {
     loading_ = true;
     loaded_ = true;
     if (qApp) qApp->installEventFilter(this);
-    TrapErrors(QString::fromLatin1(metaObject()->className()), [this] { Form_Load(); });
+    TrapErrors(className(), [this] { Form_Load(); });
     loading_ = false;
 }
 
 void Form::show() {
-    load();
-    if (!loaded_) return;  // Form_Load unloaded it again
     setWindowModality(Qt::NonModal);
-    QDialog::show();
+    QDialog::show();  // loads first (setVisible)
 }
 
 void Form::showModal(QWidget* owner) {
     ShowModal(*this, owner);
-}
-
-void Form::hide() {
-    QDialog::hide();
 }
 
 void Form::setVisible(bool visible) {
@@ -133,7 +127,7 @@ bool Form::unload() {
 }
 
 bool Form::askUnload(int unloadMode) {
-    const QString source = QString::fromLatin1(metaObject()->className());
+    const QString source = className();
     int cancel = 0;
     // A handler that fails keeps the window open: closing it could lose what it holds.
     if (!TrapErrors(source, [&] { Form_QueryUnload(cancel, unloadMode); }) || cancel != 0)
@@ -165,9 +159,8 @@ void Form::showScripted() {
 void Form::endScripted() {
     modal_ = false;
     if (isVisible()) {
-        reportPromptFailure(
-            QStringLiteral("the script left modal window \"%1\" (%2) open")
-                .arg(windowTitle(), QString::fromLatin1(metaObject()->className())));
+        reportPromptFailure(QStringLiteral("the script left modal window \"%1\" (%2) open")
+                                .arg(windowTitle(), className()));
         forceUnload();
     }
 }
@@ -181,7 +174,7 @@ void Form::execModal(QWidget* owner) {
 }
 
 void Form::raiseNeedHelp(QString& id) {
-    TrapErrors(QString::fromLatin1(metaObject()->className()), [&] { emit NeedHelp(id); });
+    TrapErrors(className(), [&] { emit NeedHelp(id); });
 }
 
 void Form::relayNeedHelp(Form& owned) {
@@ -214,7 +207,6 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     const int code = vbKeyCode(key->key());
     if (code == 0) return false;
     const int shift = vbShiftState(key->modifiers());
-    const QString source = QString::fromLatin1(metaObject()->className());
 
     if (code == vbKeyF1) {
         if (type == QEvent::KeyPress) {
@@ -227,9 +219,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 
     int keyCode = code;
     if (type == QEvent::KeyPress) {
-        TrapErrors(source, [&] { Form_KeyDown(keyCode, shift); });
+        TrapErrors(className(), [&] { Form_KeyDown(keyCode, shift); });
     } else {
-        TrapErrors(source, [&] { Form_KeyUp(keyCode, shift); });
+        TrapErrors(className(), [&] { Form_KeyUp(keyCode, shift); });
     }
     if (keyCode == 0) {
         event->accept();

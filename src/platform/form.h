@@ -63,7 +63,6 @@ class Form : public QDialog {
     // Modal show through the prompt seam; returns when the window is hidden or unloaded.
     void showModal(QWidget* owner = nullptr);
     bool isShownModal() const { return modal_; }
-    void hide();
 
     // Unloads the window; false when Form_QueryUnload or Form_Unload cancelled.
     bool unload();
@@ -123,6 +122,8 @@ class Form : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The window's class, naming its handlers in failure reports.
+    QString className() const { return QString::fromLatin1(metaObject()->className()); }
     bool askUnload(int unloadMode);
     void finishUnload();
 

@@ -1,6 +1,6 @@
 #include "platform/pointer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QVariant>
 
 namespace zelk {
@@ -49,6 +49,22 @@ void SetMousePointer(QWidget* widget, int pointer) {
 
 int MousePointer(const QWidget* widget) {
     return widget ? widget->property("MousePointer").toInt() : 0;
+}
+
+namespace {
+int currentPointer = vbDefault;
+}
+
+void SetScreenMousePointer(int pointer) {
+    if (pointer == currentPointer) return;
+    if (currentPointer != vbDefault && qApp) QApplication::restoreOverrideCursor();
+    currentPointer = pointer == vbHourglass ? vbHourglass : vbDefault;
+    if (currentPointer != vbDefault && qApp)
+        QApplication::setOverrideCursor(cursorForMousePointer(currentPointer));
+}
+
+int ScreenMousePointer() {
+    return currentPointer;
 }
 
 void DoEvents() {

@@ -46,6 +46,10 @@ QWidget* activeParent() {
     return QApplication::activeWindow();
 }
 
+QString titleOrAppName(const QString& title) {
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
         case vbCritical:
@@ -117,7 +121,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
         return msgBoxSafeAnswer(style);
 
     QMessageBox box(activeParent());
-    box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    box.setWindowTitle(titleOrAppName(title));
     box.setText(prompt);
     box.setIcon(iconOf(style));
     const std::vector<int> buttons = msgBoxButtons(style);
@@ -146,11 +150,11 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
         return script->inputBox(prompt, title, defaultText).value_or(QString());
     if (refuseUnanswerable(QStringLiteral("input box \"%1\"").arg(prompt))) return QString();
     QInputDialog dialog(activeParent());
-    dialog.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
+    dialog.setWindowTitle(titleOrAppName(title));
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("确定"));
-    dialog.setCancelButtonText(QStringLiteral("取消"));
+    dialog.setOkButtonText(msgBoxButtonCaption(vbOK));
+    dialog.setCancelButtonText(msgBoxButtonCaption(vbCancel));
     if (dialog.exec() != QDialog::Accepted) return QString();
     return dialog.textValue();
 }
@@ -174,21 +178,6 @@ void ShowModal(Form& form, QWidget* owner) {
     form.execModal(owner);
 }
 
-namespace {
-int currentPointer = vbDefault;
-}
-
-void SetScreenMousePointer(int pointer) {
-    if (pointer == currentPointer) return;
-    if (currentPointer != vbDefault && qApp) QApplication::restoreOverrideCursor();
-    currentPointer = pointer == vbHourglass ? vbHourglass : vbDefault;
-    if (currentPointer == vbHourglass && qApp) QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-int ScreenMousePointer() {
-    return currentPointer;
-}
-
 // ---------------------------------------------------------------------------------------------
 // The common dialog
 
@@ -205,17 +194,19 @@ QString commonDialogFilterToQt(const QString& filter) {
 
 namespace {
 
-void cancelled(const CommonDialog& dialog) {
-    if (dialog.CancelError)
+// Asks the script, else the person; false when cancelled, which throws with CancelError set.
+bool choose(PromptKind kind, CommonDialog& dialog, const std::function<bool()>& person) {
+    bool chosen = false;
+    if (PromptInterceptor* script = promptInterceptor()) {
+        chosen = script->commonDialog(kind, dialog);
+    } else if (!refuseUnanswerable(
+                   QStringLiteral("common dialog \"%1\"").arg(dialog.DialogTitle))) {
+        chosen = person();
+    }
+    if (!chosen && dialog.CancelError)
         throw ZelkError(QStringLiteral("CommonDialog"), QStringLiteral("选择了“取消”。"),
                         kErrCancel);
-}
-
-bool askScriptOrPerson(PromptKind kind, CommonDialog& dialog, const std::function<bool()>& person) {
-    if (PromptInterceptor* script = promptInterceptor()) return script->commonDialog(kind, dialog);
-    if (refuseUnanswerable(QStringLiteral("common dialog \"%1\"").arg(dialog.DialogTitle)))
-        return false;
-    return person();
+    return chosen;
 }
 
 QString startPath(const CommonDialog& d) {
@@ -243,21 +234,28 @@ bool askFile(CommonDialog& d, bool save) {
     return true;
 }
 
+void showFile(CommonDialog& d, bool save) {
+    if (!choose(save ? PromptKind::SaveFile : PromptKind::OpenFile, d,
+                [&d, save] { return askFile(d, save); }))
+        return;
+    d.FileName.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    d.FileTitle = QFileInfo(d.FileName).fileName();
+}
+
 }  // namespace
 
 void CommonDialog::ShowColor() {
-    const bool chosen = askScriptOrPerson(PromptKind::Color, *this, [this] {
+    choose(PromptKind::Color, *this, [this] {
         const QColor c =
             QColorDialog::getColor(oleColorToQColor(Color), activeParent(), DialogTitle);
         if (!c.isValid()) return false;
         Color = qColorToOleColor(c);
         return true;
     });
-    if (!chosen) cancelled(*this);
 }
 
 void CommonDialog::ShowFont() {
-    const bool chosen = askScriptOrPerson(PromptKind::Font, *this, [this] {
+    choose(PromptKind::Font, *this, [this] {
         QFont initial(FontName);
         if (FontSize > 0) initial.setPointSizeF(FontSize);
         initial.setBold(FontBold);
@@ -275,21 +273,14 @@ void CommonDialog::ShowFont() {
         FontStrikethru = f.strikeOut();
         return true;
     });
-    if (!chosen) cancelled(*this);
 }
 
 void CommonDialog::ShowOpen() {
-    if (!askScriptOrPerson(PromptKind::OpenFile, *this, [this] { return askFile(*this, false); }))
-        return cancelled(*this);
-    FileName.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    FileTitle = QFileInfo(FileName).fileName();
+    showFile(*this, false);
 }
 
 void CommonDialog::ShowSave() {
-    if (!askScriptOrPerson(PromptKind::SaveFile, *this, [this] { return askFile(*this, true); }))
-        return cancelled(*this);
-    FileName.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    FileTitle = QFileInfo(FileName).fileName();
+    showFile(*this, true);
 }
 
 // ---------------------------------------------------------------------------------------------

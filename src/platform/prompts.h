@@ -59,23 +59,6 @@ QString InputBox(const QString& prompt, const QString& title = QString(),
 // Shows a form modally (loading it first) and returns when it has been hidden or unloaded.
 void ShowModal(Form& form, QWidget* owner = nullptr);
 
-// The screen's mouse pointer: 0 default, 11 hourglass (the only two the windows set).
-enum MousePointerShape : int { vbDefault = 0, vbHourglass = 11 };
-void SetScreenMousePointer(int pointer);
-int ScreenMousePointer();
-
-// Hourglass for the life of the object.
-class BusyCursor {
-  public:
-    BusyCursor() : previous_(ScreenMousePointer()) { SetScreenMousePointer(vbHourglass); }
-    ~BusyCursor() { SetScreenMousePointer(previous_); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-  private:
-    int previous_;
-};
-
 // Flags of the common dialog the windows set.
 enum CommonDialogFlags : int {
     cdlCCRGBInit = 0x1,            // colour: start from Color

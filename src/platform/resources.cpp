@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 
+#include <memory>
 #include <mutex>
 
 #include <QDir>
@@ -35,11 +36,17 @@ QString pathOf(const QString& name, const QString& routine) {
     return path;
 }
 
-QPixmap render(const QString& path, const QString& name, int size, const QString& routine) {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
+// The parsed picture; parsed once however many sizes are drawn from it.
+std::unique_ptr<QSvgRenderer> loadSvg(const QString& path, const QString& name,
+                                      const QString& routine) {
+    auto renderer = std::make_unique<QSvgRenderer>(path);
+    if (!renderer->isValid())
         throw ResourceError(routine, QStringLiteral("resource \"%1\" cannot be drawn").arg(name),
                             kErrResourceNotFound);
+    return renderer;
+}
+
+QPixmap render(QSvgRenderer& renderer, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -59,14 +66,15 @@ QPixmap LoadResPicture(const QString& name, int size) {
             routine,
             QStringLiteral("resource \"%1\" cannot be drawn at size %2").arg(name).arg(size),
             kErrInvalidArgument);
-    return render(path, name, size, routine);
+    return render(*loadSvg(path, name, routine), size);
 }
 
 QIcon LoadResIcon(const QString& name) {
     const QString routine = QStringLiteral("LoadResIcon");
     const QString path = pathOf(name, routine);
+    const auto renderer = loadSvg(path, name, routine);
     QIcon icon;
-    for (int size : {16, 24, 32, 48}) icon.addPixmap(render(path, name, size, routine));
+    for (int size : {16, 24, 32, 48}) icon.addPixmap(render(*renderer, size));
     return icon;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
+#include "platform/pointer.h"
 #include "platform/promptscript.h"
 
 namespace zelk {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "platform/settings.h"
+
 namespace zelk {
 
 namespace {
@@ -19,17 +21,23 @@ std::vector<ClassInfo>& served() {
     return classes;
 }
 
-// The per-user store of class registrations. Same store as the other per-user settings.
+// The per-user store of class registrations, a file of its own beside the other settings.
 std::unique_ptr<QSettings> classStore() {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("KELMORAX"), QStringLiteral("Classes"));
+                                       kSettingsApplication, QStringLiteral("Classes"));
 }
 
+QString clsidGroup(const CLSID& clsid) {
+    return QStringLiteral("CLSID/") + clsid.toString();
+}
 QString clsidKey(const CLSID& clsid, const char* value) {
-    return QStringLiteral("CLSID/") + clsid.toString() + QLatin1Char('/') + QLatin1String(value);
+    return clsidGroup(clsid) + QLatin1Char('/') + QLatin1String(value);
+}
+QString progIdGroup(QStringView progId) {
+    return QStringLiteral("ProgID/") + progId.toString().toLower();
 }
 QString progIdKey(QStringView progId) {
-    return QStringLiteral("ProgID/") + progId.toString().toLower() + QStringLiteral("/CLSID");
+    return progIdGroup(progId) + QStringLiteral("/CLSID");
 }
 
 // The file that holds this code: the component's library, or the program it is linked into.
@@ -202,10 +210,9 @@ extern "C" HResult DllUnregisterServer() noexcept {
     try {
         const auto store = classStore();
         for (const ClassInfo& c : served()) {
-            store->remove(QStringLiteral("CLSID/") + c.clsid.toString());
-            const QString key = progIdKey(c.progId);
-            if (Guid::parse(store->value(key).toString()) == c.clsid)
-                store->remove(QStringLiteral("ProgID/") + c.progId.toLower());
+            store->remove(clsidGroup(c.clsid));
+            if (Guid::parse(store->value(progIdKey(c.progId)).toString()) == c.clsid)
+                store->remove(progIdGroup(c.progId));
         }
         store->sync();
         return store->status() == QSettings::NoError ? HResult::Ok : HResult::RegistrationFailed;
