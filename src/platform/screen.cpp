@@ -212,8 +212,17 @@ bool EmbedInHostWindow(QWidget* window, quintptr hostWindowId) {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->winId();  // make it native so it can live in the foreign window
     QWindow* own = window->windowHandle();
-    if (!own) return false;
+    if (!own) {
+        delete host;
+        return false;
+    }
     own->setParent(host);
+    // The stand-in for the foreign window is ours to free; it goes with the embedded window.
+    QObject::connect(window, &QObject::destroyed, host, [host] {
+        if (QWindow* child = host->findChild<QWindow*>(QString(), Qt::FindDirectChildrenOnly))
+            child->setParent(nullptr);
+        host->deleteLater();
+    });
     window->move(0, 0);
     window->show();
     return true;
