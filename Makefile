@@ -1,7 +1,7 @@
 BUILD ?= build
 GENERATOR := Ninja
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run bench screenshots format clean
 
 all: build
 
@@ -18,10 +18,14 @@ test: build
 	@scripts/run-tests $(BUILD)
 
 run: build
-	@$(BUILD)/host/zelk
+	@$(BUILD)/host/zelk $(ARGS)
 
 bench: build
 	@$(BUILD)/bench/zelk_bench
+
+# Every built window as a PNG in $(BUILD)/screenshots (offscreen, on a fresh demo database).
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots/zelk_screenshots $(BUILD)/screenshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

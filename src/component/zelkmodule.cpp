@@ -13,6 +13,9 @@
 
 namespace zelk {
 
+QString gSystemName;
+QString gMainTable;
+
 // ---- Fixed fields ---------------------------------------------------------------------------
 
 QString TrimFixedField(const QString& text) {

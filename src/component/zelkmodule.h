@@ -13,6 +13,12 @@
 
 namespace zelk {
 
+// ---- Module-wide values ---------------------------------------------------------------------
+// The system and main table the component works on: set by the host-facing init and by the main
+// window's init, read by the windows that need them (approval steps, the designers' add-field).
+extern QString gSystemName;
+extern QString gMainTable;
+
 // ---- Fixed fields ---------------------------------------------------------------------------
 // Cut at the first NUL (code 0), then strip trailing blanks (code 32 only).
 QString TrimFixedField(const QString& text);

@@ -1,0 +1,104 @@
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+
+#include "dataaccess/demodata.h"
+#include "dataaccess/dravix.h"
+#include "screenshots.h"
+
+// Writes every registered window (or those named on the command line after the output folder) to
+// a PNG, each on a fresh demo database. Exit code 1 when any picture could not be written.
+
+namespace zelk::shots {
+namespace {
+
+std::map<QString, ShotFunction>& registry() {
+    static std::map<QString, ShotFunction> shots;
+    return shots;
+}
+
+void say(const QString& line) {
+    std::fputs(line.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+}  // namespace
+
+int registerShot(const char* name, ShotFunction shot) {
+    registry()[QString::fromUtf8(name)] = std::move(shot);
+    return 0;
+}
+
+bool ShotContext::save(QWidget* widget, const QString& name) {
+    if (widget == nullptr) {
+        ++failed;
+        say("screenshots: " + name + ": no window");
+        return false;
+    }
+    if (!widget->isVisible()) widget->show();
+    QApplication::processEvents();
+    const QString path = QDir(outputFolder).filePath(name + ".png");
+    if (!widget->grab().save(path)) {
+        ++failed;
+        say("screenshots: " + name + ": cannot write " + path);
+        return false;
+    }
+    ++saved;
+    say("screenshots: " + path);
+    return true;
+}
+
+}  // namespace zelk::shots
+
+int main(int argc, char** argv) {
+    using namespace zelk::shots;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        const QString folder = home.filePath(QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        qputenv(name, folder.toLocal8Bit());
+    }
+    QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QApplication app(argc, argv);
+
+    const QStringList args = app.arguments().mid(1);
+    const QString output = args.isEmpty() ? QStringLiteral("build/screenshots") : args.first();
+    const QStringList only = args.mid(1);
+    QDir().mkpath(output);
+
+    int saved = 0;
+    int failed = 0;
+    int run = 0;
+    for (const auto& [name, shot] : registry()) {
+        if (!only.isEmpty() && !only.contains(name)) continue;
+        ++run;
+        ShotContext ctx;
+        ctx.outputFolder = output;
+        ctx.databasePath = home.filePath(name + ".db");
+        QString error;
+        ctx.hdbc = zelk::dbOpenConnection(ctx.databasePath, &error);
+        if (ctx.hdbc <= 0 || !zelk::loadDemoData(ctx.hdbc)) {
+            say("screenshots: " + name + ": no demo database: " + error);
+            ++failed;
+            continue;
+        }
+        shot(ctx);
+        zelk::dbCloseConnection(ctx.hdbc);
+        if (ctx.saved == 0 && ctx.failed == 0) {
+            say("screenshots: " + name + ": wrote nothing");
+            ++ctx.failed;
+        }
+        saved += ctx.saved;
+        failed += ctx.failed;
+    }
+    say(QString("screenshots: %1 windows, %2 pictures written, %3 failed")
+            .arg(run)
+            .arg(saved)
+            .arg(failed));
+    return failed == 0 ? 0 : 1;
+}
