@@ -22,7 +22,8 @@ QString ClassAbove(std::int32_t hdbc, const QString& mainTable, const QString& c
     return fullName.left(fullName.size() - code.size());
 }
 
-std::vector<TemplateRow> CollectTemplates(const WizardContext& c) {
+std::vector<TemplateRow> CollectTemplates(const WizardContext& c,
+                                          const ClassAboveFunction& classAbove) {
     std::vector<TemplateRow> rows;
     QSet<QString> visited;
     QString current = c.className;
@@ -41,7 +42,7 @@ std::vector<TemplateRow> CollectTemplates(const WizardContext& c) {
         }
         if (current.isEmpty()) break;
         visited.insert(current);
-        QString above = ClassAbove(c.hdbc, c.mainTable, current);
+        QString above = classAbove ? classAbove(current) : ClassAbove(c.hdbc, c.mainTable, current);
         // A class seen before would start the walk over: go on to the empty class instead.
         if (visited.contains(above)) above.clear();
         current = above;

@@ -2,6 +2,7 @@
 // The class templates a new interface can start from, and the fields of one of them.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QString>
@@ -24,7 +25,10 @@ struct TemplateRow {
 // The class templates (kind 5) of the class, then of each class above it, then those stored
 // with the empty class. The walk visits each class once, so a broken class tree still ends it.
 // A query that fails ends the walk after telling the user; the rows found so far stay.
-std::vector<TemplateRow> CollectTemplates(const WizardContext& context);
+// `classAbove` stands in for the class tree (ClassAbove by default).
+using ClassAboveFunction = std::function<QString(const QString& className)>;
+std::vector<TemplateRow> CollectTemplates(const WizardContext& context,
+                                          const ClassAboveFunction& classAbove = {});
 
 struct TemplateField {
     std::int32_t itemNumber = 0;  // ii00
