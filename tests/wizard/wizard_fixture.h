@@ -62,7 +62,7 @@ class WizardDb : public BackendTest {
 
     // From now on the database refuses a second row of `table` whose `column` holds `value`.
     void refuse(const char* table, const char* column, const char* value) {
-        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("create unique index zelk_refuse on %1 (%2) "
+        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("create unique index zelk_refuse_%1 on %1 (%2) "
                                                  "where %2 = %3")
                                       .arg(QString::fromLatin1(table), QString::fromLatin1(column),
                                            QString::fromUtf8(value))),
