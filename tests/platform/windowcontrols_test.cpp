@@ -72,6 +72,9 @@ TEST(ReportView, KeysTagsAndSubItemsRoundTrip) {
     EXPECT_EQ(c->Index(), 2);
     list.SetSelectedItem(c);
     EXPECT_EQ(list.SelectedItem(), c);
+    list.Item(1)->SetSelected(true);  // single selection: c is deselected
+    EXPECT_FALSE(c->Selected());
+    EXPECT_EQ(list.SelectedItem(), list.Item(1));
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.SelectedItem(), nullptr);

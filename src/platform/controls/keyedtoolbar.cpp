@@ -7,11 +7,6 @@
 
 namespace zelk {
 
-namespace {
-constexpr int kErrIndexOutOfBounds = 35600;
-constexpr int kErrKeyNotUnique = 35602;
-}  // namespace
-
 int ToolbarButton::Index() const {
     const auto& all = bar_->buttons_;
     const auto it = std::find(all.begin(), all.end(), this);

@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QString>
 #include <QToolBar>
+#include <utility>
 #include <vector>
+
+#include "platform/controls/collectionerrors.h"
 
 namespace zelk {
 

@@ -14,8 +14,6 @@ constexpr int kKeyRole = Qt::UserRole + 1;
 constexpr int kTagRole = Qt::UserRole + 2;
 constexpr int kImageRole = Qt::UserRole + 3;
 constexpr int kSelectedImageRole = Qt::UserRole + 4;
-constexpr int kErrElementNotFound = 35601;
-constexpr int kErrKeyNotUnique = 35602;
 }  // namespace
 
 // ---- Node ----

@@ -11,6 +11,8 @@
 #include <QTreeWidgetItem>
 #include <vector>
 
+#include "platform/controls/collectionerrors.h"
+
 namespace zelk {
 
 class ImageList;

@@ -16,14 +16,12 @@
 #include <memory>
 #include <vector>
 
+#include "platform/controls/collectionerrors.h"
+
 namespace zelk {
 
 class ImageList;
 class ReportView;
-
-inline constexpr int kErrIndexOutOfBounds = 35600;
-inline constexpr int kErrElementNotFound = 35601;
-inline constexpr int kErrKeyNotUnique = 35602;
 
 enum class ColumnAlign { Left = 0, Right = 1, Center = 2 };
 
