@@ -129,7 +129,11 @@ void ListItem::setData(int column, int role, const QVariant& value) {
 }
 
 void ListItem::SetSelected(bool on) {
-    setSelected(on);
+    // In a single-selection list selecting a row deselects the other, as the original did.
+    if (on && treeWidget() && treeWidget()->selectionMode() == QAbstractItemView::SingleSelection)
+        treeWidget()->setCurrentItem(this);
+    else
+        setSelected(on);
 }
 
 std::int32_t ListItem::ForeColor() const {
