@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -19,6 +20,7 @@
 #include "platform/controls/statusbar.h"
 #include "platform/controls/tabstrip.h"
 #include "platform/errors.h"
+#include "platform/resources.h"
 
 namespace zelk {
 namespace {
@@ -136,6 +138,79 @@ TEST(ReportView, HeaderWidthIsKeptInTwipsUntilTheUserDragsTheEdge) {
     EXPECT_EQ(resized.last().at(0).value<ColumnHeader*>(), first);
     EXPECT_EQ(header->sectionSize(0), 201);
     EXPECT_EQ(first->Width(), 201 * 15);
+}
+
+TEST(ReportView, ColumnClickMouseUpAndKeys) {
+    ImageList headerImages;
+    headerImages.Add(QString("ID_TABLE"), "grid");
+    ReportView list;
+    list.resize(400, 200);
+    list.SetHeaderIcons(&headerImages);
+    list.AddColumn("_1", "名称", 1500)->SetIcon(1);
+    ColumnHeader* second = list.AddColumn("_2", "类型", 1500);
+    list.Add(0, "a", "甲");
+    list.show();
+    EXPECT_FALSE(list.headerItem()->icon(0).isNull());
+    EXPECT_TRUE(list.headerItem()->icon(1).isNull());
+
+    QSignalSpy columnClicks(&list, &ReportView::ColumnClick);
+    QHeaderView* header = list.header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
+    ASSERT_EQ(columnClicks.count(), 1);
+    EXPECT_EQ(columnClicks.at(0).at(0).value<ColumnHeader*>(), second);
+    list.SetHeaderButtons(false);  // what the transfer window's header toggle does
+    EXPECT_FALSE(list.HeaderButtons());
+
+    // The right button's release, where the windows open their popup menus; place in twips
+    // from the list's own corner, below the header bar.
+    QSignalSpy ups(&list, &ReportView::MouseUp);
+    const QPoint at(30, 10);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::ShiftModifier, at);
+    ASSERT_EQ(ups.count(), 1);
+    const QPoint inList = list.viewport()->mapTo(&list, at);
+    EXPECT_EQ(ups.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(ups.at(0).at(1).toInt(), 1);
+    EXPECT_EQ(ups.at(0).at(2).toDouble(), inList.x() * 15.0);
+    EXPECT_EQ(ups.at(0).at(3).toDouble(), inList.y() * 15.0);
+    EXPECT_GT(inList.y(), header->height() - 1);
+}
+
+TEST(ReportView, SortedListsKeepTheirOrderAndIconsComeFromTheList) {
+    ImageList icons;
+    icons.Add(QString("ID_TEMP2"));
+    icons.Add(QString("ID_TEMP1"), "t1");
+    EXPECT_EQ(icons.IndexOf("t1"), 2);
+    EXPECT_EQ(icons.Key(2), "t1");
+    EXPECT_TRUE(icons.Icon(3).isNull());
+    EXPECT_THROW(icons.Add(QString("ID_NO_SUCH_PICTURE")), ResourceError);
+
+    ReportView list;
+    list.AddColumn({}, "名称");
+    list.AddColumn({}, "长度");
+    ListItem* first = list.Add(0, {}, "b", 0, 2);
+    EXPECT_TRUE(first->icon(0).isNull());  // no list yet: the index waits for it
+    list.SetSmallIcons(&icons);
+    EXPECT_FALSE(first->icon(0).isNull());
+    EXPECT_EQ(first->SmallIcon(), 2);
+    list.Add(0, {}, "c")->SetSubItems(1, "1");
+    list.Add(0, {}, "a")->SetSubItems(1, "3");
+    first->SetSubItems(1, "2");
+
+    auto texts = [&] {
+        QString s;
+        for (int i = 1; i <= list.Count(); ++i) s += list.Item(i)->Text();
+        return s;
+    };
+    EXPECT_EQ(texts(), "bca");
+    list.SetSorted(true);
+    EXPECT_EQ(texts(), "abc");
+    list.Add(0, {}, "bb");
+    EXPECT_EQ(texts(), "abbbc");
+    list.SetSortKey(1);
+    list.SetSortOrder(Qt::DescendingOrder);
+    EXPECT_EQ(texts().left(3), "abc");
+    EXPECT_EQ(list.Item(1)->SubItems(1), "3");
 }
 
 // Clicks the check box of a row as the user does.
@@ -260,6 +335,33 @@ TEST(KeyedTree, ExpandLetsTheWindowLoadChildrenLazily) {
     EXPECT_EQ(tree.SelectedItem()->Key(), "U1");  // consumed
 }
 
+TEST(KeyedTree, SelectedImageFollowsTheCurrentNodeAndClicksRaiseNodeClick) {
+    ImageList images;
+    images.Add(QString("ID_PROPS"));
+    images.Add(QString("ID_PROP"));
+    images.Add(QString("ID_HOTPROP"));
+    KeyedTree tree;
+    tree.resize(300, 300);
+    tree.SetImageList(&images);
+    Node* root = tree.Add({}, TreeRelationship::Last, "data", "数据栏目", 1, 1);
+    Node* item = tree.Add("data", TreeRelationship::Child, {}, "栏目", 2, 3);
+    root->SetExpanded(true);
+    tree.show();
+    const qint64 plain = images.Icon(2).cacheKey();
+    const qint64 selected = images.Icon(3).cacheKey();
+    EXPECT_EQ(item->icon(0).cacheKey(), plain);
+
+    QSignalSpy clicks(&tree, &KeyedTree::NodeClick);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).value<Node*>(), item);
+    EXPECT_EQ(tree.SelectedItem(), item);
+    EXPECT_EQ(item->icon(0).cacheKey(), selected);
+    tree.SetSelectedItem(root);
+    EXPECT_EQ(item->icon(0).cacheKey(), plain);
+    EXPECT_EQ(clicks.count(), 1);  // code does not click
+}
+
 // ----- toolbar -----------------------------------------------------------------------------
 
 TEST(KeyedToolbar, ButtonGroupMayHaveNonePressed) {
@@ -334,6 +436,24 @@ TEST(TabStrip, HiddenTabsAndTheTabLeft) {
     EXPECT_EQ(tabs.Tabs(), 1);
 }
 
+TEST(TabStrip, TheUsersTabClickAndDisabledTabs) {
+    TabStrip tabs;
+    tabs.AddTab("基本属性");
+    tabs.AddTab("颜色");
+    tabs.AddTab("字体");
+    tabs.SetTabEnabled(1, false);
+    tabs.show();
+    QSignalSpy clicks(&tabs, &TabStrip::Click);
+    QTabBar* bar = tabs.tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(tabs.Tab(), 0);  // disabled
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    EXPECT_EQ(tabs.Tab(), 2);
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toInt(), 0);
+    EXPECT_FALSE(tabs.TabEnabled(1));
+}
+
 TEST(Splitter, FixedPaneKeepsItsWidthOnResize) {
     Splitter split;
     split.SetSplitterBarWidth(60);
@@ -371,6 +491,9 @@ TEST(StatusBar, SimpleTextAndPanels) {
     EXPECT_EQ(bar.Panel(2), nullptr);
     bar.SetSimple(true);
     EXPECT_EQ(bar.SimpleText(), "操作提示：\r\n  tip");
+    EXPECT_TRUE(bar.Panel(1)->label()->isHidden());
+    bar.SetSimple(false);
+    EXPECT_FALSE(bar.Panel(1)->label()->isHidden());
 }
 
 }  // namespace
