@@ -293,8 +293,11 @@ void frm_zelk_jmxd::Form_Load() {
 
 void frm_zelk_jmxd::init(std::int32_t hdbc, const QString& systemname, const QString& maintable,
                          const QString& classname, const QString& username) {
-    context_ = {hdbc, systemname, maintable, classname};
-    userName_ = username;
+    this->hdbc = hdbc;
+    SystemName = systemname;
+    MainTable = maintable;
+    ClassName = classname;
+    UserName = username;
     FillTypeCombo();
     Check3->setCheckState(Qt::Checked);
 }
@@ -303,7 +306,7 @@ void frm_zelk_jmxd::FillTypeCombo() {
     load();
     ComboBox1->addItems({kKindItemEntry, kKindListEntry, kKindItemSearch, kKindBrowseList});
     ComboBox1->setEditText(kKindItemEntry);
-    Text3->setText(context_.className);
+    Text3->setText(ClassName);
     Text7->setText(QStringLiteral("默认"));
     LoadTemplateList();
 }
@@ -319,7 +322,7 @@ void frm_zelk_jmxd::ShowStepHint(std::int16_t step) {
 }
 
 bool frm_zelk_jmxd::InterfaceNameExists(const QString& name) {
-    return InterfaceNameInUse(context_, name);
+    return InterfaceNameInUse(context(), name);
 }
 
 void frm_zelk_jmxd::TextBox1_GotFocus() {

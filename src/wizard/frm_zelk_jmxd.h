@@ -130,6 +130,13 @@ class frm_zelk_jmxd : public Form {
 
     ImageList ImageList1;
 
+    // The context init keeps for the window's lifetime.
+    std::int32_t hdbc = 0;
+    QString SystemName;
+    QString MainTable;
+    QString ClassName;
+    QString UserName;
+
   protected:
     void Form_Load() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -150,9 +157,7 @@ class frm_zelk_jmxd : public Form {
     static void moveRow(ReportView& from, ReportView& to, ListItem* row);
     // Swaps the contents of rows i and j of the chosen list and selects row j.
     void swapChosenRows(int i, int j);
-
-    WizardContext context_;
-    QString userName_;
+    WizardContext context() const { return {hdbc, SystemName, MainTable, ClassName}; }
 };
 
 }  // namespace zelk

@@ -14,7 +14,7 @@ const QString kSwapKeyB = QStringLiteral("ccccccccc");
 
 void frm_zelk_jmxd::LoadTemplateList() {
     ListView1->Clear();
-    for (const TemplateRow& t : CollectTemplates(context_)) {
+    for (const TemplateRow& t : CollectTemplates(context())) {
         ListItem* row =
             ListView1->Add(0, QStringLiteral("record") + QString::number(t.number), t.name, 1, 1);
         row->SetSubItems(1, QStringLiteral("子系统分类模板"));
@@ -33,7 +33,7 @@ void frm_zelk_jmxd::LoadTemplateFields(std::int32_t templateNumber) {
     }
     ListViewSrc->SetTag(QString::number(templateNumber));
     std::vector<TemplateField> fields;
-    if (!CollectTemplateFields(context_, templateNumber, fields)) return;
+    if (!CollectTemplateFields(context(), templateNumber, fields)) return;
     for (const TemplateField& f : fields) {
         ListItem* row = ListViewSrc->Add(
             0, QStringLiteral("reocrd") + QString::number(f.itemNumber), f.caption);

@@ -33,24 +33,24 @@ LayoutOptions frm_zelk_jmxd::layoutOptions() const {
 }
 
 std::int32_t frm_zelk_jmxd::SaveInterfaceDefinition(const QString& typeText) {
-    return InsertWizardInterface(context_, entries(), typeText);
+    return InsertWizardInterface(context(), entries(), typeText);
 }
 
 bool frm_zelk_jmxd::GenerateListEntryInterface() {
-    return GenerateListInterface(context_, entries(), chosenFields(), WizardList::ListEntry);
+    return GenerateListInterface(context(), entries(), chosenFields(), WizardList::ListEntry);
 }
 
 bool frm_zelk_jmxd::GenerateBrowseListInterface() {
-    return GenerateListInterface(context_, entries(), chosenFields(), WizardList::BrowseList);
+    return GenerateListInterface(context(), entries(), chosenFields(), WizardList::BrowseList);
 }
 
 bool frm_zelk_jmxd::GenerateItemEntryInterface() {
-    return GenerateFormInterface(context_, entries(), chosenFields(), WizardForm::ItemEntry,
+    return GenerateFormInterface(context(), entries(), chosenFields(), WizardForm::ItemEntry,
                                  layoutOptions());
 }
 
 bool frm_zelk_jmxd::GenerateItemSearchInterface() {
-    return GenerateFormInterface(context_, entries(), chosenFields(), WizardForm::ItemSearch,
+    return GenerateFormInterface(context(), entries(), chosenFields(), WizardForm::ItemSearch,
                                  layoutOptions());
 }
 
@@ -125,7 +125,6 @@ void frm_zelk_jmxd::CopyTemplateInterface() {
     const std::int32_t source = numericInt32(row->Tag()).value_or(0);
     if (ComboBox1->currentText() == kKindItemEntry &&
         row->SubItems(1) == QStringLiteral("录入条目界面") && source > 0) {
-        const std::int32_t hdbc = context_.hdbc;
         odbc_BeginTrans(hdbc);
         const std::int32_t number = SaveInterfaceDefinition(kKindItemEntry);
         if (number > 0 && sysISITCopyInterface(hdbc, source, number) < 0) {

@@ -330,6 +330,21 @@ TEST_P(Wizard, TemplateRowsAreNeverCopied) {
     EXPECT_TRUE(snapshot() == before);
 }
 
+// Only a row that names an item-entry interface is copied, items and all.
+TEST_P(Wizard, CopyOfAnItemEntryInterface) {
+    const std::int32_t source = numberOf("发文登记");
+    ListItem* row = w->ListView1->Add(0, "copy", "发文登记");
+    row->SetSubItems(1, "录入条目界面");
+    row->SetTag(QString::number(source));
+    w->ListView1->SetSelectedItem(row);
+    w->TextBox1->setText("复制");
+    w->CopyTemplateInterface();
+    EXPECT_FALSE(w->isLoaded());
+    const std::int32_t copy = numberOf("复制1");
+    ASSERT_GT(copy, 0);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), copy), sysISITGetRecordCount(hdbc(), source));
+}
+
 TEST_P(Wizard, HelpKeyAndCaret) {
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));

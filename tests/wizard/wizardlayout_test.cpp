@@ -25,6 +25,7 @@ struct LayoutCase {
     LayoutOptions options;
     std::vector<GridSlot> gridSlots;
     std::vector<ItemPlace> expected;
+    friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 };
 
 std::vector<GridSlot> consecutive(int n, std::int32_t width = 3000) {
