@@ -16,26 +16,28 @@ using namespace zelk::test;
 
 namespace {
 
-template <class Row>
-std::vector<Row> rowsOf(std::int32_t hdbc, std::int32_t number) {
+template <class Row, class Prepare, class Fetch>
+std::vector<Row> readRows(std::int32_t hdbc, std::int32_t number, Prepare prepare, Fetch fetch) {
     std::vector<Row> rows;
     Row r;
-    std::int32_t h = 0;
-    if constexpr (std::is_same_v<Row, ISITRecord>) h = sysISITPrepareGetData(hdbc, number);
-    if constexpr (std::is_same_v<Row, IJSTRecord>) h = sysIJSTPrepareGetData(hdbc, number);
-    if constexpr (std::is_same_v<Row, ILITRecord>) h = sysILITPrepareGetData(hdbc, number);
-    if constexpr (std::is_same_v<Row, ILSTRecord>) h = sysILSTPrepareGetData(hdbc, number);
-    while (h > 0) {
-        if constexpr (std::is_same_v<Row, ISITRecord>) h = sysISITGetRecord(h, r) > 0 ? h : 0;
-        if constexpr (std::is_same_v<Row, IJSTRecord>) h = sysIJSTGetRecord(h, r) > 0 ? h : 0;
-        if constexpr (std::is_same_v<Row, ILITRecord>) h = sysILITGetRecord(h, r) > 0 ? h : 0;
-        if constexpr (std::is_same_v<Row, ILSTRecord>) h = sysILSTGetRecord(h, r) > 0 ? h : 0;
-        if (h > 0) rows.push_back(r);
-    }
-    // Entry items keep their template's item numbers and come back in the template's order.
-    if constexpr (std::is_same_v<Row, ISITRecord>)
-        std::sort(rows.begin(), rows.end(), [](auto& a, auto& b) { return a.ii04 < b.ii04; });
+    for (const std::int32_t h = prepare(hdbc, number); h > 0 && fetch(h, r) > 0;) rows.push_back(r);
     return rows;
+}
+
+template <class Row>
+std::vector<Row> rowsOf(std::int32_t hdbc, std::int32_t number) {
+    if constexpr (std::is_same_v<Row, IJSTRecord>)
+        return readRows<Row>(hdbc, number, sysIJSTPrepareGetData, sysIJSTGetRecord);
+    if constexpr (std::is_same_v<Row, ILITRecord>)
+        return readRows<Row>(hdbc, number, sysILITPrepareGetData, sysILITGetRecord);
+    if constexpr (std::is_same_v<Row, ILSTRecord>)
+        return readRows<Row>(hdbc, number, sysILSTPrepareGetData, sysILSTGetRecord);
+    if constexpr (std::is_same_v<Row, ISITRecord>) {
+        auto rows = readRows<Row>(hdbc, number, sysISITPrepareGetData, sysISITGetRecord);
+        // Entry items keep their template's item numbers and come back in the template's order.
+        std::sort(rows.begin(), rows.end(), [](auto& a, auto& b) { return a.ii04 < b.ii04; });
+        return rows;
+    }
 }
 
 // Browse columns read in the layout of list-entry columns.
