@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -213,6 +214,38 @@ TEST_P(LbsjTest, DropRulesOfTheOrderList) {
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(form->lstItem->item(form->ListView1->Column(i)->Position() - 1)->text(),
                   form->ListView1->Column(i)->Text());
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, DraggingShowsABlackFrameUntilTheRelease) {
+    auto form = open(kEntry);
+    QWidget* vp = form->lstItem->viewport();
+    const QPoint at = form->lstItem->visualItemRect(form->lstItem->item(1)).center();
+    const auto frame = [&]() -> QWidget* {
+        for (QWidget* w : vp->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && w->geometry() == form->DragFrameRect) return w;
+        return nullptr;
+    };
+    mouse(vp, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    EXPECT_EQ(frame(), nullptr);
+    mouse(vp, QEvent::MouseMove, at + QPoint(0, 1), Qt::LeftButton);
+    EXPECT_NE(frame(), nullptr);
+    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::SizeAllCursor);
+    mouse(vp, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::ArrowCursor);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, AHeaderEdgeDragSetsTheWidth) {
+    auto form = open(kBrowse);
+    form->ListView1_ColumnClick(form->ListView1->Column(2));
+    form->ListView1->header()->resizeSection(1, 100);  // as the user's drag does
+    EXPECT_EQ(form->ListView1->Column(2)->Width(), 1500);
+    EXPECT_EQ(form->txtWidth->text(), QStringLiteral("1500"));
+    EXPECT_TRUE(form->Modified);
+    ASSERT_TRUE(form->SaveInterface());
+    EXPECT_EQ(rows(ListTable::ILST, demo.browseList)[1].ii07, 1500);
     form->forceUnload();
 }
 
