@@ -92,15 +92,6 @@ TEST_P(ListSaveTest, RefusedInsertKeepsRowsAndVersion) {
     }
 }
 
-TEST_P(ListSaveTest, AnInterfaceRowThatIsGoneWritesNothing) {
-    const ListTable table = ListTable::ILIT;
-    ListDesignerSave save = designerSave(&table, demo.listEntry);
-    ASSERT_GE(sysINDTDeleteData(hdbc(), demo.listEntry), 0);
-    ASSERT_GE(sysILITDeleteRecords(hdbc(), demo.listEntry), 0);
-    EXPECT_EQ(saveListDesigner(save), ListSaveResult::NoInterface);
-    EXPECT_TRUE(rows(table, demo.listEntry).empty());
-}
-
 TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
     const ListTable browse = ListTable::ILST;
     // A browse list without columns keeps its rows; an unknown kind writes none.
@@ -118,38 +109,6 @@ TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
     EXPECT_EQ(saveListDesigner(unknown), ListSaveResult::Saved);
     EXPECT_EQ(version(demo.listEntry), QStringLiteral("1"));
     EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), entryBefore);
-}
-
-TEST_P(ListSaveTest, PickerRowsAndTheirFailures) {
-    for (const ListTable table : {ListTable::ILIT, ListTable::ILST}) {
-        const std::int32_t fid = table == ListTable::ILIT ? demo.listEntry : demo.browseList;
-        const std::vector<PickerRow> picked = {
-            {9, QStringLiteral("标题"), QStringLiteral("bt")},
-            {3, QStringLiteral("未定义栏目"), QStringLiteral("x")}};
-        ASSERT_EQ(savePickedColumns(table, hdbc(), fid, picked), PickerSaveResult::Saved);
-        const auto saved = rows(table, fid);
-        ASSERT_EQ(saved.size(), 2u);
-        for (int i = 0; i < 2; ++i) {
-            const ILITRecord& r = saved[static_cast<std::size_t>(i)];
-            EXPECT_EQ(fieldText(r.ii02), picked[static_cast<std::size_t>(i)].field);
-            EXPECT_EQ(fieldText(r.ii03), picked[static_cast<std::size_t>(i)].caption);
-            EXPECT_EQ(r.ii04, i + 1);
-            EXPECT_EQ(r.ii07, 1440);
-            EXPECT_EQ(fieldText(r.ii15), QStringLiteral("宋体"));
-            EXPECT_EQ(fieldText(r.ii22), QStringLiteral("9"));
-            EXPECT_EQ(fieldText(r.ii25), QStringLiteral("0000111110"));
-            EXPECT_EQ(fieldText(r.ii26), QStringLiteral("1100111110"));
-        }
-        // The third row repeats the first one's field, which the database refuses.
-        refuse(table, "02", QStringLiteral("'bt'"));
-        const auto before = bytes(table, fid);
-        auto failing = picked;
-        failing.push_back(picked[0]);
-        EXPECT_EQ(savePickedColumns(table, hdbc(), fid, failing), PickerSaveResult::InsertFailed);
-        EXPECT_EQ(bytes(table, fid), before);
-        EXPECT_EQ(savePickedColumns(table, hdbc(), fid, {}), PickerSaveResult::Empty);
-        allowAgain();
-    }
 }
 
 TEST_P(ListSaveTest, DeleteInterfaceDataRemovesRowAndItems) {
