@@ -353,6 +353,17 @@ TEST_P(LbsjTest, HundredFiftyColumnsLoadEditAndSave) {
     form->forceUnload();
 }
 
+TEST_P(LbsjTest, ToolCommandSavesOnlyForTheSaveKey) {
+    setVersion(demo.browseList, QStringLiteral("3"));
+    auto form = open(kBrowse);
+    form->DoToolCommand(QStringLiteral("tb_table"));
+    EXPECT_EQ(version(demo.browseList), QStringLiteral("3"));
+    form->DoToolCommand(QStringLiteral("tb_save"));
+    EXPECT_EQ(version(demo.browseList), QStringLiteral("4"));
+    EXPECT_TRUE(form->isLoaded());
+    form->forceUnload();
+}
+
 TEST_P(LbsjTest, F1RaisesNeedHelpAndGoesNoFurther) {
     auto form = open(kEntry);
     QStringList ids;
