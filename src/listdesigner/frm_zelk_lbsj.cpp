@@ -229,6 +229,7 @@ void frm_zelk_lbsj::loadColumns(ListTable table) {
         });
     }
     ListView1->Add();
+    ListView1->SetSelectedItem(nullptr);
 }
 
 ColumnHeader* frm_zelk_lbsj::currentColumn() const {
