@@ -218,41 +218,33 @@ void ColumnPicker::LoadTemplateFields() {
     }
 }
 
-namespace {
-
-// Moves the selected row, or every row, from one list to the end of the other.
-void moveRows(ReportView& from, ReportView& to, bool all,
-              void (*add)(ReportView&, const PickerRow&),
-              std::vector<PickerRow> (*rows)(const ReportView&)) {
+void ColumnPicker::moveRows(ReportView& from, ReportView& to, bool all) {
     if (from.Count() == 0) return;
     if (all) {
-        for (const PickerRow& row : rows(from)) add(to, row);
+        for (const PickerRow& row : rowsOf(from)) append(to, row);
         from.Clear();
         return;
     }
     ListItem* selected = from.SelectedItem();
     if (!selected) return;  // nothing chosen, nothing moves
-    const PickerRow row = rows(from)[static_cast<std::size_t>(selected->Index() - 1)];
-    add(to, row);
+    append(to, rowsOf(from)[static_cast<std::size_t>(selected->Index() - 1)]);
     from.Remove(selected);
 }
 
-}  // namespace
-
 void ColumnPicker::MoveColumnToInterface() {
-    moveRows(*SRCListView, *DSNListView, false, &ColumnPicker::append, &ColumnPicker::rowsOf);
+    moveRows(*SRCListView, *DSNListView, false);
 }
 
 void ColumnPicker::MoveAllColumnsToInterface() {
-    moveRows(*SRCListView, *DSNListView, true, &ColumnPicker::append, &ColumnPicker::rowsOf);
+    moveRows(*SRCListView, *DSNListView, true);
 }
 
 void ColumnPicker::RemoveColumnFromInterface() {
-    moveRows(*DSNListView, *SRCListView, false, &ColumnPicker::append, &ColumnPicker::rowsOf);
+    moveRows(*DSNListView, *SRCListView, false);
 }
 
 void ColumnPicker::RemoveAllColumnsFromInterface() {
-    moveRows(*DSNListView, *SRCListView, true, &ColumnPicker::append, &ColumnPicker::rowsOf);
+    moveRows(*DSNListView, *SRCListView, true);
 }
 
 void ColumnPicker::swapWithNeighbour(int step) {
