@@ -92,6 +92,13 @@ constexpr int kBannerHeight = 750;
 constexpr int kTabTop = 840;
 constexpr int kBelowTabs = 600;
 
+template <class T>
+T* makeNamed(QWidget* parent, const char* name) {
+    T* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -123,27 +130,24 @@ void ItemPropertyDialog::buildFrame() {
     setFont(displayFont(utf8(kFallbackFontName), 9));
     setFixedSize(twipsToPixels(design_.width), twipsToPixels(design_.height));
 
-    Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = makeNamed<QWidget>(this, "Picture1");
     Picture1->setAutoFillBackground(true);
     QPalette banner = Picture1->palette();
     banner.setColor(QPalette::Window, oleColorToQColor(SysColor::Window));
     Picture1->setPalette(banner);
     Picture1->setGeometry(0, 0, twipsToPixels(design_.width), twipsToPixels(kBannerHeight));
-    Image1 = new QLabel(Picture1);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = makeNamed<QLabel>(Picture1, "Image1");
     Image1->setGeometry(twipsToPixels(180), twipsToPixels(135), twipsToPixels(480),
                         twipsToPixels(480));
-    Label2 = new QLabel(utf8(design_.banner), Picture1);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = makeNamed<QLabel>(Picture1, "Label2");
+    Label2->setText(utf8(design_.banner));
     Label2->setGeometry(twipsToPixels(840), twipsToPixels(255), twipsToPixels(design_.width - 960),
                         twipsToPixels(300));
     QFont bold = font();
     bold.setBold(true);
     Label2->setFont(bold);
 
-    SSTab1 = new TabStrip(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1 = makeNamed<TabStrip>(this, "SSTab1");
     SSTab1->setGeometry(twipsToPixels(120), twipsToPixels(kTabTop),
                         twipsToPixels(design_.width - 240),
                         twipsToPixels(design_.height - kTabTop - kBelowTabs));
@@ -152,31 +156,27 @@ void ItemPropertyDialog::buildFrame() {
     if (design_.pages > 5)
         SSTab1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
 
-    auto named = [this](QWidget* w, const char* name) {
-        w->setObjectName(QString::fromLatin1(name));
-        return w;
-    };
-    Check1 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check1"));
-    Check2 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check2"));
-    Check3 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check3"));
-    Check4 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check4"));
-    Check5 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check5"));
-    Check6 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check6"));
-    Check7 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check7"));
-    Check8 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check8"));
-    Check9 = static_cast<QCheckBox*>(named(new QCheckBox(this), "Check9"));
-    Command1 = static_cast<QPushButton*>(named(new QPushButton(this), "Command1"));
-    Command2 = static_cast<QPushButton*>(named(new QPushButton(this), "Command2"));
-    Command3 = static_cast<QPushButton*>(named(new QPushButton(this), "Command3"));
-    Command4 = static_cast<QPushButton*>(named(new QPushButton(this), "Command4"));
-    Command5 = static_cast<QPushButton*>(named(new QPushButton(this), "Command5"));
+    Check1 = makeNamed<QCheckBox>(this, "Check1");
+    Check2 = makeNamed<QCheckBox>(this, "Check2");
+    Check3 = makeNamed<QCheckBox>(this, "Check3");
+    Check4 = makeNamed<QCheckBox>(this, "Check4");
+    Check5 = makeNamed<QCheckBox>(this, "Check5");
+    Check6 = makeNamed<QCheckBox>(this, "Check6");
+    Check7 = makeNamed<QCheckBox>(this, "Check7");
+    Check8 = makeNamed<QCheckBox>(this, "Check8");
+    Check9 = makeNamed<QCheckBox>(this, "Check9");
+    Command1 = makeNamed<QPushButton>(this, "Command1");
+    Command2 = makeNamed<QPushButton>(this, "Command2");
+    Command3 = makeNamed<QPushButton>(this, "Command3");
+    Command4 = makeNamed<QPushButton>(this, "Command4");
+    Command5 = makeNamed<QPushButton>(this, "Command5");
     Command4->setDefault(true);
-    Text2 = static_cast<QLineEdit*>(named(new QLineEdit(this), "Text2"));
+    Text2 = makeNamed<QLineEdit>(this, "Text2");
     Text2->setToolTip(QStringLiteral("字体预览"));
     Text2->setAlignment(Qt::AlignCenter);
     Text2->setEnabled(false);
 
-    Toolbar1 = static_cast<KeyedToolbar*>(named(new KeyedToolbar(this), "Toolbar1"));
+    Toolbar1 = makeNamed<KeyedToolbar>(this, "Toolbar1");
     Toolbar1->SetTextAlignment(KeyedToolbar::TextAlign::None);
     for (int i = 0; i < 3; ++i) Toolbar1->Add(0, {}, {}, ButtonStyle::Check);
     Toolbar1->Add(0, {}, {}, ButtonStyle::Separator);
@@ -241,9 +241,10 @@ void ItemPropertyDialog::place(QWidget* widget, int pageNumber, int left, int to
                                int height) {
     QWidget* target = page(pageNumber);
     if (!widget || !target) return;
-    // Widths and places from the right or bottom edge are measured on the page's full size.
+    // Widths and places from the right or bottom edge are measured on the page's full size: the
+    // tab control's width less its frame of three pixels a side.
     const int pageWidth =
-        pageNumber == 0 ? design_.width : design_.width - 240 - 2 * kTwipsPerPixel * 3;
+        pageNumber == 0 ? design_.width : design_.width - 240 - 2 * 3 * kTwipsPerPixel;
     const int pageHeight = design_.height;
     if (left < 0) left += pageWidth;
     if (top < 0) top += pageHeight;

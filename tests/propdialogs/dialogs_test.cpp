@@ -88,6 +88,11 @@ TEST(DateDialog, TheFormatIsPickedFromTheFourAndAnOddOneIsKept) {
         EXPECT_EQ(dialog.Format, QString::fromUtf8(c.stored));
         EXPECT_EQ(dialog.BackStyle, 1);
     }
+    frm_date_prop odd;  // an appearance the list cannot show stays unless one is picked
+    odd.Appearance = 5;
+    editAndConfirm<frm_date_prop>(
+        odd, [](frm_date_prop& d) { EXPECT_EQ(d.Combo1->currentIndex(), -1); });
+    EXPECT_EQ(odd.Appearance, 5);
     frm_date_prop dialog;
     dialog.Format = QStringLiteral("yyyymmdd");
     editAndConfirm<frm_date_prop>(dialog, [](frm_date_prop& d) {
@@ -174,7 +179,11 @@ TEST(LabelDialog, TheSecondGroupSetsTheVerticalAlignment) {
     dialog.VerticalAlign = 1;
     dialog.ReadOnly = true;
     dialog.ApplyToSameKind = true;
+    dialog.BorderStyle = 5;
+    dialog.SpecialEffect = 9;
     editAndConfirm<frm_label_prop>(dialog, [](frm_label_prop& d) {
+        EXPECT_FALSE(d.Check7->isChecked());
+        EXPECT_EQ(d.ComboBox1[7].currentIndex(), -1);
         EXPECT_EQ(d.Toolbar1->Buttons(), 11);
         EXPECT_EQ(d.SSTab1->Tabs(), 4);
         EXPECT_TRUE(d.Toolbar1->Button(10)->Value());
@@ -186,6 +195,8 @@ TEST(LabelDialog, TheSecondGroupSetsTheVerticalAlignment) {
         d.Check6->click();
     });
     EXPECT_EQ(dialog.VerticalAlign, 2);
+    EXPECT_EQ(dialog.BorderStyle, 5);
+    EXPECT_EQ(dialog.SpecialEffect, 9);
     EXPECT_TRUE(dialog.ReadOnly);
     EXPECT_TRUE(dialog.ApplyToSameKind);
 }
