@@ -20,16 +20,17 @@
 
 namespace zelk::test {
 
-#define ZELK_DIALOG_VARIABLES(X)                                                                 \
-    X(ItemName)                                                                                  \
-    X(Caption) X(Format) X(DefaultValue) X(HintText) X(EntryOrder) X(Visible) X(Enabled)         \
-        X(ReadOnly) X(AutoTab) X(AutoConvertToPostil) X(ExtraInfoEntryMode) X(ListEntryMode)     \
-            X(ForeColor) X(BackColor) X(BorderColor) X(FontName) X(FontSize) X(FontBold)         \
-                X(FontItalic) X(FontUnderline) X(TextAlign) X(VerticalAlign) X(BackStyle)        \
-                    X(SpecialEffect) X(Appearance) X(BorderStyle) X(AutoSize) X(ApplyToSameKind) \
-                        X(DataSelectMode) X(BoundColumn) X(ChildTableClass) X(ApprovalStepName)  \
-                            X(DataFormat) X(MaxLength) X(AutoWordSelect) X(SingleUserWindow)     \
-                                X(ShowMediaInline) X(ShowPictureDirect) X(hdbc) X(fid)
+#define ZELK_DIALOG_VARIABLES(X)                                                                  \
+    X(ItemName)                                                                                   \
+    X(Caption)                                                                                    \
+    X(Format) X(DefaultValue) X(HintText) X(EntryOrder) X(Visible) X(Enabled) X(ReadOnly)         \
+        X(AutoTab) X(AutoConvertToPostil) X(ExtraInfoEntryMode) X(ListEntryMode) X(ForeColor)     \
+            X(BackColor) X(BorderColor) X(FontName) X(FontSize) X(FontBold) X(FontItalic)         \
+                X(FontUnderline) X(TextAlign) X(VerticalAlign) X(BackStyle) X(SpecialEffect)      \
+                    X(Appearance) X(BorderStyle) X(AutoSize) X(ApplyToSameKind) X(DataSelectMode) \
+                        X(BoundColumn) X(ChildTableClass) X(ApprovalStepName) X(DataFormat)       \
+                            X(MaxLength) X(AutoWordSelect) X(SingleUserWindow) X(ShowMediaInline) \
+                                X(ShowPictureDirect) X(hdbc) X(fid)
 
 // Every variable the dialog has, by name.
 template <class D>
@@ -55,6 +56,7 @@ void assignVariables(D& d, const QVariantMap& values) {
 
 struct DialogCase {
     std::string name;
+    int variables;  // public variables besides Cancelled
     std::function<std::unique_ptr<ItemPropertyDialog>()> make;
     std::function<QVariantMap(ItemPropertyDialog&)> read;
     std::function<void(ItemPropertyDialog&, const QVariantMap&)> assign;
@@ -62,8 +64,8 @@ struct DialogCase {
 };
 
 template <class D>
-DialogCase dialogCase(const char* name) {
-    return {name, [] { return std::make_unique<D>(); },
+DialogCase dialogCase(const char* name, int variables) {
+    return {name, variables, [] { return std::make_unique<D>(); },
             [](ItemPropertyDialog& d) { return variablesOf(dynamic_cast<D&>(d)); },
             [](ItemPropertyDialog& d, const QVariantMap& v) {
                 assignVariables(dynamic_cast<D&>(d), v);
@@ -71,16 +73,16 @@ DialogCase dialogCase(const char* name) {
 }
 
 inline std::vector<DialogCase> allDialogs() {
-    return {dialogCase<frm_text_prop>("frm_text_prop"),
-            dialogCase<frm_memo_prop>("frm_memo_prop"),
-            dialogCase<frm_date_prop>("frm_date_prop"),
-            dialogCase<frm_combo_prop>("frm_combo_prop"),
-            dialogCase<frm_list_prop>("frm_list_prop"),
-            dialogCase<frm_check_prop>("frm_check_prop"),
-            dialogCase<frm_label_prop>("frm_label_prop"),
-            dialogCase<frm_ctable_prop>("frm_ctable_prop"),
-            dialogCase<frm_mmx_prop>("frm_mmx_prop"),
-            dialogCase<frm_postil_prop>("frm_postil_prop")};
+    return {dialogCase<frm_text_prop>("frm_text_prop", 28),
+            dialogCase<frm_memo_prop>("frm_memo_prop", 28),
+            dialogCase<frm_date_prop>("frm_date_prop", 28),
+            dialogCase<frm_combo_prop>("frm_combo_prop", 29),
+            dialogCase<frm_list_prop>("frm_list_prop", 28),
+            dialogCase<frm_check_prop>("frm_check_prop", 30),
+            dialogCase<frm_label_prop>("frm_label_prop", 20),
+            dialogCase<frm_ctable_prop>("frm_ctable_prop", 30),
+            dialogCase<frm_mmx_prop>("frm_mmx_prop", 29),
+            dialogCase<frm_postil_prop>("frm_postil_prop", 30)};
 }
 
 inline std::string dialogCaseName(const ::testing::TestParamInfo<DialogCase>& info) {

@@ -210,6 +210,7 @@ TEST(CheckDialog, TheStepIsTypedOrPickedAndTheSingleUserBoxIsItsOwn) {
         EXPECT_EQ(controlName(&d.label1[4]), QStringLiteral("label1"));
         EXPECT_TRUE(d.Check6->isChecked());
         EXPECT_TRUE(d.Text1[20].isHidden());
+        EXPECT_TRUE(d.Label3->text().startsWith(QStringLiteral("    设置审批环节字段")));
         d.Combo1->setEditText(QString());
         d.Check6->click();
     });

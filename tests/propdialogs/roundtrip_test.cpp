@@ -116,8 +116,16 @@ TEST_P(RoundTrip, CancelAndTheCloseBoxReturnNothing) {
     }
 }
 
-TEST_P(RoundTrip, CancelledIsTrueBeforeAnything) {
-    EXPECT_TRUE(GetParam().make()->Cancelled);
+TEST_P(RoundTrip, EveryVariableHasItsRowAndCancelledIsTrueBeforeAnything) {
+    std::unique_ptr<ItemPropertyDialog> dialog = GetParam().make();
+    EXPECT_TRUE(dialog->Cancelled);
+    const QVariantMap variables = GetParam().read(*dialog);
+    EXPECT_EQ(variables.size(), GetParam().variables);
+    QStringList rows;
+    for (const PropertyRow& row : dialog->rows()) rows << row.variable;
+    for (const QString& name : variables.keys())
+        EXPECT_EQ(rows.contains(name), name != "hdbc" && name != "fid") << name.toStdString();
+    EXPECT_EQ(rows.size(), QSet<QString>(rows.begin(), rows.end()).size()) << "one row each";
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, RoundTrip, ::testing::ValuesIn(allDialogs()), dialogCaseName);
