@@ -105,7 +105,6 @@ class ItemPropertyDialog : public Form {
     // The box of ApplyToSameKind, nullptr when the dialog has none.
     QCheckBox* applyBox() const;
     const PropertyRows& rows() const { return rows_; }
-    const PropertyDialogDesign& design() const { return design_; }
 
   protected:
     ItemPropertyDialog(const PropertyDialogDesign& design, QWidget* parent);
