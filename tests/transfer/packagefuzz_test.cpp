@@ -173,7 +173,7 @@ TEST_P(PackageFuzz, MalformedPackagesAreRefusedOrImportedWhole) {
     const QByteArray soundBytes = soundFile.readAll();
 
     int cases = qEnvironmentVariableIntValue("ZELK_FUZZ_CASES");
-    if (cases <= 0) cases = GetParam() == test::TestBackend::SQLite ? 2000 : 400;
+    if (cases <= 0) cases = GetParam() == test::TestBackend::SQLite ? 1200 : 300;
     bool seedGiven = false;
     const quint32 seed =
         static_cast<quint32>(qEnvironmentVariableIntValue("ZELK_FUZZ_SEED", &seedGiven));
