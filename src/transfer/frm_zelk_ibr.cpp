@@ -109,8 +109,10 @@ void frm_zelk_ibr::layoutControls() {
     prg = new ProgressBar(out);
     onPage(prg, 60, 4515, 5610, 300);
     prg->setTextVisible(false);
+    prg->hide();
     lblnum = labelOnPage(QStringLiteral("0/0"), out, 5745, 4530);
     lblnum->setMinimumWidth(twipsToPixels(1100));
+    lblnum->hide();
     Command2 = new QPushButton(QStringLiteral("导出"), out);
     onPage(Command2, 6930, 4170, 1050, 780);
     Command2->setEnabled(false);
@@ -155,6 +157,7 @@ void frm_zelk_ibr::layoutControls() {
     prgin = new ProgressBar(in);
     onPage(prgin, 165, 4500, 4785, 300);
     prgin->setTextVisible(false);
+    prgin->hide();
     Label1 = labelOnPage(QStringLiteral("0/0"), in, 5055, 4530);
     Label1->setMinimumWidth(twipsToPixels(1100));
     Label1->hide();
