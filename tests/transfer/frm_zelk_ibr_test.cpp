@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
@@ -97,6 +98,37 @@ TEST_F(TransferWindow, OpensOnTheCurrentClass) {
     form.cmdClear_Click();
     EXPECT_EQ(form.ListView1->Count(), 0);
     EXPECT_TRUE(ticked(form.ListView_In).isEmpty());
+}
+
+TEST_F(TransferWindow, ListsOnlyKindsAPackageCanCarryAndTicksThroughThePopup) {
+    INDTRecord odd;
+    setField(odd.id01, demo::kMainTable);
+    setField(odd.id02, demo::kClass);
+    setField(odd.id03, QStringLiteral("怪类型"));
+    setField(odd.id05, QStringLiteral("9"));
+    setField(odd.id09, demo::kSystem);
+    ASSERT_GT(sysINDTInsertRecord(db.hdbc(), odd), 0);
+    form.ListView1->Clear();
+    form.LoadClassInterfaces(demo::kMainTable, demo::kClass, demo::kSystem);
+    EXPECT_FALSE(texts(form.ListView1).contains(QStringLiteral("怪类型")));
+    EXPECT_GT(form.ListView1->Count(), 0);
+
+    // Right button over the list: the popup; its commands tick the current page's list.
+    form.ListView1_MouseUp(1, 0, 0, 0);
+    EXPECT_FALSE(form.mnu_pop->isVisible());
+    form.ListView1_MouseUp(2, 0, 0, 0);
+    EXPECT_TRUE(form.mnu_pop->isVisible());
+    form.mnu_pop->hide();
+    form.mnu_selectall_Click();
+    EXPECT_EQ(ticked(form.ListView1).size(), form.ListView1->Count());
+    form.mnu_unselect_Click();
+    EXPECT_TRUE(ticked(form.ListView1).isEmpty());
+    // Double-click inverts the tick of the selected row only.
+    form.ListView1_DblClick();
+    EXPECT_TRUE(ticked(form.ListView1).isEmpty());
+    form.ListView1->SetSelectedItem(form.ListView1->Item(2));
+    form.ListView1_DblClick();
+    EXPECT_EQ(ticked(form.ListView1), QStringList{form.ListView1->Item(2)->Text()});
 }
 
 TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
