@@ -68,13 +68,17 @@ QString checkedLine(std::int32_t hdbc, const LineTable& table, const QString& qu
     if (pieces.size() < table.columnCount())
         throw refuse(
             QString::fromLatin1(table.members[static_cast<std::size_t>(pieces.size())].name));
-    for (int k = 0; k < pieces.size(); ++k) {
-        const QString& piece = pieces[k];
-        bool gbk = true;
-        encodeGbkStrict(piece, &gbk);
-        if (!gbk || piece.contains(QChar(u'\0')) || piece.contains(QChar(u'\r')) ||
-            piece.contains(QChar(u'\n')))
-            throw refuse(QString::fromLatin1(table.members[static_cast<std::size_t>(k)].name));
+    bool gbk = true;
+    encodeGbkStrict(row, &gbk);
+    if (!gbk || row.contains(QChar(u'\0')) || row.contains(QChar(u'\r')) ||
+        row.contains(QChar(u'\n'))) {
+        for (int k = 0; k < pieces.size(); ++k) {
+            const QString& piece = pieces[k];
+            encodeGbkStrict(piece, &gbk);
+            if (!gbk || piece.contains(QChar(u'\0')) || piece.contains(QChar(u'\r')) ||
+                piece.contains(QChar(u'\n')))
+                throw refuse(QString::fromLatin1(table.members[static_cast<std::size_t>(k)].name));
+        }
     }
     QString line = row;
     while (line.endsWith(QChar(u' '))) line.chop(1);

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace zelk {
 
@@ -71,9 +72,11 @@ bool PackageReader::readLine(QString& line) {
         error_ = LineError::StrayCr;
         return false;
     }
-    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
-    line = decoder.decode(bytes);
-    if (decoder.hasError() || line.contains(QChar::ReplacementCharacter)) {
+    thread_local std::optional<QStringDecoder> decoder;
+    if (!decoder) decoder.emplace("GBK", QStringConverter::Flag::Stateless);
+    line = decoder->decode(bytes);
+    if (decoder->hasError()) decoder.reset();  // its error mark would stay
+    if (!decoder || line.contains(QChar::ReplacementCharacter)) {
         error_ = LineError::InvalidGbk;
         return false;
     }
@@ -92,10 +95,15 @@ bool PackageReader::seek(qint64 offset, int nextLineNumber) {
     return true;
 }
 
-QByteArray encodeGbkStrict(const QString& text, bool* ok) {
-    QStringEncoder encoder("GBK");
-    QByteArray bytes = encoder.encode(text);
-    if (ok) *ok = !encoder.hasError();
+QByteArray encodeGbkStrict(QStringView text, bool* ok) {
+    // One converter per thread: making one is far dearer than a line's conversion. Its error
+    // mark stays once set, so a converter that met an error is replaced.
+    thread_local std::optional<QStringEncoder> encoder;
+    if (!encoder) encoder.emplace("GBK", QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder->encode(text);
+    const bool good = !encoder->hasError();
+    if (!good) encoder.reset();
+    if (ok) *ok = good;
     return bytes;
 }
 

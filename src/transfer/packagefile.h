@@ -44,8 +44,8 @@ class PackageReader {
     int line_ = 0;
 };
 
-// Strict GBK: nullopt-like empty result with ok false when a character has no GBK form.
-QByteArray encodeGbkStrict(const QString& text, bool* ok);
+// GBK bytes of the text; `ok` false when a character has no GBK form.
+QByteArray encodeGbkStrict(QStringView text, bool* ok);
 
 class PackageWriter {
   public:

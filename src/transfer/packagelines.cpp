@@ -6,6 +6,7 @@
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "platform/errors.h"
+#include "transfer/packagefile.h"
 
 namespace zelk {
 
@@ -159,6 +160,23 @@ QString LineFault::describe(const LineTable& table) const {
     return QStringLiteral("%1 列 %2 不是整数").arg(QString::fromLatin1(table.table), name);
 }
 
+namespace {
+
+// Plain decimal digits are the common case; anything else goes through the shared routine.
+std::optional<std::int32_t> pieceNumber(QStringView piece) {
+    const bool negative = !piece.isEmpty() && piece.front() == QChar(u'-');
+    const QStringView digits = negative ? piece.mid(1) : piece;
+    if (digits.isEmpty() || digits.size() > 9) return numericInt32(piece.toString());
+    std::int32_t value = 0;
+    for (QChar c : digits) {
+        if (c < QChar(u'0') || c > QChar(u'9')) return numericInt32(piece.toString());
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 std::optional<LineFault> parseLine(const LineTable& table, const QString& line, void* record,
                                    QChar separator) {
     auto* bytes = static_cast<char*>(record);
@@ -173,11 +191,11 @@ std::optional<LineFault> parseLine(const LineTable& table, const QString& line, 
         const QStringView piece = QStringView(line).mid(start, end - start);
         const LineMember& member = table.members[static_cast<std::size_t>(k)];
         if (member.isInt()) {
-            const std::optional<std::int32_t> value = numericInt32(piece.toString());
+            const std::optional<std::int32_t> value = pieceNumber(piece);
             if (!value) return LineFault{LineFault::BadNumber, k};
             std::memcpy(bytes + member.offset, &*value, sizeof(std::int32_t));
         } else {
-            writeFieldBytes(bytes + member.offset, member.width, toGbk(piece.toString()));
+            writeFieldBytes(bytes + member.offset, member.width, encodeGbkStrict(piece, nullptr));
         }
         start = end + 1;
     }
