@@ -92,7 +92,11 @@ std::optional<QString> checkPackage(const QString& path, const QStringList& indt
             return lineDetail(reader.lineNumber(), changed);
         const std::optional<int> kind = transferKindCode(record);
         const ItemKind* item = kind ? itemKindByName(TransferKindNames(*kind).name) : nullptr;
-        tables.emplace(sectionMarker(record.id00), item ? item->lines : nullptr);
+        // Two interfaces of one number must agree on their item table: they share a section.
+        const auto [known, added] =
+            tables.emplace(sectionMarker(record.id00), item ? item->lines : nullptr);
+        if (!added && known->second != (item ? item->lines : nullptr))
+            return lineDetail(reader.lineNumber(), QStringLiteral("界面号重复而类型不同"));
     }
 
     // Sections: an empty line, "[#n]", the count and exactly that many item lines; then "#结束".
