@@ -243,6 +243,35 @@ TEST_F(TransferWindow, RunPausedInTheEventPumpCannotBeDisturbed) {
     EXPECT_TRUE(form.isVisible());
 }
 
+TEST_F(TransferWindow, ExportPausedInTheEventPumpStopsThroughTheCloseBox) {
+    tickAll(form.ListView1);
+    form.ComboBox3->setEditText(path);
+    bool checked = false;
+    QTimer::singleShot(0, &form, [&] {
+        checked = true;
+        EXPECT_FALSE(form.Command3->isEnabled());
+        EXPECT_FALSE(form.Command6->isEnabled());
+        EXPECT_FALSE(form.ListView1->isEnabled());
+        EXPECT_FALSE(form.ListView_In->isEnabled());
+        EXPECT_FALSE(form.Command11->isEnabled());
+        EXPECT_TRUE(form.Command4->isEnabled());
+        EXPECT_FALSE(form.Command4->isHidden());
+        EXPECT_TRUE(form.Command2->isHidden());
+        form.close();
+    });
+    PromptScript script;
+    script.answer(vbOK);
+    form.Command2_Click();
+    EXPECT_TRUE(checked);
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("要终止数据转出吗？"));
+    EXPECT_EQ(form.lbInfo->text(), QStringLiteral("操作被强行终止！"));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(form.Command3->isEnabled());
+    EXPECT_TRUE(form.Command2->isEnabled());
+    EXPECT_TRUE(form.isVisible());
+}
+
 TEST_F(TransferWindow, HelpAndThePanel) {
     int helps = 0;
     QObject::connect(&form, &Form::NeedHelp, [&](QString& id) {
