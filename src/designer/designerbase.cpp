@@ -5,38 +5,61 @@
 
 namespace zelk {
 
+namespace {
+
+DesignPictureBox* surface(QWidget* parent, const char* name) {
+    auto* box = new DesignPictureBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setBorderStyle(0);
+    box->Move(0, 0, 4500, 4500);
+    return box;
+}
+
+}  // namespace
+
 DesignerBase::DesignerBase(QWidget* parent)
     : Form(parent),
+      Text1(new QLineEdit(this)),
+      Text2(new QLineEdit(this)),
+      Text3(new QLineEdit(this)),
+      Text4(new QLineEdit(this)),
+      Pictureform(new QWidget(this)),
+      PictureBack(new QWidget(Pictureform)),
       ItemTable(kMaxDesignItems + 1),
-      PictureContainer(new QWidget(this)),
+      PictureContainer(surface(PictureBack, "PictureContainer")),
+      PictureTest(surface(PictureContainer, "PictureTest")),
       TreeView1(new QTreeWidget(this)),
       LabelArray(QStringLiteral("LabelArray"),
-                 makeTemplate<DesignLabel>(PictureContainer, DesignArray::LabelArray)),
+                 makeTemplate<DesignLabel>(PictureTest, DesignArray::LabelArray)),
       TextBoxArray(QStringLiteral("TextBoxArray"),
-                   makeTemplate<DesignTextBox>(PictureContainer, DesignArray::TextBoxArray)),
+                   makeTemplate<DesignTextBox>(PictureTest, DesignArray::TextBoxArray)),
       MemoBoxArray(QStringLiteral("MemoBoxArray"),
-                   makeTemplate<DesignTextBox>(PictureContainer, DesignArray::MemoBoxArray)),
+                   makeTemplate<DesignTextBox>(PictureTest, DesignArray::MemoBoxArray)),
       MMXArray(QStringLiteral("MMXArray"),
-               makeTemplate<DesignTextBox>(PictureContainer, DesignArray::MMXArray)),
+               makeTemplate<DesignTextBox>(PictureTest, DesignArray::MMXArray)),
       ChildTableArray(QStringLiteral("ChildTableArray"),
-                      makeTemplate<DesignTextBox>(PictureContainer, DesignArray::ChildTableArray)),
+                      makeTemplate<DesignTextBox>(PictureTest, DesignArray::ChildTableArray)),
       ComboBoxArray(QStringLiteral("ComboBoxArray"),
-                    makeTemplate<DesignComboBox>(PictureContainer, DesignArray::ComboBoxArray)),
+                    makeTemplate<DesignComboBox>(PictureTest, DesignArray::ComboBoxArray)),
       FrameArray(QStringLiteral("FrameArray"),
-                 makeTemplate<DesignFrame>(PictureContainer, DesignArray::FrameArray)),
-      DatePickerArray(
-          QStringLiteral("DatePickerArray"),
-          makeTemplate<DesignPlainTextBox>(PictureContainer, DesignArray::DatePickerArray)),
+                 makeTemplate<DesignFrame>(PictureTest, DesignArray::FrameArray)),
+      DatePickerArray(QStringLiteral("DatePickerArray"),
+                      makeTemplate<DesignPlainTextBox>(PictureTest, DesignArray::DatePickerArray)),
       ShapeArray(QStringLiteral("ShapeArray"),
-                 makeTemplate<DesignPictureBox>(PictureContainer, DesignArray::ShapeArray)),
+                 makeTemplate<DesignPictureBox>(PictureTest, DesignArray::ShapeArray)),
       LineArray(QStringLiteral("LineArray"),
-                makeTemplate<DesignLine>(PictureContainer, DesignArray::LineArray)),
-      LabelVisible(kMaxDesignItems + 1, 0) {
-    PictureContainer->setObjectName(QStringLiteral("PictureContainer"));
-    PictureContainer->setAutoFillBackground(true);
+                makeTemplate<DesignLine>(PictureTest, DesignArray::LineArray)),
+      LabelVisible(kMaxDesignItems + 1, 0),
+      handles_(PictureContainer),
+      current_(handles_, *(sizeline = new LineIndcate(this)), {Text1, Text2, Text3, Text4},
+               [this](const QString& text) { SetStatusText(text); }) {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
+    // The window's own background layer: the system window colour until the interface says.
+    PictureTest->setBackColor(SysColor::Window);
+    buildWindow();
+    connectHandlers();
 }
 
 DesignerBase::~DesignerBase() = default;
@@ -58,6 +81,9 @@ void DesignerBase::InitFieldTree() {
     auto* root = new QTreeWidgetItem(TreeView1);
     root->setText(0, QStringLiteral("数据栏目"));
     root->setData(0, kTreeKeyRole, QStringLiteral("data"));
+    root->setData(0, kTreeImageRole, 1);
+    root->setData(0, kTreeSelectedImageRole, 1);
+    if (!treeImages_.empty()) root->setIcon(0, treeImages_[0]);
     root->setExpanded(true);
 }
 
@@ -82,6 +108,7 @@ void DesignerBase::addFieldTreeNode(const QString& text, std::int32_t itemIndex)
     node->setData(0, kTreeTagRole, itemIndex);
     node->setData(0, kTreeImageRole, 2);
     node->setData(0, kTreeSelectedImageRole, 3);
+    if (treeImages_.size() > 1) node->setIcon(0, treeImages_[1]);
 }
 
 DesignControl* DesignerBase::itemControl(std::int32_t kind, std::int32_t arrayIndex) const {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "component/fixedfield.h"
-#include "component/indtcounter.h"
+#include "designer/indtcounter.h"
 #include "dataaccess/dravix.h"
 #include "support/testdb.h"
 
