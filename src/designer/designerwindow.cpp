@@ -147,6 +147,8 @@ void DesignerBase::Form_Load() {
         setImages(Toolbar4, {"ID_TAB"});
         if (QAction* close = toolbarButton(Toolbar1, QStringLiteral("close")))
             close->setText(closeCaption());
+        // The band row shows every button: no toolbar folds into its overflow menu.
+        for (QToolBar* bar : {Toolbar2, Toolbar3, Toolbar4}) bar->setMinimumSize(bar->sizeHint());
         mnu_ucProperty->setText(ucPropertyCaption());
         treeImages_.clear();
         for (const char* name : {"ID_PROPS", "ID_PROP", "ID_HOTPROP"})
