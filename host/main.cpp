@@ -34,8 +34,8 @@ QString defaultDatabase() {
 
 int main(int argc, char** argv) {
     // A window needs a display; without one the program says so before Qt would fail.
-    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
-                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -51,11 +51,11 @@ int main(int argc, char** argv) {
     QCommandLineOption systemOption("system", "System name.", "name", zelk::demo::kSystem);
     QCommandLineOption tableOption("table", "Main table.", "name", zelk::demo::kMainTable);
     QCommandLineOption classOption("class", "Class name.", "name", zelk::demo::kClass);
-    QCommandLineOption designerOption("designer",
-                                      "Opens a designer: entry or search (the default: entry).",
-                                      "kind", "entry");
+    QCommandLineOption designerOption(
+        "designer", "Opens a designer: entry or search (the default: entry).", "kind", "entry");
     parser.addOptions({dbOption, systemOption, tableOption, classOption, designerOption});
-    parser.addPositionalArgument("FID", "Interface number (default: the class's default).", "[FID]");
+    parser.addPositionalArgument("FID", "Interface number (default: the class's default).",
+                                 "[FID]");
     parser.process(app);
 
     const QString kindName = parser.value(designerOption);
@@ -102,9 +102,8 @@ int main(int argc, char** argv) {
         fid = zelk::defaultInterfaceNumber(kind, hdbc, zelk::gSystemName, zelk::gMainTable,
                                            parser.value(classOption));
     }
-    zelk::ShowDesignerWindow(kind, hdbc, fid, nullptr, [](QString&) {
-        print("zelk: help was asked for (F1)");
-    });
+    zelk::ShowDesignerWindow(kind, hdbc, fid, nullptr,
+                             [](QString&) { print("zelk: help was asked for (F1)"); });
     zelk::dbCloseConnection(hdbc);
     return 0;
 }

@@ -24,11 +24,10 @@ void ShowDesignerWindow(DesignerKind kind, std::int32_t hdbc, std::int32_t fid, 
     window->forceUnload();
 }
 
-std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc,
-                                    const QString& systemName, const QString& mainTable,
-                                    const QString& className) {
-    const QString wanted = kind == DesignerKind::ItemEntry ? QStringLiteral("1")
-                                                           : QStringLiteral("3");
+std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc, const QString& systemName,
+                                    const QString& mainTable, const QString& className) {
+    const QString wanted =
+        kind == DesignerKind::ItemEntry ? QStringLiteral("1") : QStringLiteral("3");
     INDTRecord row;
     const std::int32_t stmt = sysINDTPrepareGetData(hdbc, systemName, mainTable, className);
     std::int32_t found = 0;
