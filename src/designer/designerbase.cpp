@@ -28,7 +28,7 @@ DesignerBase::DesignerBase(QWidget* parent)
       ItemTable(kMaxDesignItems + 1),
       PictureContainer(surface(PictureBack, "PictureContainer")),
       PictureTest(surface(PictureContainer, "PictureTest")),
-      TreeView1(new QTreeWidget(this)),
+      TreeView1(new KeyedTree(this)),
       LabelArray(QStringLiteral("LabelArray"),
                  makeTemplate<DesignLabel>(PictureTest, DesignArray::LabelArray)),
       TextBoxArray(QStringLiteral("TextBoxArray"),
@@ -54,8 +54,6 @@ DesignerBase::DesignerBase(QWidget* parent)
       current_(handles_, *(sizeline = new LineIndcate(this)), {Text1, Text2, Text3, Text4},
                [this](const QString& text) { SetStatusText(text); }) {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setColumnCount(1);
     // The window's own background layer: the system window colour until the interface says.
     PictureTest->setBackColor(SysColor::Window);
     buildWindow();
@@ -77,38 +75,18 @@ void DesignerBase::setLabelVisible(std::int32_t labelIndex, bool visible) {
 }
 
 void DesignerBase::InitFieldTree() {
-    TreeView1->clear();
-    auto* root = new QTreeWidgetItem(TreeView1);
-    root->setText(0, QStringLiteral("数据栏目"));
-    root->setData(0, kTreeKeyRole, QStringLiteral("data"));
-    root->setData(0, kTreeImageRole, 1);
-    root->setData(0, kTreeSelectedImageRole, 1);
-    if (!treeImages_.empty()) root->setIcon(0, treeImages_[0]);
-    root->setExpanded(true);
-}
-
-QTreeWidgetItem* DesignerBase::fieldTreeRoot() const {
-    for (int i = 0; i < TreeView1->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = TreeView1->topLevelItem(i);
-        if (node->data(0, kTreeKeyRole).toString() == QLatin1String("data")) return node;
-    }
-    return nullptr;
+    TreeView1->Clear();
+    TreeView1->Add(QString(), TreeRelationship::Last, QStringLiteral("data"),
+                   QStringLiteral("数据栏目"), 1, 1);
 }
 
 void DesignerBase::addFieldTreeNode(const QString& text, std::int32_t itemIndex) {
-    QTreeWidgetItem* root = fieldTreeRoot();
-    if (!root) {
-        // The window builds the root when it loads; a designer used before that gets it now so
-        // that no item is left without its node.
-        InitFieldTree();
-        root = fieldTreeRoot();
-    }
-    auto* node = new QTreeWidgetItem(root);
-    node->setText(0, text);
-    node->setData(0, kTreeTagRole, itemIndex);
-    node->setData(0, kTreeImageRole, 2);
-    node->setData(0, kTreeSelectedImageRole, 3);
-    if (treeImages_.size() > 1) node->setIcon(0, treeImages_[1]);
+    // The window builds the root when it loads; a designer used before that gets it now so that
+    // no item is left without its node.
+    if (!fieldTreeRoot()) InitFieldTree();
+    Node* node =
+        TreeView1->Add(QStringLiteral("data"), TreeRelationship::Child, QString(), text, 2, 3);
+    node->SetTag(QString::number(itemIndex));
 }
 
 DesignControl* DesignerBase::itemControl(std::int32_t kind, std::int32_t arrayIndex) const {

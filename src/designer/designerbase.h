@@ -13,11 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSplitter>
-#include <QStatusBar>
 #include <QString>
-#include <QToolBar>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include "component/fixedfield.h"
@@ -32,6 +28,11 @@
 #include "designer/itemcolumns.h"
 #include "platform/controlarray.h"
 #include "platform/controls/designcontrols.h"
+#include "platform/controls/imagelist.h"
+#include "platform/controls/keyedtoolbar.h"
+#include "platform/controls/keyedtree.h"
+#include "platform/controls/splitter.h"
+#include "platform/controls/statusbar.h"
 #include "platform/form.h"
 #include "platform/prompts.h"
 
@@ -43,12 +44,6 @@ class frm_combo_prop;
 class frm_ctable_prop;
 class frm_date_prop;
 class frm_label_prop;
-
-// Data roles of the field tree's nodes.
-inline constexpr int kTreeTagRole = Qt::UserRole;        // item index (the node's tag)
-inline constexpr int kTreeKeyRole = Qt::UserRole + 1;    // node key ("data" for the root)
-inline constexpr int kTreeImageRole = Qt::UserRole + 2;  // image index in the tree's image list
-inline constexpr int kTreeSelectedImageRole = Qt::UserRole + 3;
 
 // The three settings groups a row carries for its control (or for its caption label).
 struct ItemSettings {
@@ -79,7 +74,7 @@ class DesignerBase : public Form {
     void ShowNextTip();
     void ShowTip(std::int16_t& n);
     void SetStatusText(const QString& text);
-    QString statusText() const { return statusLabel_->text(); }
+    QString statusText() const { return StatusBar1->SimpleText(); }
 
     // ---- The canvas (canvas/) --------------------------------------------------------------
     void InitSizeHandles(std::intptr_t canvasHwnd) { handles_.InitSizeHandles(canvasHwnd); }
@@ -113,9 +108,10 @@ class DesignerBase : public Form {
     void Text2_Change() { positionBoxChanged(2); }
     void Text3_Change() { positionBoxChanged(3); }
     void Text4_Change() { positionBoxChanged(4); }
+    void Toolbar1_ButtonClick(ToolbarButton* Button);
     void Toolbar1_ButtonClick(const QString& key);
     void ShowInterfaceProperties();
-    void TreeView1_NodeClick(QTreeWidgetItem* node);
+    void TreeView1_NodeClick(Node* node);
     void mnu_prop_Click();
     void mnu_label_prop_Click();
 
@@ -134,16 +130,16 @@ class DesignerBase : public Form {
     void pf4_NeedHelp(QString& id) { raiseNeedHelp(id); }
 
     // ---- The window's controls (designerlayout.cpp) --------------------------------------
-    QToolBar* Toolbar1 = nullptr;
-    QToolBar* Toolbar2 = nullptr;
-    QToolBar* Toolbar3 = nullptr;
-    QToolBar* Toolbar4 = nullptr;
+    KeyedToolbar* Toolbar1 = nullptr;
+    KeyedToolbar* Toolbar2 = nullptr;
+    KeyedToolbar* Toolbar3 = nullptr;
+    KeyedToolbar* Toolbar4 = nullptr;
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text4 = nullptr;
-    QSplitter* SSSplitter1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    Splitter* SSSplitter1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
     QWidget* Pictureform = nullptr;
     QWidget* PictureBack = nullptr;
     QScrollBar* HScrollBar = nullptr;
@@ -158,8 +154,6 @@ class DesignerBase : public Form {
     QAction* mnu_ucCopy = nullptr;
     QAction* mnu_unDelete = nullptr;
     QAction* mnu_ucProperty = nullptr;
-    // The toolbar button of a key, or nullptr.
-    static QAction* toolbarButton(const QToolBar* bar, const QString& key);
 
     // ---- State shared by the loaders, writers and (later) the canvas commands ----------------
     INDTRecord InterfaceRow{};
@@ -175,7 +169,7 @@ class DesignerBase : public Form {
 
     DesignPictureBox* PictureContainer = nullptr;  // the design surface: handles lie on it
     DesignPictureBox* PictureTest = nullptr;  // its background layer: design controls stand on it
-    QTreeWidget* TreeView1 = nullptr;         // the field tree
+    KeyedTree* TreeView1 = nullptr;           // the field tree
 
     ControlArray<DesignLabel> LabelArray;
     ControlArray<DesignTextBox> TextBoxArray;
@@ -198,7 +192,7 @@ class DesignerBase : public Form {
 
     // The root of the field tree: key "data", text "数据栏目".
     void InitFieldTree();
-    QTreeWidgetItem* fieldTreeRoot() const;
+    Node* fieldTreeRoot() const { return TreeView1->Item(QStringLiteral("data")); }
 
     // Registers an item read from `row`; returns its index (1..1024), or 0 when the table is full
     // (after telling the user once per refusal). Texts are kept as read (cut at NUL, trimmed).
@@ -336,10 +330,13 @@ class DesignerBase : public Form {
     void applyBackground();
     QString backgroundPicturePath() const;
 
-    QLabel* statusLabel_ = nullptr;
+    // Image lists of the toolbars (Toolbar3 and Toolbar4 share one) and of the field tree.
+    ImageList toolbarImages1_;
+    ImageList toolbarImages2_;
+    ImageList toolbarImages34_;
+    ImageList treeImages_;
     SizeHandles handles_;
     CurrentControlState current_;
-    std::vector<QIcon> treeImages_;
 
     template <class Row, class Control>
     void writeControlColumns(const DesignItem& item, const Control& c, Row& row,

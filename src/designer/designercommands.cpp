@@ -21,6 +21,10 @@ void DesignerBase::positionBoxChanged(int box) {
     if (current_.positionBoxChanged(box, boxes[box - 1]->text())) DesignModified = true;
 }
 
+void DesignerBase::Toolbar1_ButtonClick(ToolbarButton* Button) {
+    if (Button) Toolbar1_ButtonClick(Button->Key());
+}
+
 void DesignerBase::Toolbar1_ButtonClick(const QString& key) {
     if (key == QLatin1String("save")) {
         if (!InterfaceLoaded) return;
@@ -65,11 +69,9 @@ void DesignerBase::ShowInterfaceProperties() {
     applyBackground();
 }
 
-void DesignerBase::TreeView1_NodeClick(QTreeWidgetItem* node) {
+void DesignerBase::TreeView1_NodeClick(Node* node) {
     if (!node) return;
-    const QVariant tag = node->data(0, kTreeTagRole);
-    if (!tag.isValid()) return;
-    const auto index = numericInt32(tag.toString());
+    const auto index = numericInt32(node->Tag());
     if (!index || *index < 1 || *index > ItemCount) return;
     const DesignItem& item = ItemTable[static_cast<std::size_t>(*index)];
     SelectItemControl(item.ControlKind, item.ArrayIndex);

@@ -19,19 +19,17 @@ struct ButtonSpec {
     const char* tip;
 };
 
-// Toolbar buttons carry their key in the action's object name.
-void addButtons(QToolBar* bar, std::initializer_list<ButtonSpec> buttons) {
+void addButtons(KeyedToolbar* bar, std::initializer_list<ButtonSpec> buttons) {
     for (const ButtonSpec& b : buttons) {
-        QAction* action = bar->addAction(QString::fromUtf8(b.caption));
-        action->setObjectName(QString::fromUtf8(b.key));
-        action->setToolTip(QString::fromUtf8(b.tip));
+        ToolbarButton* button = bar->Add(0, QString::fromUtf8(b.key), QString::fromUtf8(b.caption));
+        button->SetToolTipText(QString::fromUtf8(b.tip));
     }
 }
 
-QToolBar* newToolbar(QWidget* parent, const char* name, Qt::ToolButtonStyle style) {
-    auto* bar = new QToolBar(parent);
+KeyedToolbar* newToolbar(QWidget* parent, const char* name, KeyedToolbar::TextAlign align) {
+    auto* bar = new KeyedToolbar(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setToolButtonStyle(style);
+    bar->SetTextAlignment(align);
     bar->setIconSize(QSize(16, 16));
     return bar;
 }
@@ -50,28 +48,21 @@ QLabel* bandCaption(const char* text, QWidget* parent) {
 
 }  // namespace
 
-QAction* DesignerBase::toolbarButton(const QToolBar* bar, const QString& key) {
-    if (!bar) return nullptr;
-    for (QAction* action : bar->actions())
-        if (action->objectName() == key) return action;
-    return nullptr;
-}
-
 void DesignerBase::buildWindow() {
     setWindowTitle(QStringLiteral("界面设计器"));
     resize(960, 640);
 
-    Toolbar1 = newToolbar(this, "Toolbar1", Qt::ToolButtonTextBesideIcon);
+    Toolbar1 = newToolbar(this, "Toolbar1", KeyedToolbar::TextAlign::Right);
     addButtons(Toolbar1, {{"save", "保存界面", "保存正在编辑的用户界面"},
                           {"prop", "控件属性", "查看或修改界面控件的属性"},
                           {"color", "界面属性", "查看或修改界面属性"},
                           {"field", "增加栏目", ""},
                           {"close", "退出设计", "退出界面设计程序"}});
-    Toolbar2 = newToolbar(this, "Toolbar2", Qt::ToolButtonIconOnly);
+    Toolbar2 = newToolbar(this, "Toolbar2", KeyedToolbar::TextAlign::None);
     addButtons(Toolbar2, {{"rectangle", "", "添加一个矩形框到界面"},
                           {"label", "", "添加一个标签到界面"},
                           {"line", "", "添加一条直线到界面"}});
-    Toolbar3 = newToolbar(this, "Toolbar3", Qt::ToolButtonTextBesideIcon);
+    Toolbar3 = newToolbar(this, "Toolbar3", KeyedToolbar::TextAlign::Right);
     addButtons(Toolbar3, {{"alignLeft", "左齐", ""},
                           {"alignRight", "右齐", ""},
                           {"alignCenter", "居中", ""},
@@ -79,9 +70,9 @@ void DesignerBase::buildWindow() {
                           {"sameHeight", "等高", ""},
                           {"vertSplit", "直分", ""},
                           {"horiSplit", "平分", ""}});
-    Toolbar4 = newToolbar(this, "Toolbar4", Qt::ToolButtonTextBesideIcon);
-    addButtons(Toolbar4, {{"tabOrder", "调整录入顺序", "设置界面项的录入顺序"}});
-    toolbarButton(Toolbar4, QStringLiteral("tabOrder"))->setCheckable(true);
+    Toolbar4 = newToolbar(this, "Toolbar4", KeyedToolbar::TextAlign::Right);
+    Toolbar4->Add(0, QStringLiteral("tabOrder"), QStringLiteral("调整录入顺序"), ButtonStyle::Check)
+        ->SetToolTipText(QStringLiteral("设置界面项的录入顺序"));
 
     // Second band row: "元件", "位置" with the four boxes, then Toolbar3 and Toolbar4.
     auto* bands = new QWidget(this);
@@ -118,19 +109,17 @@ void DesignerBase::buildWindow() {
     VScrollBar->setObjectName(QStringLiteral("VScrollBar"));
     HScrollBar->hide();
     VScrollBar->hide();
-    SSSplitter1 = new QSplitter(Qt::Horizontal, this);
+    SSSplitter1 = new Splitter(Qt::Horizontal, this);
     SSSplitter1->setObjectName(QStringLiteral("SSSplitter1"));
-    SSSplitter1->addWidget(TreeView1);
-    SSSplitter1->addWidget(Pictureform);
-    SSSplitter1->setStretchFactor(0, 0);  // the tree keeps its width when the window resizes
-    SSSplitter1->setStretchFactor(1, 1);
-    SSSplitter1->setSizes({200, 740});
+    SSSplitter1->AddPane(TreeView1, 3000);
+    SSSplitter1->AddPane(Pictureform, 11100);
+    SSSplitter1->SetPaneFixed(1, true);  // the tree keeps its width when the window resizes
 
-    StatusBar1 = new QStatusBar(this);
+    StatusBar1 = new StatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    statusLabel_ = new QLabel(QStringLiteral("就绪"), StatusBar1);
-    StatusBar1->addWidget(statusLabel_, 1);
+    StatusBar1->SetSimple(true);
+    StatusBar1->SetSimpleText(QStringLiteral("就绪"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -159,10 +148,10 @@ void DesignerBase::buildWindow() {
 
 void DesignerBase::connectHandlers() {
     const QString source = QStringLiteral("DesignerBase");
-    connect(Toolbar1, &QToolBar::actionTriggered, this,
-            Trapped(source, [this](QAction* a) { Toolbar1_ButtonClick(a->objectName()); }));
-    connect(TreeView1, &QTreeWidget::itemClicked, this,
-            Trapped(source, [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); }));
+    connect(Toolbar1, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar1_ButtonClick(b); }));
+    connect(TreeView1, &KeyedTree::NodeClick, this,
+            Trapped(source, [this](Node* node) { TreeView1_NodeClick(node); }));
     connect(Text1, &QLineEdit::textEdited, this, Trapped(source, [this] { Text1_Change(); }));
     connect(Text2, &QLineEdit::textEdited, this, Trapped(source, [this] { Text2_Change(); }));
     connect(Text3, &QLineEdit::textEdited, this, Trapped(source, [this] { Text3_Change(); }));
@@ -193,8 +182,8 @@ void DesignerBase::resizeEvent(QResizeEvent* event) {
 }
 
 void DesignerBase::Form_Resize() {
-    // The splitter re-fits its panes itself; the tree pane keeps its width (stretch 0).
-    SSSplitter1->refresh();
+    // The splitter re-fits its panes to the window; the tree pane is fixed and keeps its width.
+    SSSplitter1->Relayout();
 }
 
 CanvasSurfaces DesignerBase::surfaces() const {

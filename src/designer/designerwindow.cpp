@@ -40,14 +40,17 @@ std::optional<std::int32_t> storedSize(const QString& text) {
     return std::nullopt;
 }
 
-void setImages(QToolBar* bar, std::initializer_list<const char*> names) {
-    const QList<QAction*> actions = bar->actions();
-    int i = 0;
-    for (const char* name : names) {
-        const QPixmap picture = LoadResPicture(QString::fromLatin1(name));
-        if (i < actions.size()) actions[i]->setIcon(QIcon(picture));
-        ++i;
-    }
+// Fills an image list from the component's bitmaps, in order.
+void fillImages(ImageList& list, std::initializer_list<const char*> names) {
+    list.Clear();
+    for (const char* name : names) list.Add(QString::fromLatin1(name));
+}
+
+// Buttons first..first+count-1 of the toolbar get images from..from+count-1.
+void setButtonImages(KeyedToolbar* bar, const ImageList& list, int count, int from = 1) {
+    bar->SetImageList(&list);
+    for (int i = 1; i <= count; ++i)
+        if (ToolbarButton* b = bar->Button(i)) b->SetImage(from + i - 1);
 }
 
 }  // namespace
@@ -98,7 +101,7 @@ bool DesignerBase::LoadInterface() {
     PictureTest->Move(0, 0, width, height);
     applyBackground();
     PictureContainer->show();
-    if (QTreeWidgetItem* root = TreeView1->topLevelItem(0)) root->setExpanded(true);
+    if (Node* root = TreeView1->Item(1)) root->SetExpanded(true);
     return done(true);
 }
 
@@ -134,25 +137,28 @@ QString DesignerBase::backgroundPicturePath() const {
 
 void DesignerBase::refreshCommands() {
     for (const char* key : {"save", "field", "color"})
-        if (QAction* button = toolbarButton(Toolbar1, QString::fromLatin1(key)))
-            button->setEnabled(InterfaceLoaded);
+        if (ToolbarButton* button = Toolbar1->Button(QString::fromLatin1(key)))
+            button->SetEnabled(InterfaceLoaded);
 }
 
 void DesignerBase::Form_Load() {
     try {
-        setImages(Toolbar2, {"ID_RECT", "ID_LABEL", "ID_LINE"});
-        setImages(Toolbar1, {"ID_SAVE", "ID_PROP", "ID_FORMPROP", "ID_INOUT", "ID_CLOSE"});
-        setImages(Toolbar3, {"ID_ALIGNLEFT", "ID_ALIGNRIGHT", "ID_CENTER", "ID_SAMEWIDTH",
-                             "ID_SAMEHEIGHT", "ID_VERT", "ID_HRIZ"});
-        setImages(Toolbar4, {"ID_TAB"});
-        if (QAction* close = toolbarButton(Toolbar1, QStringLiteral("close")))
-            close->setText(closeCaption());
+        fillImages(toolbarImages2_, {"ID_RECT", "ID_LABEL", "ID_LINE"});
+        setButtonImages(Toolbar2, toolbarImages2_, 3);
+        fillImages(toolbarImages1_, {"ID_SAVE", "ID_PROP", "ID_FORMPROP", "ID_INOUT", "ID_CLOSE"});
+        setButtonImages(Toolbar1, toolbarImages1_, 5);
+        fillImages(toolbarImages34_, {"ID_ALIGNLEFT", "ID_ALIGNRIGHT", "ID_CENTER", "ID_SAMEWIDTH",
+                                      "ID_SAMEHEIGHT", "ID_VERT", "ID_HRIZ", "ID_TAB"});
+        setButtonImages(Toolbar3, toolbarImages34_, 7);
+        setButtonImages(Toolbar4, toolbarImages34_, 1, 8);
+        fillImages(treeImages_, {"ID_PROPS", "ID_PROP", "ID_HOTPROP"});
+        TreeView1->SetImageList(&treeImages_);
+        if (ToolbarButton* close = Toolbar1->Button(QStringLiteral("close")))
+            close->SetCaption(closeCaption());
         // The band row shows every button: no toolbar folds into its overflow menu.
-        for (QToolBar* bar : {Toolbar2, Toolbar3, Toolbar4}) bar->setMinimumSize(bar->sizeHint());
+        for (KeyedToolbar* bar : {Toolbar2, Toolbar3, Toolbar4})
+            bar->setMinimumSize(bar->sizeHint());
         mnu_ucProperty->setText(ucPropertyCaption());
-        treeImages_.clear();
-        for (const char* name : {"ID_PROPS", "ID_PROP", "ID_HOTPROP"})
-            treeImages_.emplace_back(LoadResPicture(QString::fromLatin1(name)));
         ShowNextTip();
         InitSizeHandles(static_cast<std::intptr_t>(PictureContainer->winId()));
         InitFieldTree();
@@ -185,7 +191,7 @@ void DesignerBase::ShowTip(std::int16_t& n) {
 }
 
 void DesignerBase::SetStatusText(const QString& text) {
-    statusLabel_->setText(text);
+    StatusBar1->SetSimpleText(text);
 }
 
 void DesignerBase::SelectItemControl(std::int32_t kind, std::int16_t index) {

@@ -167,7 +167,7 @@ TEST_P(DesignerCommands, FieldLoadsTheNewRowAndMarksTheDesignModified) {
     w->Toolbar1_ButtonClick("field");
     EXPECT_EQ(w->ItemCount, before + 1);
     EXPECT_TRUE(w->DesignModified);
-    QTreeWidgetItem* root = w->TreeView1->topLevelItem(0);
+    Node* root = w->fieldTreeRoot();
     EXPECT_EQ(root->child(root->childCount() - 1)->text(0), QStringLiteral("新栏目"));
 
     // Closed without adding: nothing loaded, nothing marked.
@@ -180,17 +180,18 @@ TEST_P(DesignerCommands, FieldLoadsTheNewRowAndMarksTheDesignModified) {
 
 TEST_P(DesignerCommands, TreeClicksSelectKindsOneToElevenOnly) {
     auto w = open();
-    QTreeWidgetItem* root = w->TreeView1->topLevelItem(0);
-    const auto nodeOfKind = [&](std::int32_t kind) -> QTreeWidgetItem* {
+    Node* root = w->fieldTreeRoot();
+    const auto nodeOfKind = [&](std::int32_t kind) -> Node* {
         for (int i = 0; i < root->childCount(); ++i) {
-            const int item = root->child(i)->data(0, kTreeTagRole).toInt();
+            auto* node = static_cast<Node*>(root->child(i));
+            const int item = node->Tag().toInt();
             if (w->ItemTable[item].ControlKind == kind && w->itemControl(w->ItemTable[item]) &&
                 w->itemControl(w->ItemTable[item])->Visible())
-                return root->child(i);
+                return node;
         }
         return nullptr;
     };
-    QTreeWidgetItem* label = nodeOfKind(kKindLabel);
+    Node* label = nodeOfKind(kKindLabel);
     ASSERT_NE(label, nullptr);
     w->TreeView1_NodeClick(label);
     DesignControl* current = w->CurrentControl();
@@ -198,7 +199,7 @@ TEST_P(DesignerCommands, TreeClicksSelectKindsOneToElevenOnly) {
     EXPECT_EQ(current->Name(), QStringLiteral("LabelArray"));
     EXPECT_TRUE(w->statusText().startsWith(QStringLiteral("左上角坐标(")));
 
-    QTreeWidgetItem* childTable = nodeOfKind(kKindChildTable);
+    Node* childTable = nodeOfKind(kKindChildTable);
     ASSERT_NE(childTable, nullptr);
     w->TreeView1_NodeClick(childTable);
     EXPECT_EQ(w->CurrentControl(), current);

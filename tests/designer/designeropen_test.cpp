@@ -27,19 +27,21 @@ TEST_P(OpenDesigner, ShowsTheInterfaceWithItsToolbarsTreeAndSurface) {
     EXPECT_GT(w->ItemCount, 5);
 
     QStringList keys, captions, tips;
-    for (QAction* a : w->Toolbar1->actions()) {
-        keys << a->objectName();
-        captions << a->text();
-        tips << a->toolTip();
+    for (int i = 1; i <= w->Toolbar1->Buttons(); ++i) {
+        keys << w->Toolbar1->Button(i)->Key();
+        captions << w->Toolbar1->Button(i)->Caption();
+        tips << w->Toolbar1->Button(i)->ToolTipText();
     }
     const QString close =
         GetParam() == DesignerKind::ItemEntry ? QStringLiteral("返回") : QStringLiteral("退出设计");
     EXPECT_EQ(keys, QStringList({"save", "prop", "color", "field", "close"}));
     EXPECT_EQ(captions, QStringList({"保存界面", "控件属性", "界面属性", "增加栏目", close}));
     EXPECT_EQ(tips[4], QStringLiteral("退出界面设计程序"));
-    EXPECT_FALSE(w->Toolbar2->actions()[0]->icon().isNull());
+    EXPECT_EQ(w->Toolbar2->Button(1)->Image(), 1);
+    EXPECT_EQ(w->Toolbar4->Button(1)->Image(), 8);
+    EXPECT_EQ(w->Toolbar4->ImageListPtr(), w->Toolbar3->ImageListPtr());
 
-    QTreeWidgetItem* root = w->TreeView1->topLevelItem(0);
+    Node* root = w->fieldTreeRoot();
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->text(0), QStringLiteral("数据栏目"));
     EXPECT_TRUE(root->isExpanded());
@@ -109,7 +111,7 @@ TEST_P(OpenDesigner, NumberZeroOpensEmptyWithoutMessage) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("界面设计器"));
     EXPECT_EQ(w->ItemCount, 0);
     EXPECT_TRUE(w->statusText().startsWith(QStringLiteral("操作提示：")));
-    EXPECT_FALSE(DesignerBase::toolbarButton(w->Toolbar1, "save")->isEnabled());
+    EXPECT_FALSE(w->Toolbar1->Button("save")->Enabled());
     w->DesignModified = true;
     EXPECT_TRUE(w->unload());  // closes without asking
     EXPECT_TRUE(script.prompts().empty());
@@ -142,9 +144,9 @@ TEST_P(OpenDesigner, AMissingRowOrItemTableIsReportedAndNothingCanBeSaved) {
         EXPECT_EQ(script.prompts()[0].style, c.style);
         EXPECT_FALSE(w->InterfaceLoaded);
         for (const char* key : {"save", "field", "color"}) {
-            EXPECT_FALSE(DesignerBase::toolbarButton(w->Toolbar1, key)->isEnabled()) << key;
+            EXPECT_FALSE(w->Toolbar1->Button(key)->Enabled()) << key;
         }
-        EXPECT_TRUE(DesignerBase::toolbarButton(w->Toolbar1, "prop")->isEnabled());
+        EXPECT_TRUE(w->Toolbar1->Button("prop")->Enabled());
         // Modified or not, it closes without asking and writes nothing.
         const QByteArray before = toWire(interfaceRow(hdbc(), fid));
         w->DesignModified = true;

@@ -15,8 +15,9 @@ void shootDesigner(zelk::shots::ShotContext& ctx, zelk::DesignerKind kind, const
     form.resize(1100, 720);
     form.show();
     // The first item made current, as a click in the field tree would.
-    if (QTreeWidgetItem* root = form.TreeView1->topLevelItem(0))
-        if (root->childCount() > 1) form.TreeView1_NodeClick(root->child(1));
+    if (zelk::Node* root = form.fieldTreeRoot())
+        if (root->childCount() > 1)
+            form.TreeView1_NodeClick(static_cast<zelk::Node*>(root->child(1)));
     ctx.save(&form, QString::fromLatin1(name));
     form.forceUnload();
 }
