@@ -83,6 +83,9 @@ class DesignerBase : public Form {
     ControlArray<DesignPictureBox>& pic() { return handles_.pic; }
     LineIndcate* sizeline = nullptr;
     void VBSelectControl(DesignControl* ctrl) { current_.VBSelectControl(ctrl); }
+    // A line end-point handle was dragged to (x, y): the current line's end follows it.
+    void sizeline_onSizeLT(std::int32_t& x, std::int32_t& y);
+    void sizeline_onSizeRB(std::int32_t& x, std::int32_t& y);
     void VBSetControlCenterPos(DesignBox& ctrl, double x, double y) {
         zelk::VBSetControlCenterPos(ctrl, x, y);
     }
@@ -267,6 +270,8 @@ class DesignerBase : public Form {
     // The save as the toolbar and the close question run it (the item-entry designer asks
     // about its companion forms first).
     virtual void saveAsAsked() { SaveInterface(); }
+    // Runs before the close question of a modified design.
+    virtual void beforeCloseQuestion() {}
     // Opens the property dialog of a design control array other than LabelArray.
     virtual void openPropertyDialog(const QString& arrayName) = 0;
     // The dialogs both designers hold in the same reference (drop-down, sub-table and date

@@ -161,6 +161,10 @@ void DesignerBase::connectHandlers() {
     connect(VScrollBar, &QScrollBar::valueChanged, this,
             Trapped(source, [this] { VScrollBar_Change(); }));
     connect(mnu_prop, &QAction::triggered, this, Trapped(source, [this] { mnu_prop_Click(); }));
+    connect(sizeline, &LineIndcate::onSizeLT, this,
+            Trapped(source, [this](std::int32_t& x, std::int32_t& y) { sizeline_onSizeLT(x, y); }));
+    connect(sizeline, &LineIndcate::onSizeRB, this,
+            Trapped(source, [this](std::int32_t& x, std::int32_t& y) { sizeline_onSizeRB(x, y); }));
     Pictureform->installEventFilter(this);
     PictureBack->installEventFilter(this);
     PictureContainer->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include "dataaccess/dravix.h"
 #include "designer/designerbase.h"
 #include "designer/suitedatasource.h"
+#include "platform/controls/designline.h"
 #include "platform/pointer.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
@@ -202,6 +203,7 @@ void DesignerBase::SelectItemControl(std::int32_t kind, std::int16_t index) {
 void DesignerBase::Form_QueryUnload(int& cancel, int) {
     // A window that could not read its interface has nothing to save and must not write.
     if (!InterfaceLoaded || !DesignModified) return;
+    beforeCloseQuestion();
     const int answer = MsgBox(QStringLiteral("界面设计器即将退出,是否保存界面所做的修改?"),
                               vbYesNo + vbQuestion, QStringLiteral("系统提示"));
     if (answer != vbYes) return;
@@ -221,6 +223,20 @@ void DesignerBase::Form_KeyDown(int& keyCode, int shift) {
     }
     if (current_.nudge(keyCode, shift)) DesignModified = true;
     if (CurrentControl()) ShowControlGeometry();
+}
+
+void DesignerBase::sizeline_onSizeLT(std::int32_t& x, std::int32_t& y) {
+    if (DesignLine* line = asLine(CurrentControl())) {
+        line->setX1(x);
+        line->setY1(y);
+    }
+}
+
+void DesignerBase::sizeline_onSizeRB(std::int32_t& x, std::int32_t& y) {
+    if (DesignLine* line = asLine(CurrentControl())) {
+        line->setX2(x);
+        line->setY2(y);
+    }
 }
 
 void DesignerBase::Form_KeyUp(int&, int shift) {

@@ -37,6 +37,13 @@ void frm_zelk_jmsj::saveAsAsked() {
     SaveInterface();
 }
 
+void frm_zelk_jmsj::beforeCloseQuestion() {
+    for (std::int32_t i = 1; i <= ItemCount; ++i) {
+        DesignItem& item = ItemTable[static_cast<std::size_t>(i)];
+        if (item.HintText == QLatin1String("0")) item.HintText.clear();
+    }
+}
+
 void frm_zelk_jmsj::openPropertyDialog(const QString& arrayName) {
     if (openSharedPropertyDialog(arrayName)) return;
     if (arrayName == QLatin1String("CheckBoxArray"))

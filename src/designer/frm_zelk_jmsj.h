@@ -78,6 +78,8 @@ class frm_zelk_jmsj : public EntryItemDesigner {
   protected:
     // "修改提示" first: whether the class's search form and browse list follow.
     void saveAsAsked() override;
+    // A prompt text of "0" is stored as no prompt.
+    void beforeCloseQuestion() override;
     void openPropertyDialog(const QString& arrayName) override;
     QString closeCaption() const override { return QStringLiteral("返回"); }
     QString ucPropertyCaption() const override { return QStringLiteral("编辑属性"); }

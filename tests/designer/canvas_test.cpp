@@ -78,6 +78,25 @@ TEST_P(Canvas, ALineShowsItsEndPointHandlesAndAHiddenControlIsIgnored) {
     EXPECT_EQ(w->statusText(), QStringLiteral("左上角坐标(300,2700) 右下角坐标(2370,2700)"));
 }
 
+TEST_P(Canvas, DraggingALineEndHandleMovesThatEndOfTheCurrentLine) {
+    line->setX1(1000);
+    line->setY1(600);
+    line->setX2(3000);
+    line->setY2(600);
+    w->VBSelectControl(line);
+    EXPECT_EQ(w->sizeline->pic10()->Left(), 955);
+    EXPECT_EQ(w->sizeline->pic20()->Left(), 2955);
+    w->sizeline->onIndcatesMouseDown("pic10", 1, 0, 45, 45);
+    w->sizeline->onIndcatesMouseMove("pic10", 1, 0, 195, 15);
+    w->sizeline->onIndcatesMouseUp("pic10", 1, 0, 195, 15);
+    EXPECT_EQ(line->X1(), 1150);
+    EXPECT_EQ(line->Y1(), 570);
+    EXPECT_EQ(line->X2(), 3000);
+    // A move without a press on that handle does nothing.
+    w->sizeline->onIndcatesMouseMove("pic20", 1, 0, 500, 500);
+    EXPECT_EQ(line->X2(), 3000);
+}
+
 struct KeyCase {
     const char* what;
     int control;  // 0 box, 1 label, 2 line

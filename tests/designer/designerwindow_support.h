@@ -14,6 +14,12 @@
 #include "platform/settings.h"
 #include "support/testdb.h"
 
+namespace zelk {
+inline void PrintTo(DesignerKind kind, std::ostream* out) {
+    *out << (kind == DesignerKind::ItemEntry ? "item-entry designer" : "item-search designer");
+}
+}  // namespace zelk
+
 namespace zelk::windowtest {
 
 inline const char* designerName(DesignerKind kind) {
