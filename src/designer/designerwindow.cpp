@@ -161,7 +161,8 @@ void DesignerBase::Form_Load() {
             bar->setMinimumSize(bar->sizeHint());
         mnu_ucProperty->setText(ucPropertyCaption());
         ShowNextTip();
-        InitSizeHandles(static_cast<std::intptr_t>(PictureContainer->winId()));
+        // The surface itself stands for its window handle: it maps canvas points to the screen.
+        InitSizeHandles(reinterpret_cast<std::intptr_t>(PictureContainer));
         InitFieldTree();
         sizeline->init(this, PictureContainer);
         ShowNextTip();
