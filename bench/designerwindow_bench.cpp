@@ -51,25 +51,31 @@ void insertItems(std::int32_t hdbc) {
     }
 }
 
-// One database with an item-entry and an item-search interface of 1024 items each.
+// A database with a 1024-item interface of the designer's kind, made once. Each is built before
+// it is kept, so that it is closed before the SQL driver's globals go at exit.
+std::unique_ptr<test::TestDb> makeBenchDb(DesignerKind kind) {
+    auto db = std::make_unique<test::TestDb>();
+    INDTRecord row{};
+    row.id00 = kNumber;
+    setField(row.id03, QStringLiteral("大界面"));
+    setField(row.id05, kind == DesignerKind::ItemEntry ? "1" : "3");
+    setField(row.id13, "9600");
+    setField(row.id14, "24000");
+    sysINDTInsertRecord(db->hdbc(), row);
+    if (kind == DesignerKind::ItemEntry)
+        insertItems<ISITRecord>(db->hdbc());
+    else
+        insertItems<IJSTRecord>(db->hdbc());
+    return db;
+}
+
 test::TestDb& benchDb(DesignerKind kind) {
-    static std::unique_ptr<test::TestDb> dbs[2];
-    auto& db = dbs[kind == DesignerKind::ItemEntry ? 0 : 1];
-    if (!db) {
-        db = std::make_unique<test::TestDb>();
-        INDTRecord row{};
-        row.id00 = kNumber;
-        setField(row.id03, QStringLiteral("大界面"));
-        setField(row.id05, kind == DesignerKind::ItemEntry ? "1" : "3");
-        setField(row.id13, "9600");
-        setField(row.id14, "24000");
-        sysINDTInsertRecord(db->hdbc(), row);
-        if (kind == DesignerKind::ItemEntry)
-            insertItems<ISITRecord>(db->hdbc());
-        else
-            insertItems<IJSTRecord>(db->hdbc());
+    if (kind == DesignerKind::ItemEntry) {
+        static const auto entry = makeBenchDb(kind);
+        return *entry;
     }
-    return *db;
+    static const auto search = makeBenchDb(kind);
+    return *search;
 }
 
 // The same 1024 places as a form the loader reads: labels and line edits at pixel positions.
