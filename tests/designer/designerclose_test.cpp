@@ -54,12 +54,19 @@ const QString kCannotSave = QStringLiteral("界面数据不能保存！");
 TEST_P(DesignerClose, ToolbarSaveStoresTheInterfaceAndClearsModified) {
     auto w = open();
     w->DesignModified = true;
+    // The interface keeps the background layer's size and colour.
+    w->PictureTest->Move(0, 0, 12000, 8000);
+    w->PictureTest->setBackColor(255);
     const QString before = version();
     PromptScript script;
     expectSyncQuestion(script);
-    w->Toolbar1_ButtonClick("save");
+    w->Toolbar1->Click("save");
     EXPECT_FALSE(w->DesignModified);
     EXPECT_EQ(version().toInt(), before.toInt() + 1);
+    const INDTRecord stored = windowtest::interfaceRow(hdbc(), fid);
+    EXPECT_EQ(TrimFixedField(fieldText(stored.id13)), QStringLiteral("12000"));
+    EXPECT_EQ(TrimFixedField(fieldText(stored.id14)), QStringLiteral("8000"));
+    EXPECT_EQ(TrimFixedField(fieldText(stored.id12)), QStringLiteral("255"));
     EXPECT_TRUE(w->unload());  // nothing left to ask
 }
 
