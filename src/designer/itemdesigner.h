@@ -11,8 +11,8 @@
 #include <QPointer>
 #include <vector>
 
-#include "dataaccess/dravix.h"
 #include "designer/designerbase.h"
+#include "designer/itemrows.h"
 
 namespace zelk {
 
@@ -85,28 +85,14 @@ class ItemDesigner : public DesignerBase {
 
   protected:
     std::int32_t prepareItemRows(std::int32_t number) override {
-        if constexpr (Columns::kSearchRow)
-            return sysIJSTPrepareGetData(hdbc, number);
-        else
-            return sysISITPrepareGetData(hdbc, number);
+        return prepareRows<Row>(hdbc, number);
     }
     std::int32_t prepareItemRowsWhere(const QString& condition) override {
-        if constexpr (Columns::kSearchRow)
-            return sysIJSTPrepareGetDataEx(hdbc, condition);
-        else
-            return sysISITPrepareGetDataEx(hdbc, condition);
+        return prepareRowsWhere<Row>(hdbc, condition);
     }
     void loadItemRows(std::int32_t hstmt) override {
         Row row{};
-        for (;;) {
-            std::int32_t got = 0;
-            if constexpr (Columns::kSearchRow)
-                got = sysIJSTGetRecord(hstmt, row);
-            else
-                got = sysISITGetRecord(hstmt, row);
-            if (got < 1) break;
-            LoadItemControl(row);
-        }
+        while (fetchRow(hstmt, row) > 0) LoadItemControl(row);
     }
     QString itemKeyColumn() const override {
         return Columns::kSearchRow ? QStringLiteral("IS00") : QStringLiteral("II00");

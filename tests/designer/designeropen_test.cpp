@@ -178,7 +178,7 @@ TEST_P(OpenDesigner, EachOpeningShowsTwoTipsAndAdvancesTheCounterByTwo) {
     }
 }
 
-TEST_P(OpenDesigner, RendersMoreThanAFewColours) {
+TEST_P(OpenDesigner, RendersMoreThanAFewColoursAndTheTreeKeepsItsWidth) {
     auto w = open();
     w->resize(1000, 700);
     w->show();
@@ -188,6 +188,12 @@ TEST_P(OpenDesigner, RendersMoreThanAFewColours) {
     for (int y = 0; y < picture.height(); y += 3)
         for (int x = 0; x < picture.width(); x += 3) colours.insert(picture.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
+    // A wider window widens the canvas pane; the field tree keeps its width.
+    const int tree = w->TreeView1->width();
+    w->resize(1300, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->TreeView1->width(), tree);
+    EXPECT_GT(w->Pictureform->width(), 800);
     w->forceUnload();
 }
 
