@@ -1,17 +1,18 @@
 #pragma once
-// The property dialog of one kind of design item ("属性"). Shown modally by the designers; F1
-// raises NeedHelp. Cancelled stays true unless OK stored the properties.
+// The property dialog of check-box items.
 
-#include "platform/form.h"
+#include "propdialogs/approvalpropertydialog.h"
 
 namespace zelk {
 
-class frm_check_prop : public Form {
+class frm_check_prop : public ApprovalPropertyDialog {
     Q_OBJECT
   public:
     explicit frm_check_prop(QWidget* parent = nullptr);
 
-    bool Cancelled = true;
+    // The caption labels are the array "label1" in this dialog.
+    ControlArray<QLabel>& label1 = Label1;
+    QLabel* Label3 = nullptr;  // page 6's note
 };
 
 }  // namespace zelk

@@ -2,9 +2,17 @@
 
 namespace zelk {
 
-frm_list_prop::frm_list_prop(QWidget* parent) : Form(parent) {
-    setObjectName(QStringLiteral("frm_list_prop"));
-    setWindowTitle(QStringLiteral("属性"));
+namespace {
+const PropertyDialogDesign kDesign{
+    .className = "frm_list_prop",
+    .banner = "设置列表框控件属性",
+    .width = 5745,
+};
+}  // namespace
+
+frm_list_prop::frm_list_prop(QWidget* parent) : ItemPropertyDialog(kDesign, parent) {
+    applyDesign();
+    setRows(framePropertyRows(*this));
 }
 
 }  // namespace zelk

@@ -1,17 +1,15 @@
 #pragma once
-// The property dialog of one kind of design item ("属性"). Shown modally by the designers; F1
-// raises NeedHelp. Cancelled stays true unless OK stored the properties.
+// The property dialog of list-box items: the text-box dialog with its own banner, narrower.
 
-#include "platform/form.h"
+#include "propdialogs/itempropertydialog.h"
+#include "propdialogs/propertyvars.h"
 
 namespace zelk {
 
-class frm_list_prop : public Form {
+class frm_list_prop : public ItemPropertyDialog, public ItemPropertyDialogVars {
     Q_OBJECT
   public:
     explicit frm_list_prop(QWidget* parent = nullptr);
-
-    bool Cancelled = true;
 };
 
 }  // namespace zelk

@@ -1,17 +1,16 @@
 #pragma once
-// The property dialog of one kind of design item ("属性"). Shown modally by the designers; F1
-// raises NeedHelp. Cancelled stays true unless OK stored the properties.
+// The property dialog of multi-line text items: the text-box dialog with its own banner, captions
+// and size.
 
-#include "platform/form.h"
+#include "propdialogs/itempropertydialog.h"
+#include "propdialogs/propertyvars.h"
 
 namespace zelk {
 
-class frm_memo_prop : public Form {
+class frm_memo_prop : public ItemPropertyDialog, public ItemPropertyDialogVars {
     Q_OBJECT
   public:
     explicit frm_memo_prop(QWidget* parent = nullptr);
-
-    bool Cancelled = true;
 };
 
 }  // namespace zelk

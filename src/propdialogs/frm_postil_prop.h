@@ -1,17 +1,17 @@
 #pragma once
-// The property dialog of one kind of design item ("属性"). Shown modally by the designers; F1
-// raises NeedHelp. Cancelled stays true unless OK stored the properties.
+// The property dialog of postil items (hand-written approval boxes).
 
-#include "platform/form.h"
+#include "propdialogs/approvalpropertydialog.h"
 
 namespace zelk {
 
-class frm_postil_prop : public Form {
+class frm_postil_prop : public ApprovalPropertyDialog {
     Q_OBJECT
   public:
     explicit frm_postil_prop(QWidget* parent = nullptr);
 
-    bool Cancelled = true;
+    // Page 6's labels: 0 the step's caption, 1 the note.
+    ControlArray<QLabel> Label3;
 };
 
 }  // namespace zelk

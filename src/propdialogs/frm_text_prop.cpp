@@ -2,9 +2,16 @@
 
 namespace zelk {
 
-frm_text_prop::frm_text_prop(QWidget* parent) : Form(parent) {
-    setObjectName(QStringLiteral("frm_text_prop"));
-    setWindowTitle(QStringLiteral("属性"));
+namespace {
+const PropertyDialogDesign kDesign{
+    .className = "frm_text_prop",
+    .banner = "设置文本框控件属性",
+};
+}  // namespace
+
+frm_text_prop::frm_text_prop(QWidget* parent) : ItemPropertyDialog(kDesign, parent) {
+    applyDesign();
+    setRows(framePropertyRows(*this));
 }
 
 }  // namespace zelk

@@ -51,7 +51,7 @@ TEST_P(DesignerCommands, EveryHeldDialogsHelpRequestReachesTheWindowOnce) {
         received.clear();
         PromptScript script;
         script.onModal([&, dialog = dialog](Form& shown) {
-            EXPECT_EQ(shown.objectName(), dialog);
+            EXPECT_EQ(QString::fromLatin1(shown.metaObject()->className()), "zelk::" + dialog);
             QString id = "help " + dialog;
             emit shown.NeedHelp(id);
             shown.unload();
