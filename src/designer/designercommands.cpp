@@ -56,7 +56,7 @@ void DesignerBase::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void DesignerBase::ShowInterfaceProperties() {
-    bool stored = false;
+    bool stored = false;  // the dialog stored the interface row
     showHeld<frm_zelk_jmsx>(
         jmsx, [this](QString& id) { jmsx_NeedHelp(id); },
         [this](frm_zelk_jmsx& d) { d.init(hdbc, fid, fieldText(InterfaceRow.id09)); },

@@ -178,11 +178,9 @@ void DesignerBase::Form_Load() {
 void DesignerBase::ShowNextTip() {
     // A stored number that is not a whole number from 0 to 32767 counts as 0.
     std::int16_t n = 0;
-    const auto stored = numericInt32(GetSetting(kSettingsApplication, kCommon, kTipKey));
-    const QString text = GetSetting(kSettingsApplication, kCommon, kTipKey).trimmed();
     bool whole = false;
-    const int value = text.toInt(&whole);
-    if (stored && whole && value >= 0 && value <= 32767) n = static_cast<std::int16_t>(value);
+    const int value = GetSetting(kSettingsApplication, kCommon, kTipKey).trimmed().toInt(&whole);
+    if (whole && value >= 0 && value <= 32767) n = static_cast<std::int16_t>(value);
     ShowTip(n);
     SaveSetting(kSettingsApplication, kCommon, kTipKey, QString::number(n + 1));
 }
