@@ -97,6 +97,14 @@ TEST_P(Canvas, DraggingALineEndHandleMovesThatEndOfTheCurrentLine) {
     EXPECT_EQ(line->X2(), 3000);
 }
 
+TEST_P(Canvas, F1AsksForHelpOnceWithAnEmptyId) {
+    QStringList asked;
+    QObject::connect(w.get(), &Form::NeedHelp, [&](QString& id) { asked << id; });
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->Text1, &f1);
+    EXPECT_EQ(asked, QStringList({QString()}));
+}
+
 struct KeyCase {
     const char* what;
     int control;  // 0 box, 1 label, 2 line
