@@ -9,11 +9,13 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
+#include "designer/showdesigner.h"
 
 // The host program plays the suite's part: it opens the database (by default an embedded SQLite
 // file in the user's data folder, made with the demo data on first use) and hands the connection
-// to the component. The component's windows are still to come; until then it lists what the
-// database holds for the chosen system.
+// to the component. Until the main window exists it opens one designer: "--designer entry" (the
+// default) or "--designer search", on the class's default interface of that kind or on the
+// interface number given after it.
 
 namespace {
 
@@ -31,9 +33,10 @@ QString defaultDatabase() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Without a display the program still runs, on Qt's offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    // A window needs a display; without one the program says so before Qt would fail.
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("zelk");
@@ -48,8 +51,24 @@ int main(int argc, char** argv) {
     QCommandLineOption systemOption("system", "System name.", "name", zelk::demo::kSystem);
     QCommandLineOption tableOption("table", "Main table.", "name", zelk::demo::kMainTable);
     QCommandLineOption classOption("class", "Class name.", "name", zelk::demo::kClass);
-    parser.addOptions({dbOption, systemOption, tableOption, classOption});
+    QCommandLineOption designerOption(
+        "designer", "Opens a designer: entry or search (the default: entry).", "kind", "entry");
+    parser.addOptions({dbOption, systemOption, tableOption, classOption, designerOption});
+    parser.addPositionalArgument("FID", "Interface number (default: the class's default).",
+                                 "[FID]");
     parser.process(app);
+
+    const QString kindName = parser.value(designerOption);
+    if (kindName != "entry" && kindName != "search") {
+        print("zelk: --designer takes entry or search, not " + kindName);
+        return 2;
+    }
+    const zelk::DesignerKind kind =
+        kindName == "search" ? zelk::DesignerKind::ItemSearch : zelk::DesignerKind::ItemEntry;
+    if (QGuiApplication::platformName() == "offscreen" && noDisplay) {
+        print("zelk: no display (DISPLAY or WAYLAND_DISPLAY is not set); the designer needs one.");
+        return 1;
+    }
 
     const QString connection = parser.isSet(dbOption) ? parser.value(dbOption) : defaultDatabase();
     const bool fresh =
@@ -67,20 +86,24 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    print("zelk: database " + connection);
-    print("Interfaces of " + parser.value(systemOption) + " / " + parser.value(tableOption) +
-          " / " + parser.value(classOption) + ":");
-    zelk::INDTRecord row;
-    const std::int32_t stmt = zelk::sysINDTPrepareGetData(
-        hdbc, parser.value(systemOption), parser.value(tableOption), parser.value(classOption));
-    while (stmt > 0 && zelk::sysINDTGetRecord(stmt, row) > 0) {
-        const int kind = static_cast<int>(zelk::leadingNumber(zelk::fieldText(row.id05)));
-        print(QString("  %1  %2  %3")
-                  .arg(row.id00, 5)
-                  .arg(zelk::GetInterfaceKindName(static_cast<std::int16_t>(kind)),
-                       zelk::fieldText(row.id03)));
+    zelk::gSystemName = parser.value(systemOption);
+    zelk::gMainTable = parser.value(tableOption);
+    std::int32_t fid = 0;
+    if (!parser.positionalArguments().isEmpty()) {
+        bool ok = false;
+        fid = parser.positionalArguments().first().toInt(&ok);
+        if (!ok) {
+            print("zelk: FID must be an interface number, not " +
+                  parser.positionalArguments().first());
+            zelk::dbCloseConnection(hdbc);
+            return 2;
+        }
+    } else {
+        fid = zelk::defaultInterfaceNumber(kind, hdbc, zelk::gSystemName, zelk::gMainTable,
+                                           parser.value(classOption));
     }
-    print("The designer and management windows are not built yet; nothing to show.");
+    zelk::ShowDesignerWindow(kind, hdbc, fid, nullptr,
+                             [](QString&) { print("zelk: help was asked for (F1)"); });
     zelk::dbCloseConnection(hdbc);
     return 0;
 }

@@ -6,14 +6,32 @@
 
 namespace zelk {
 
+// Most fields are numbers and plain letters: ASCII is the same in GBK and needs no converter.
+// The converters are made once per thread; each call starts from a clean state.
 QByteArray toGbk(const QString& text) {
-    QStringEncoder encoder("GBK");
+    bool ascii = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) return text.toLatin1();
+    thread_local QStringEncoder encoder("GBK");
+    encoder.resetState();
     QByteArray bytes = encoder.encode(text);
     return bytes;
 }
 
 QString fromGbk(const QByteArray& bytes) {
-    QStringDecoder decoder("GBK");
+    bool ascii = true;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) return QString::fromLatin1(bytes);
+    thread_local QStringDecoder decoder("GBK");
+    decoder.resetState();
     QString text = decoder.decode(bytes);
     return text;
 }

@@ -1,0 +1,18 @@
+#include "propdialogs/frm_zelk_jmsx.h"
+
+namespace zelk {
+
+frm_zelk_jmsx::frm_zelk_jmsx(QWidget* parent) : Form(parent) {
+    setObjectName(QStringLiteral("frm_zelk_jmsx"));
+    setWindowTitle(QStringLiteral("界面属性"));
+}
+
+void frm_zelk_jmsx::init(std::int32_t hdbcValue, std::int32_t interfaceId,
+                         const QString& systemName) {
+    hdbc = hdbcValue;
+    InterfaceId = interfaceId;
+    SystemName = systemName;
+    EditCancelled = true;
+}
+
+}  // namespace zelk
