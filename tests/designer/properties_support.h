@@ -1,0 +1,80 @@
+#pragma once
+// Editing items through the designers' property command: a designer on the demo database of
+// either back end, the current control chosen by array, and the dialog's variables edited the
+// way a user does (into its controls, then OK).
+
+#include <gtest/gtest.h>
+
+#include <QVariantMap>
+#include <memory>
+#include <tuple>
+
+#include "../propdialogs/dialogcases.h"
+#include "designerwindow_support.h"
+#include "platform/promptscript.h"
+
+namespace zelk::proptest {
+
+// Element `index` of the array named `arrayName` made current; nullptr when it does not exist.
+inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int index = 1) {
+    for (int kind = 1; kind <= 13; ++kind) {
+        if (designArrayName(static_cast<DesignArray>(kind)) != arrayName) continue;
+        DesignControl* control = w.itemControl(kind, index);
+        if (!control && kind == kKindLabel) control = w.LabelArray.find(index);
+        w.currentControlState().setCurrentControl(control);
+        return control;
+    }
+    return nullptr;
+}
+
+// Every variable of whichever property dialog is shown.
+inline QVariantMap variablesOf(Form& shown) {
+    QVariantMap m;
+    auto read = [&](auto* d) {
+        if (d) m = test::variablesOf(*d);
+        return d != nullptr;
+    };
+    read(dynamic_cast<frm_text_prop*>(&shown)) || read(dynamic_cast<frm_memo_prop*>(&shown)) ||
+        read(dynamic_cast<frm_date_prop*>(&shown)) || read(dynamic_cast<frm_combo_prop*>(&shown)) ||
+        read(dynamic_cast<frm_list_prop*>(&shown)) || read(dynamic_cast<frm_check_prop*>(&shown)) ||
+        read(dynamic_cast<frm_label_prop*>(&shown)) ||
+        read(dynamic_cast<frm_ctable_prop*>(&shown)) || read(dynamic_cast<frm_mmx_prop*>(&shown)) ||
+        read(dynamic_cast<frm_postil_prop*>(&shown));
+    return m;
+}
+
+// Puts `values` into the shown dialog's controls (as its load does), ticks the apply box when
+// asked and presses OK: what comes back is what the dialog's controls held.
+inline void editAndConfirm(Form& shown, const QVariantMap& values, bool applyToAll = false) {
+    auto edit = [&](auto* d) {
+        if (!d) return false;
+        test::assignVariables(*d, values);
+        d->LoadAllProperties();
+        if (applyToAll && d->applyBox()) d->applyBox()->setChecked(true);
+        d->Command4_Click();
+        return true;
+    };
+    edit(dynamic_cast<frm_text_prop*>(&shown)) || edit(dynamic_cast<frm_memo_prop*>(&shown)) ||
+        edit(dynamic_cast<frm_date_prop*>(&shown)) || edit(dynamic_cast<frm_combo_prop*>(&shown)) ||
+        edit(dynamic_cast<frm_list_prop*>(&shown)) || edit(dynamic_cast<frm_check_prop*>(&shown)) ||
+        edit(dynamic_cast<frm_label_prop*>(&shown)) ||
+        edit(dynamic_cast<frm_ctable_prop*>(&shown)) || edit(dynamic_cast<frm_mmx_prop*>(&shown)) ||
+        edit(dynamic_cast<frm_postil_prop*>(&shown));
+}
+
+// Runs the property command on element `index` of `arrayName`; `action` gets the dialog.
+inline void runPropertyCommand(DesignerBase& w, const QString& arrayName,
+                               const std::function<void(Form&)>& action, int index = 1) {
+    ASSERT_NE(makeCurrent(w, arrayName, index), nullptr) << arrayName.toStdString();
+    PromptScript script;
+    script.onModal(action);
+    w.mnu_prop_Click();
+}
+
+inline std::unique_ptr<DesignerBase> openDesigner(DesignerKind kind, std::int32_t hdbc) {
+    auto w = windowtest::makeDesigner(kind);
+    w->init(hdbc, windowtest::demoInterface(kind, hdbc));
+    return w;
+}
+
+}  // namespace zelk::proptest
