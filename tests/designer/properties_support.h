@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "../propdialogs/dialogcases.h"
+#include "designer/properties/propertyexchange.h"
 #include "designerwindow_support.h"
 #include "platform/promptscript.h"
 
@@ -43,15 +44,14 @@ inline QVariantMap variablesOf(Form& shown) {
     return m;
 }
 
-// Puts `values` into the shown dialog's controls (as its load does), ticks the apply box when
-// asked and presses OK: what comes back is what the dialog's controls held.
-inline void editAndConfirm(Form& shown, const QVariantMap& values, bool applyToAll = false) {
+// Puts `values` into the shown dialog's controls (as its load does) and ticks the apply box
+// when asked, as a user would edit them; the caller then presses OK or Cancel.
+inline void editDialog(Form& shown, const QVariantMap& values, bool applyToAll = false) {
     auto edit = [&](auto* d) {
         if (!d) return false;
         test::assignVariables(*d, values);
         d->LoadAllProperties();
         if (applyToAll && d->applyBox()) d->applyBox()->setChecked(true);
-        d->Command4_Click();
         return true;
     };
     edit(dynamic_cast<frm_text_prop*>(&shown)) || edit(dynamic_cast<frm_memo_prop*>(&shown)) ||
@@ -60,6 +60,20 @@ inline void editAndConfirm(Form& shown, const QVariantMap& values, bool applyToA
         edit(dynamic_cast<frm_label_prop*>(&shown)) ||
         edit(dynamic_cast<frm_ctable_prop*>(&shown)) || edit(dynamic_cast<frm_mmx_prop*>(&shown)) ||
         edit(dynamic_cast<frm_postil_prop*>(&shown));
+}
+
+// Edits the shown dialog and presses OK: what comes back is what its controls held.
+inline void editAndConfirm(Form& shown, const QVariantMap& values, bool applyToAll = false) {
+    editDialog(shown, values, applyToAll);
+    if (auto* d = dynamic_cast<ItemPropertyDialog*>(&shown)) d->Command4_Click();
+}
+
+// The shown dialog's variables with `changes` applied.
+inline QVariantMap changed(Form& shown, const QVariantMap& changes) {
+    QVariantMap v = variablesOf(shown);
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        if (v.contains(it.key())) v[it.key()] = it.value();
+    return v;
 }
 
 // Runs the property command on element `index` of `arrayName`; `action` gets the dialog.

@@ -65,7 +65,8 @@ void applyLabelLook(const frm_label_prop& d, DesignLabel& label, bool verticalAl
 void DesignerBase::mnu_label_prop_Click() {
     TrapErrors(QStringLiteral("mnu_label_prop_Click"), [this] {
         DesignControl* current = CurrentControl();
-        if (current && current->Name() == QLatin1String("LabelArray"))
+        if (!current) return;
+        if (current->Name() == QLatin1String("LabelArray"))
             curIndex = static_cast<std::int16_t>(current->Index());
         DesignLabel* label = LabelArray.find(curIndex);
         if (!label) return;
