@@ -9,6 +9,8 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
+#include "management/frm_zelk_main.h"
+#include "platform/prompts.h"
 
 // The host program plays the suite's part: it opens the database (by default an embedded SQLite
 // file in the user's data folder, made with the demo data on first use) and hands the connection
@@ -48,7 +50,9 @@ int main(int argc, char** argv) {
     QCommandLineOption systemOption("system", "System name.", "name", zelk::demo::kSystem);
     QCommandLineOption tableOption("table", "Main table.", "name", zelk::demo::kMainTable);
     QCommandLineOption classOption("class", "Class name.", "name", zelk::demo::kClass);
-    parser.addOptions({dbOption, systemOption, tableOption, classOption});
+    QCommandLineOption userOption("user", "User name.", "name", zelk::demo::kAdminUser);
+    QCommandLineOption mainOption("main", "Open the main window directly.");
+    parser.addOptions({dbOption, systemOption, tableOption, classOption, userOption, mainOption});
     parser.process(app);
 
     const QString connection = parser.isSet(dbOption) ? parser.value(dbOption) : defaultDatabase();
@@ -65,6 +69,16 @@ int main(int argc, char** argv) {
         print("zelk: the demo data could not be loaded into " + connection);
         zelk::dbCloseConnection(hdbc);
         return 1;
+    }
+
+    if (parser.isSet(mainOption)) {
+        zelk::frm_zelk_main window;
+        window.init(hdbc, parser.value(systemOption), parser.value(tableOption),
+                    parser.value(classOption), parser.value(userOption));
+        zelk::ShowModal(window);
+        window.unload();
+        zelk::dbCloseConnection(hdbc);
+        return 0;
     }
 
     print("zelk: database " + connection);
