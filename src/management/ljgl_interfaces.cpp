@@ -107,7 +107,9 @@ void frm_zelk_ljgl::DeleteINDT() {
         std::int32_t number = 0;
         if (interfaceNumberOfKey(item->Key(), number)) {
             if (DeleteInterfaceData(context(), number, item->SubItems(2), DefaultIDs)) {
+                const QSignalBlocker quiet(lvw_IM);
                 lvw_IM->Remove(item);
+                lvw_IM->SetSelectedItem(nullptr);
             } else {
                 MsgBox(QStringLiteral("界面正在使用，请稍后再试!"), vbExclamation,
                        QStringLiteral("系统提示"));
