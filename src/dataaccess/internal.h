@@ -123,7 +123,8 @@ std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& whe
 
 // A text as the tables hold it: cut at NUL, trailing blanks removed.
 inline QString storedText(const QString& text) {
-    QString stored = text;
+    // A null text is the empty text: bound as it is, it would be SQL's NULL and match nothing.
+    QString stored = text.isNull() ? QStringLiteral("") : text;
     const qsizetype nul = stored.indexOf(QChar(0));
     if (nul >= 0) stored.truncate(nul);
     while (stored.endsWith(' ')) stored.chop(1);
