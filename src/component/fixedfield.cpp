@@ -6,14 +6,35 @@
 
 namespace zelk {
 
+namespace {
+
+// GBK keeps the ASCII bytes as they are: such texts need no converter.
+bool isAscii(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+bool isAscii(const QByteArray& bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+}  // namespace
+
 QByteArray toGbk(const QString& text) {
-    QStringEncoder encoder("GBK");
+    if (isAscii(text)) return text.toLatin1();
+    // Opening a converter by name costs more than converting a field: one per thread.
+    thread_local QStringEncoder encoder("GBK");
+    encoder.resetState();
     QByteArray bytes = encoder.encode(text);
     return bytes;
 }
 
 QString fromGbk(const QByteArray& bytes) {
-    QStringDecoder decoder("GBK");
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    thread_local QStringDecoder decoder("GBK");
+    decoder.resetState();
     QString text = decoder.decode(bytes);
     return text;
 }
