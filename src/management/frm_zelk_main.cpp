@@ -31,7 +31,7 @@ QFrame* captionStrip(QWidget* parent, QLabel*& label, const QString& caption) {
     return strip;
 }
 
-void place(QWidget* widget, const TwipsRect& r) {
+void place(QWidget* widget, const PaneRect& r) {
     widget->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
                         twipsToPixels(r.height));
 }

@@ -12,20 +12,20 @@ inline bool CommandsAllowed(const QString& className, bool isAdmin) {
     return !className.isEmpty() || isAdmin;
 }
 
-struct TwipsRect {
+struct PaneRect {
     double left = 0;
     double top = 0;
     double width = 0;
     double height = 0;
-    bool operator==(const TwipsRect&) const = default;
+    bool operator==(const PaneRect&) const = default;
 };
 
 // A pane with a caption strip of 270 twips on top and a body below filling the rest; a pane
 // lower than the strip leaves the body no height.
 inline constexpr double kCaptionStripHeight = 270;
 struct CaptionPaneLayout {
-    TwipsRect strip;
-    TwipsRect body;
+    PaneRect strip;
+    PaneRect body;
 };
 inline CaptionPaneLayout captionPaneLayout(double clientWidth, double clientHeight) {
     const double rest = clientHeight - kCaptionStripHeight;
@@ -39,7 +39,7 @@ inline constexpr double kTemplateAreaHeight = 2280;
 struct ItemListPlacement {
     bool visible = false;
     bool move = false;
-    TwipsRect rect;
+    PaneRect rect;
 };
 inline ItemListPlacement itemListPlacement(double innerHeight, double outerWidth,
                                            double outerHeight) {

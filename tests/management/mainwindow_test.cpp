@@ -263,8 +263,8 @@ TEST_F(MainWindowTest, ReportPathGoesToEachManager) {
 }
 
 TEST(PaneRules, CaptionStripAndBody) {
-    EXPECT_EQ(captionPaneLayout(1680, 2610).body, (TwipsRect{0, 270, 1680, 2340}));
-    EXPECT_EQ(captionPaneLayout(1680, 2610).strip, (TwipsRect{0, 0, 1680, 270}));
+    EXPECT_EQ(captionPaneLayout(1680, 2610).body, (PaneRect{0, 270, 1680, 2340}));
+    EXPECT_EQ(captionPaneLayout(1680, 2610).strip, (PaneRect{0, 0, 1680, 270}));
     EXPECT_EQ(captionPaneLayout(900, 270).body.height, 0);
     EXPECT_EQ(captionPaneLayout(900, 100).body.height, 0);
     EXPECT_EQ(captionPaneLayout(900, 100).strip.height, 270);
@@ -274,7 +274,7 @@ TEST(PaneRules, ItemListBelowTheTemplate) {
     const ItemListPlacement tall = itemListPlacement(4000, 2900, 4000);
     EXPECT_TRUE(tall.visible);
     EXPECT_TRUE(tall.move);
-    EXPECT_EQ(tall.rect, (TwipsRect{0, 2280, 2900, 1720}));
+    EXPECT_EQ(tall.rect, (PaneRect{0, 2280, 2900, 1720}));
     EXPECT_FALSE(itemListPlacement(2280, 2900, 2400).visible);
     const ItemListPlacement low = itemListPlacement(2400, 2900, 2500);
     EXPECT_TRUE(low.visible);
