@@ -144,7 +144,8 @@ void frm_zelk_main::Form_Load() {
             QPalette palette = strip->palette();
             palette.setBrush(QPalette::Window,
                              QBrush(LoadResPicture(QStringLiteral("ID_COLORGRAD"), 64)
-                                        .scaled(2048, twipsToPixels(kCaptionStripHeight))));
+                                        .copy(8, 16, 48, 32)  // the gradient inside its frame
+                                        .scaled(640, twipsToPixels(kCaptionStripHeight))));
             strip->setPalette(palette);
         }
         for (QFrame* pane : {Picture1, Picture2, Picture3}) {

@@ -81,6 +81,14 @@ TEST_F(MainWindowTest, ChildTablesLoadOnceAndAClickSwitchesTheMainTable) {
     child->SetExpanded(false);
     child->SetExpanded(true);
     EXPECT_EQ(window.TreeView1->Item("FJC"), nullptr);
+    // A table under a second loaded parent keeps its first node.
+    ASSERT_GE(ExecSQL(hdbc(),
+                      "insert into systable (td00, td01, td02, td12) values "
+                      "(23, 'FJA', '甲', 'GWLZ'), (24, 'LZA', '乙', 'GWLZ')"),
+              0);
+    window.TreeView1->Item("GWLZ")->SetExpanded(true);
+    EXPECT_EQ(window.TreeView1->Item("FJA")->Parent()->Key(), "GWFJ");
+    EXPECT_EQ(window.TreeView1->Item("LZA")->Parent()->Key(), "GWLZ");
 
     QSignalSpy changed(&window, &frm_zelk_main::onMainTableChanged);
     QPointer<frm_zelk_ljgl> old(window.ljgl());
