@@ -232,9 +232,9 @@ TEST_F(MainWindowTest, TransferWindowGetsUserBeforeClass) {
     PromptScript script;
     const auto check = [&](frm_zelk_ibr& w) {
         EXPECT_EQ(w.hdbc, hdbc());
-        EXPECT_EQ(w.MainTable, demo::kMainTable);
-        EXPECT_EQ(w.UserName, demo::kAdminUser);
-        EXPECT_EQ(w.ClassName, demo::kClass);
+        EXPECT_EQ(w.maintable, demo::kMainTable);
+        EXPECT_EQ(w.username, demo::kAdminUser);
+        EXPECT_EQ(w.classname, demo::kClass);
         w.unload();
     };
     script.onModal<frm_zelk_ibr>(check).onModal<frm_zelk_ibr>(check);
