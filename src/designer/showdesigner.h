@@ -18,8 +18,7 @@ void ShowDesignerWindow(DesignerKind kind, std::int32_t hdbc, std::int32_t fid,
 
 // The number of the class's default interface of the designer's kind (application flag empty),
 // 0 when it has none.
-std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc,
-                                    const QString& systemName, const QString& mainTable,
-                                    const QString& className);
+std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc, const QString& systemName,
+                                    const QString& mainTable, const QString& className);
 
 }  // namespace zelk
