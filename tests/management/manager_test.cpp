@@ -138,6 +138,22 @@ TEST_P(ManagerTest, SetDefaultSwapsTheFlagsAndRebuilds) {
     EXPECT_EQ(flagOf(hdbc(), second), "");
 }
 
+TEST_P(ManagerTest, SetDefaultRefusedKeepsBothFlagsAndSaysSoOnce) {
+    const std::int32_t first = numberOf("发文登记");
+    const std::int32_t second = numberOf("发文登记（简版）");
+    select("发文登记（简版）");
+    ASSERT_TRUE(refuseOn(hdbc(), "update", "indt", GetParam()));
+    PromptScript script;
+    script.answer(vbOK);
+    manager->mnu_default_Click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, "界面标志修改错误！");
+    EXPECT_EQ(script.prompts()[0].title, "错误");
+    EXPECT_EQ(flagOf(hdbc(), first), "");
+    EXPECT_EQ(flagOf(hdbc(), second), "aaaaa");
+    EXPECT_EQ(manager->DefaultIDs[1], first);
+}
+
 TEST_P(ManagerTest, DeleteAsksDeletesAndPromotes) {
     const std::int32_t first = numberOf("发文登记");
     const std::int32_t second = numberOf("发文登记（简版）");

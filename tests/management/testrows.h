@@ -91,18 +91,21 @@ inline std::vector<std::int32_t> addBrowseColumns(std::int32_t hdbc, std::int32_
     return addRows<ILSTRecord, sysILSTInsertRecord>(hdbc, n, count);
 }
 
-// From now on every delete on `table` is refused by the database.
-inline bool refuseDeletesOn(std::int32_t hdbc, const QString& table, TestBackend backend) {
+// From now on every `action` ("delete" or "update") on `table` is refused by the database.
+inline bool refuseOn(std::int32_t hdbc, const QString& action, const QString& table,
+                     TestBackend backend) {
+    // The comment keeps "delete" from reading as the start of a delete statement.
+    const QString head = "create trigger zelk_refuse_" + action + "_" + table + " before " +
+                         action + " /* every row */ on " + table;
     if (backend == TestBackend::SQLite)
-        return ExecSQL(hdbc, "create trigger zelk_refuse_" + table +
-                                 " before delete /* every row */ on " + table +
-                                 " begin select raise(abort, 'refused'); end") >= 0;
+        return ExecSQL(hdbc, head + " begin select raise(abort, 'refused'); end") >= 0;
     return ExecSQL(hdbc,
                    "create or replace function zelk_refuse() returns trigger language plpgsql "
                    "as $$ begin raise exception 'refused'; end $$") >= 0 &&
-           ExecSQL(hdbc, "create trigger zelk_refuse_" + table +
-                             " before delete /* every row */ on " + table +
-                             " for each row execute function zelk_refuse()") >= 0;
+           ExecSQL(hdbc, head + " for each row execute function zelk_refuse()") >= 0;
+}
+inline bool refuseDeletesOn(std::int32_t hdbc, const QString& table, TestBackend backend) {
+    return refuseOn(hdbc, "delete", table, backend);
 }
 
 }  // namespace zelk::test
