@@ -251,10 +251,11 @@ void runMain(std::int32_t hdbc, const Options& o, QTextStream& out) {
 }
 
 void runEmbedded(std::int32_t hdbc, const Options& o, QTextStream& out, QTextStream& err) {
-    HostObject zelk(QString::fromLatin1(kProgIdOACLS_ZELK), out);
-    initMainObject(zelk, hdbc, o);
+    // The object goes before the window that holds its main window.
     HostWindow window;
     window.setWindowTitle(QStringLiteral("zelk - %1").arg(o.system));
+    HostObject zelk(QString::fromLatin1(kProgIdOACLS_ZELK), out);
+    initMainObject(zelk, hdbc, o);
     window.show();
     zelk->call(u"show", {false, static_cast<std::int32_t>(window.winId())});
     const auto fit = [&](float width, float height) {
