@@ -205,8 +205,10 @@ namespace {
 // foreign id is taken as given (and refused where foreign windows are not supported at all).
 bool foreignWindowExists(WId id) {
 #if QT_CONFIG(xcb)
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_connection_t* connection = x11->connection();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // Other platforms (offscreen) may answer the interface without a display behind it.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (connection && QGuiApplication::platformName() == QLatin1String("xcb")) {
         xcb_generic_error_t* error = nullptr;
         xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
             connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(id)),
