@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <stdexcept>
 
 #include "platform/modalwindow.h"
@@ -56,17 +55,6 @@ TEST_F(ModalWindow, LoadsBeforeInitOnlyWhenAskedAndIsGoneWhenItReturns) {
         const QStringList closing{"shown", "QueryUnload", "Form_Unload", "destroyed"};
         EXPECT_EQ(Probe::log, opening + closing);
     }
-}
-
-TEST_F(ModalWindow, HelpRequestsReachTheReceiverOnce) {
-    QStringList ids;
-    PromptScript script;
-    script.onModal([](Form& f) {
-        QTest::keyClick(&f, Qt::Key_F1);
-        f.unload();
-    });
-    ShowModalWindow<Probe>(initWith("x"), nullptr, [&](QString& id) { ids << id; });
-    EXPECT_EQ(ids, QStringList{""});
 }
 
 // A window the show left hidden is unloaded as its opener would; one that refuses is closed

@@ -71,19 +71,6 @@ TEST_F(PublicClassesTest, EventsStandInTheirOrderWithTheirIds) {
     EXPECT_TRUE(create(kProgIdOACLS_ZELK)->events()->events()[2].params[0].byRef);
 }
 
-TEST_F(PublicClassesTest, StoredTextsKeepWhatTheHostWrote) {
-    for (const char* progId : {kProgIdOACLS_ZELK, kProgIdOACLS_ISITer, kProgIdOACLS_ILITer}) {
-        const auto object = create(progId);
-        object->put(u"HelpID", "H-17");
-        object->put(u"helpwindowstyle", 3);
-        EXPECT_EQ(object->get(u"HelpID"), Variant("H-17")) << progId;
-        EXPECT_EQ(object->get(u"HelpWindowStyle"), Variant("3")) << progId;
-    }
-    const auto zelk = create(kProgIdOACLS_ZELK);
-    zelk->put(u"Name", 12);
-    EXPECT_EQ(zelk->get(u"Name"), Variant("12"));
-}
-
 struct Refusal {
     const char* label;
     const char* progId;
@@ -116,11 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"InitHdbc", Z, "init", {"abc", "s", "t", "c", "u"}, 0},
         Refusal{"ShowWindow", Z, "show", {false, "wide"}, 1},
-        Refusal{"ShowModalFlag", Z, "show", {"maybe", 0}, 0},
-        Refusal{"ResizeHeight", Z, "parentResize", {1.0f, "tall"}, 1},
         Refusal{"ActiveWord", Z, "Active", {"abc"}, 0},
         Refusal{"EntryFid", kProgIdOACLS_ISITer, "ShowDesigner", {1, "x"}, 1},
-        Refusal{"SearchHdbc", kProgIdOACLS_IJSTer, "ShowDesigner", {"x", 1}, 0},
         Refusal{"ListFid", kProgIdOACLS_ILITer, "ShowDesigner", {1, "seven", "录入列表"}, 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
