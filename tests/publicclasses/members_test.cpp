@@ -56,6 +56,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Member{kProgIdOACLS_ILITer, "HelpWindowStyle", 0x40030002, -1},
                       Member{kProgIdOACLS_ILITer, "ShowDesigner", 0x60030000, 3}));
 
+TEST_F(PublicClassesTest, RegisteredUnderTheirFixedIdentifiersAndMadeByTheirFactories) {
+    const std::pair<const char*, CLSID> classes[] = {{kProgIdOACLS_ZELK, kClsidOACLS_ZELK},
+                                                     {kProgIdOACLS_ISITer, kClsidOACLS_ISITer},
+                                                     {kProgIdOACLS_IJSTer, kClsidOACLS_IJSTer},
+                                                     {kProgIdOACLS_ILITer, kClsidOACLS_ILITer}};
+    for (const auto& [progId, clsid] : classes) {
+        EXPECT_EQ(clsidFromProgId(QString::fromLatin1(progId)), clsid) << progId;
+        std::shared_ptr<ClassFactory> factory;
+        ASSERT_EQ(DllGetClassObject(clsid, &factory), HResult::Ok) << progId;
+        std::shared_ptr<Dispatch> object;
+        EXPECT_EQ(factory->createInstance(&object), HResult::Ok) << progId;
+    }
+    EXPECT_EQ(kClsidOACLS_ZELK.toString(), "{E8D87ABB-33DE-4431-90FD-75CB9E265F42}");
+    EXPECT_EQ(DllCanUnloadNow(), HResult::Ok);
+    ASSERT_EQ(DllUnregisterServer(), HResult::Ok);
+    EXPECT_THROW(create(kProgIdOACLS_ISITer), AutomationError);
+}
+
 TEST_F(PublicClassesTest, EventsStandInTheirOrderWithTheirIds) {
     const auto events = [](const std::shared_ptr<Dispatch>& object) {
         QStringList out;
@@ -75,7 +93,8 @@ struct Refusal {
     const char* label;
     const char* progId;
     const char* member;
-    std::vector<Variant> args;  // one value: a property write
+    unsigned flags;
+    std::vector<Variant> args;
     int argErr;
     friend void PrintTo(const Refusal& r, std::ostream* os) { *os << r.label; }
 };
@@ -89,23 +108,22 @@ TEST_P(WrongType, IsRefusedWithItsPositionBeforeAnythingRuns) {
     PromptScript script;
     std::vector<Variant> args = r.args;
     const DispId id = object->idOfName(QString::fromLatin1(r.member));
-    const bool put = args.size() == 1 && id >= 0x68030000;
     int argErr = -1;
-    EXPECT_EQ(object->invoke(id, put ? kInvokePropertyPut : kInvokeMethod, args, nullptr, nullptr,
-                             &argErr),
-              HResult::TypeMismatch);
+    EXPECT_EQ(object->invoke(id, r.flags, args, nullptr, nullptr, &argErr), HResult::TypeMismatch);
     EXPECT_EQ(argErr, r.argErr);
     EXPECT_EQ(args, r.args);
 }
 
+constexpr unsigned kCall = kInvokeMethod;
 INSTANTIATE_TEST_SUITE_P(
     Cases, WrongType,
     ::testing::Values(
-        Refusal{"InitHdbc", Z, "init", {"abc", "s", "t", "c", "u"}, 0},
-        Refusal{"ShowWindow", Z, "show", {false, "wide"}, 1},
-        Refusal{"ActiveWord", Z, "Active", {"abc"}, 0},
-        Refusal{"EntryFid", kProgIdOACLS_ISITer, "ShowDesigner", {1, "x"}, 1},
-        Refusal{"ListFid", kProgIdOACLS_ILITer, "ShowDesigner", {1, "seven", "录入列表"}, 1}),
+        Refusal{"InitHdbc", Z, "init", kCall, {"abc", "s", "t", "c", "u"}, 0},
+        Refusal{"ShowWindow", Z, "show", kCall, {false, "wide"}, 1},
+        Refusal{"ActiveWord", Z, "Active", kInvokePropertyPut, {"abc"}, 0},
+        Refusal{"EntryFid", kProgIdOACLS_ISITer, "ShowDesigner", kCall, {1, "x"}, 1},
+        Refusal{
+            "ListFid", kProgIdOACLS_ILITer, "ShowDesigner", kCall, {1, "seven", "录入列表"}, 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
