@@ -6,25 +6,16 @@
 
 namespace zelk {
 
-namespace {
-
-// GBK keeps the ASCII bytes as they are: such texts need no converter.
-bool isAscii(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80) return false;
-    return true;
-}
-bool isAscii(const QByteArray& bytes) {
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
-}  // namespace
-
+// Most fields are numbers and plain letters: ASCII is the same in GBK and needs no converter.
+// The converters are made once per thread; each call starts from a clean state.
 QByteArray toGbk(const QString& text) {
-    if (isAscii(text)) return text.toLatin1();
-    // Opening a converter by name costs more than converting a field: one per thread.
+    bool ascii = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) return text.toLatin1();
     thread_local QStringEncoder encoder("GBK");
     encoder.resetState();
     QByteArray bytes = encoder.encode(text);
@@ -32,7 +23,13 @@ QByteArray toGbk(const QString& text) {
 }
 
 QString fromGbk(const QByteArray& bytes) {
-    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    bool ascii = true;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) return QString::fromLatin1(bytes);
     thread_local QStringDecoder decoder("GBK");
     decoder.resetState();
     QString text = decoder.decode(bytes);

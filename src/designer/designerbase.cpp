@@ -5,38 +5,59 @@
 
 namespace zelk {
 
+namespace {
+
+DesignPictureBox* surface(QWidget* parent, const char* name) {
+    auto* box = new DesignPictureBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setBorderStyle(0);
+    box->Move(0, 0, 4500, 4500);
+    return box;
+}
+
+}  // namespace
+
 DesignerBase::DesignerBase(QWidget* parent)
     : Form(parent),
+      Text1(new QLineEdit(this)),
+      Text2(new QLineEdit(this)),
+      Text3(new QLineEdit(this)),
+      Text4(new QLineEdit(this)),
+      Pictureform(new QWidget(this)),
+      PictureBack(new QWidget(Pictureform)),
       ItemTable(kMaxDesignItems + 1),
-      PictureContainer(new QWidget(this)),
-      TreeView1(new QTreeWidget(this)),
+      PictureContainer(surface(PictureBack, "PictureContainer")),
+      PictureTest(surface(PictureContainer, "PictureTest")),
+      TreeView1(new KeyedTree(this)),
       LabelArray(QStringLiteral("LabelArray"),
-                 makeTemplate<DesignLabel>(PictureContainer, DesignArray::LabelArray)),
+                 makeTemplate<DesignLabel>(PictureTest, DesignArray::LabelArray)),
       TextBoxArray(QStringLiteral("TextBoxArray"),
-                   makeTemplate<DesignTextBox>(PictureContainer, DesignArray::TextBoxArray)),
+                   makeTemplate<DesignTextBox>(PictureTest, DesignArray::TextBoxArray)),
       MemoBoxArray(QStringLiteral("MemoBoxArray"),
-                   makeTemplate<DesignTextBox>(PictureContainer, DesignArray::MemoBoxArray)),
+                   makeTemplate<DesignTextBox>(PictureTest, DesignArray::MemoBoxArray)),
       MMXArray(QStringLiteral("MMXArray"),
-               makeTemplate<DesignTextBox>(PictureContainer, DesignArray::MMXArray)),
+               makeTemplate<DesignTextBox>(PictureTest, DesignArray::MMXArray)),
       ChildTableArray(QStringLiteral("ChildTableArray"),
-                      makeTemplate<DesignTextBox>(PictureContainer, DesignArray::ChildTableArray)),
+                      makeTemplate<DesignTextBox>(PictureTest, DesignArray::ChildTableArray)),
       ComboBoxArray(QStringLiteral("ComboBoxArray"),
-                    makeTemplate<DesignComboBox>(PictureContainer, DesignArray::ComboBoxArray)),
+                    makeTemplate<DesignComboBox>(PictureTest, DesignArray::ComboBoxArray)),
       FrameArray(QStringLiteral("FrameArray"),
-                 makeTemplate<DesignFrame>(PictureContainer, DesignArray::FrameArray)),
-      DatePickerArray(
-          QStringLiteral("DatePickerArray"),
-          makeTemplate<DesignPlainTextBox>(PictureContainer, DesignArray::DatePickerArray)),
+                 makeTemplate<DesignFrame>(PictureTest, DesignArray::FrameArray)),
+      DatePickerArray(QStringLiteral("DatePickerArray"),
+                      makeTemplate<DesignPlainTextBox>(PictureTest, DesignArray::DatePickerArray)),
       ShapeArray(QStringLiteral("ShapeArray"),
-                 makeTemplate<DesignPictureBox>(PictureContainer, DesignArray::ShapeArray)),
+                 makeTemplate<DesignPictureBox>(PictureTest, DesignArray::ShapeArray)),
       LineArray(QStringLiteral("LineArray"),
-                makeTemplate<DesignLine>(PictureContainer, DesignArray::LineArray)),
-      LabelVisible(kMaxDesignItems + 1, 0) {
-    PictureContainer->setObjectName(QStringLiteral("PictureContainer"));
-    PictureContainer->setAutoFillBackground(true);
+                makeTemplate<DesignLine>(PictureTest, DesignArray::LineArray)),
+      LabelVisible(kMaxDesignItems + 1, 0),
+      handles_(PictureContainer),
+      current_(handles_, *(sizeline = new LineIndcate(this)), {Text1, Text2, Text3, Text4},
+               [this](const QString& text) { SetStatusText(text); }) {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setHeaderHidden(true);
-    TreeView1->setColumnCount(1);
+    // The window's own background layer: the system window colour until the interface says.
+    PictureTest->setBackColor(SysColor::Window);
+    buildWindow();
+    connectHandlers();
 }
 
 DesignerBase::~DesignerBase() = default;
@@ -54,34 +75,18 @@ void DesignerBase::setLabelVisible(std::int32_t labelIndex, bool visible) {
 }
 
 void DesignerBase::InitFieldTree() {
-    TreeView1->clear();
-    auto* root = new QTreeWidgetItem(TreeView1);
-    root->setText(0, QStringLiteral("数据栏目"));
-    root->setData(0, kTreeKeyRole, QStringLiteral("data"));
-    root->setExpanded(true);
-}
-
-QTreeWidgetItem* DesignerBase::fieldTreeRoot() const {
-    for (int i = 0; i < TreeView1->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = TreeView1->topLevelItem(i);
-        if (node->data(0, kTreeKeyRole).toString() == QLatin1String("data")) return node;
-    }
-    return nullptr;
+    TreeView1->Clear();
+    TreeView1->Add(QString(), TreeRelationship::Last, QStringLiteral("data"),
+                   QStringLiteral("数据栏目"), 1, 1);
 }
 
 void DesignerBase::addFieldTreeNode(const QString& text, std::int32_t itemIndex) {
-    QTreeWidgetItem* root = fieldTreeRoot();
-    if (!root) {
-        // The window builds the root when it loads; a designer used before that gets it now so
-        // that no item is left without its node.
-        InitFieldTree();
-        root = fieldTreeRoot();
-    }
-    auto* node = new QTreeWidgetItem(root);
-    node->setText(0, text);
-    node->setData(0, kTreeTagRole, itemIndex);
-    node->setData(0, kTreeImageRole, 2);
-    node->setData(0, kTreeSelectedImageRole, 3);
+    // The window builds the root when it loads; a designer used before that gets it now so that
+    // no item is left without its node.
+    if (!fieldTreeRoot()) InitFieldTree();
+    Node* node =
+        TreeView1->Add(QStringLiteral("data"), TreeRelationship::Child, QString(), text, 2, 3);
+    node->SetTag(QString::number(itemIndex));
 }
 
 DesignControl* DesignerBase::itemControl(std::int32_t kind, std::int32_t arrayIndex) const {

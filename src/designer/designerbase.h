@@ -5,31 +5,45 @@
 // item-search rows are generic over the output row (itemwriters.cpp).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
 #include <QString>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include "component/fixedfield.h"
 #include "component/records.h"
 #include "component/zelkmodule.h"
+#include "designer/canvas/currentcontrol.h"
+#include "designer/canvas/lineindcate.h"
+#include "designer/canvas/scrolllayout.h"
+#include "designer/canvas/sizehandles.h"
 #include "designer/designitem.h"
 #include "designer/interfacesave.h"
 #include "designer/itemcolumns.h"
 #include "platform/controlarray.h"
 #include "platform/controls/designcontrols.h"
+#include "platform/controls/imagelist.h"
+#include "platform/controls/keyedtoolbar.h"
+#include "platform/controls/keyedtree.h"
+#include "platform/controls/splitter.h"
+#include "platform/controls/statusbar.h"
 #include "platform/form.h"
 #include "platform/prompts.h"
 
 namespace zelk {
 
-// Data roles of the field tree's nodes.
-inline constexpr int kTreeTagRole = Qt::UserRole;        // item index (the node's tag)
-inline constexpr int kTreeKeyRole = Qt::UserRole + 1;    // node key ("data" for the root)
-inline constexpr int kTreeImageRole = Qt::UserRole + 2;  // image index in the tree's image list
-inline constexpr int kTreeSelectedImageRole = Qt::UserRole + 3;
+class frm_zelk_jmsx;
+class frm_check_prop;
+class frm_combo_prop;
+class frm_ctable_prop;
+class frm_date_prop;
+class frm_label_prop;
 
 // The three settings groups a row carries for its control (or for its caption label).
 struct ItemSettings {
@@ -46,6 +60,104 @@ class DesignerBase : public Form {
     explicit DesignerBase(QWidget* parent = nullptr);
     ~DesignerBase() override;
 
+    // ---- Opening and closing (designerwindow.cpp) ---------------------------------------------
+    // Keeps the connection and the interface number and loads the interface.
+    void init(std::int32_t hdbc, std::int32_t fid);
+    // True when the interface row was read and its item rows were queried.
+    bool LoadInterface();
+    std::int32_t fid = 0;
+    // False while the interface could not be read: such a window cannot save, add fields or
+    // change the interface properties, and closes without asking.
+    bool InterfaceLoaded = false;
+    virtual void SaveInterface() = 0;
+
+    void ShowNextTip();
+    void ShowTip(std::int16_t& n);
+    void SetStatusText(const QString& text);
+    QString statusText() const { return StatusBar1->SimpleText(); }
+
+    // ---- The canvas (canvas/) --------------------------------------------------------------
+    void InitSizeHandles(std::intptr_t canvasHwnd) { handles_.InitSizeHandles(canvasHwnd); }
+    void ViewPic() { handles_.ViewPic(); }
+    void HidePic() { handles_.HidePic(); }
+    ControlArray<DesignPictureBox>& pic() { return handles_.pic; }
+    LineIndcate* sizeline = nullptr;
+    void VBSelectControl(DesignControl* ctrl) { current_.VBSelectControl(ctrl); }
+    // A line end-point handle was dragged to (x, y): the current line's end follows it.
+    void sizeline_onSizeLT(std::int32_t& x, std::int32_t& y);
+    void sizeline_onSizeRB(std::int32_t& x, std::int32_t& y);
+    void VBSetControlCenterPos(DesignBox& ctrl, double x, double y) {
+        zelk::VBSetControlCenterPos(ctrl, x, y);
+    }
+    void ShowControlGeometry() { current_.ShowControlGeometry(); }
+    DesignControl* CurrentControl() const { return current_.CurrentControl(); }
+    CurrentControlState& currentControlState() { return current_; }
+    std::int16_t curIndex = 0;
+    // Makes element `index` of kind `kind`'s array current (kinds 1 to 11; others do nothing).
+    void SelectItemControl(std::int32_t kind, std::int16_t index);
+
+    CanvasSurfaces surfaces() const;
+    void ArrangeScrollBars() { zelk::ArrangeScrollBars(surfaces()); }
+    void LayoutScrollBars() { zelk::LayoutScrollBars(surfaces()); }
+    void HScrollBar_Change() { zelk::HScrollBar_Change(surfaces()); }
+    void VScrollBar_Change() { zelk::VScrollBar_Change(surfaces()); }
+    void Pictureform_Resize() { ArrangeScrollBars(); }
+    void PictureBack_Resize() { LayoutScrollBars(); }
+    void PictureContainer_Resize() { zelk::PictureContainer_Resize(surfaces()); }
+    void Form_Resize();
+
+    // ---- Commands (designercommands.cpp) -----------------------------------------------------
+    void Text1_Change() { positionBoxChanged(1); }
+    void Text2_Change() { positionBoxChanged(2); }
+    void Text3_Change() { positionBoxChanged(3); }
+    void Text4_Change() { positionBoxChanged(4); }
+    void Toolbar1_ButtonClick(ToolbarButton* Button);
+    void Toolbar1_ButtonClick(const QString& key);
+    void ShowInterfaceProperties();
+    void TreeView1_NodeClick(Node* node);
+    void mnu_prop_Click();
+    void mnu_label_prop_Click();
+
+    // Dialogs held while they are shown, so that their help requests reach the window.
+    frm_zelk_jmsx* jmsx = nullptr;
+    frm_check_prop* pf = nullptr;
+    frm_combo_prop* pf1 = nullptr;
+    frm_ctable_prop* pf2 = nullptr;
+    frm_date_prop* pf3 = nullptr;
+    frm_label_prop* pf4 = nullptr;
+    void jmsx_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf1_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf2_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf3_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf4_NeedHelp(QString& id) { raiseNeedHelp(id); }
+
+    // ---- The window's controls (designerlayout.cpp) --------------------------------------
+    KeyedToolbar* Toolbar1 = nullptr;
+    KeyedToolbar* Toolbar2 = nullptr;
+    KeyedToolbar* Toolbar3 = nullptr;
+    KeyedToolbar* Toolbar4 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    Splitter* SSSplitter1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QWidget* Pictureform = nullptr;
+    QWidget* PictureBack = nullptr;
+    QScrollBar* HScrollBar = nullptr;
+    QScrollBar* VScrollBar = nullptr;
+    QMenu* pop_menu = nullptr;
+    QAction* mnu_toback = nullptr;
+    QAction* mnu_tofront = nullptr;
+    QAction* mnu_prop = nullptr;
+    QMenu* mnu_usercontrol = nullptr;
+    QAction* mnu_ucToFront = nullptr;
+    QAction* mnu_ucToBack = nullptr;
+    QAction* mnu_ucCopy = nullptr;
+    QAction* mnu_unDelete = nullptr;
+    QAction* mnu_ucProperty = nullptr;
+
     // ---- State shared by the loaders, writers and (later) the canvas commands ----------------
     INDTRecord InterfaceRow{};
     std::vector<DesignItem> ItemTable;  // kMaxDesignItems + 1 entries; entry 0 unused
@@ -58,8 +170,9 @@ class DesignerBase : public Form {
     // What a save stores of the design surface: its background colour and size in twips.
     CanvasValues canvasValues() const;
 
-    QWidget* PictureContainer = nullptr;  // the canvas the design controls stand on
-    QTreeWidget* TreeView1 = nullptr;     // the field tree
+    DesignPictureBox* PictureContainer = nullptr;  // the design surface: handles lie on it
+    DesignPictureBox* PictureTest = nullptr;  // its background layer: design controls stand on it
+    KeyedTree* TreeView1 = nullptr;           // the field tree
 
     ControlArray<DesignLabel> LabelArray;
     ControlArray<DesignTextBox> TextBoxArray;
@@ -82,7 +195,7 @@ class DesignerBase : public Form {
 
     // The root of the field tree: key "data", text "数据栏目".
     void InitFieldTree();
-    QTreeWidgetItem* fieldTreeRoot() const;
+    Node* fieldTreeRoot() const { return TreeView1->Item(QStringLiteral("data")); }
 
     // Registers an item read from `row`; returns its index (1..1024), or 0 when the table is full
     // (after telling the user once per refusal). Texts are kept as read (cut at NUL, trimmed).
@@ -146,6 +259,56 @@ class DesignerBase : public Form {
     }
 
   protected:
+    // ---- What the two designers do differently ------------------------------------------
+    // Prepares the query of the interface's item rows (or of the rows a condition selects).
+    virtual std::int32_t prepareItemRows(std::int32_t number) = 0;
+    virtual std::int32_t prepareItemRowsWhere(const QString& condition) = 0;
+    // Loads every row the statement delivers onto the canvas.
+    virtual void loadItemRows(std::int32_t hstmt) = 0;
+    // The key column of the item table ("II00" or "IS00").
+    virtual QString itemKeyColumn() const = 0;
+    // The save as the toolbar and the close question run it (the item-entry designer asks
+    // about its companion forms first).
+    virtual void saveAsAsked() { SaveInterface(); }
+    // Runs before the close question of a modified design.
+    virtual void beforeCloseQuestion() {}
+    // Opens the property dialog of a design control array other than LabelArray.
+    virtual void openPropertyDialog(const QString& arrayName) = 0;
+    // The dialogs both designers hold in the same reference (drop-down, sub-table and date
+    // items); false for any other array.
+    bool openSharedPropertyDialog(const QString& arrayName);
+    void openCheckBoxDialog();
+    // Captions of the "close" button and of mnu_ucProperty.
+    virtual QString closeCaption() const = 0;
+    virtual QString ucPropertyCaption() const = 0;
+
+    // Shows a dialog modally while `ref` holds it; its help requests go to `relay`. `prepare`
+    // runs before the show, `finish` after it, before the dialog is destroyed.
+    template <class Dialog, class Relay>
+    void showHeld(Dialog*& ref, Relay relay, const std::function<void(Dialog&)>& prepare = {},
+                  const std::function<void(Dialog&)>& finish = {}) {
+        std::unique_ptr<Dialog> dialog(new Dialog(this));
+        ref = dialog.get();
+        connect(dialog.get(), &Form::NeedHelp, this, [relay](QString& id) { relay(id); });
+        try {
+            if (prepare) prepare(*dialog);
+            ShowModal(*dialog, this);
+            if (finish) finish(*dialog);
+        } catch (...) {
+            ref = nullptr;
+            throw;
+        }
+        dialog->forceUnload();
+        ref = nullptr;
+    }
+
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_KeyUp(int& keyCode, int shift) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
     // The check-box and list-box writers over the designer's own control class.
     virtual void writeCheckBoxRow(const DesignItem& item, IJSTRecord& row) const = 0;
     virtual void writeListBoxRow(const DesignItem& item, IJSTRecord& row) const = 0;
@@ -164,6 +327,22 @@ class DesignerBase : public Form {
     void addFieldTreeNode(const QString& text, std::int32_t itemIndex);
 
   private:
+    void buildWindow();
+    void connectHandlers();
+    void refreshCommands();
+    void positionBoxChanged(int box);
+    // Background colour and picture of PictureTest from the interface row.
+    void applyBackground();
+    QString backgroundPicturePath() const;
+
+    // Image lists of the toolbars (Toolbar3 and Toolbar4 share one) and of the field tree.
+    ImageList toolbarImages1_;
+    ImageList toolbarImages2_;
+    ImageList toolbarImages34_;
+    ImageList treeImages_;
+    SizeHandles handles_;
+    CurrentControlState current_;
+
     template <class Row, class Control>
     void writeControlColumns(const DesignItem& item, const Control& c, Row& row,
                              ItemSettings& s) const;

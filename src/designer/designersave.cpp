@@ -7,21 +7,11 @@
 
 namespace zelk {
 
-namespace {
-
-// The design surface's default background: the system window colour.
-constexpr std::int32_t kSystemWindowColour = static_cast<std::int32_t>(0x80000005u);
-// A stored size of 1500 twips or less stands for the default surface.
-constexpr std::int32_t kSmallestStoredSize = 1500;
-constexpr std::int32_t kDefaultSurfaceSize = 4500;
-
-}  // namespace
-
 CanvasValues DesignerBase::canvasValues() const {
     CanvasValues canvas;
-    canvas.BackColor = numericInt32(fieldText(InterfaceRow.id12)).value_or(kSystemWindowColour);
-    canvas.Width = DesignAreaWidth > kSmallestStoredSize ? DesignAreaWidth : kDefaultSurfaceSize;
-    canvas.Height = DesignAreaHeight > kSmallestStoredSize ? DesignAreaHeight : kDefaultSurfaceSize;
+    canvas.BackColor = PictureTest->BackColor();
+    canvas.Width = PictureTest->Width();
+    canvas.Height = PictureTest->Height();
     return canvas;
 }
 

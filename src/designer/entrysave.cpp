@@ -2,7 +2,13 @@
 // search form through the item-search writers.
 
 #include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_xgti.h"
 #include "designer/interfacesave.h"
+#include "propdialogs/frm_list_prop.h"
+#include "propdialogs/frm_memo_prop.h"
+#include "propdialogs/frm_mmx_prop.h"
+#include "propdialogs/frm_postil_prop.h"
+#include "propdialogs/frm_text_prop.h"
 
 namespace zelk {
 
@@ -20,6 +26,38 @@ void frm_zelk_jmsj::SaveInterface() {
     if (!saveEntryForm(save)) return;
     InterfaceRow = save.row;
     DesignModified = false;
+}
+
+void frm_zelk_jmsj::saveAsAsked() {
+    frm_zelk_xgti choice(this);
+    ShowModal(choice, this);
+    choice.forceUnload();
+    SyncSearchForm = choice.SyncSearch;
+    SyncBrowseList = choice.SyncBrowse;
+    SaveInterface();
+}
+
+void frm_zelk_jmsj::beforeCloseQuestion() {
+    for (std::int32_t i = 1; i <= ItemCount; ++i) {
+        DesignItem& item = ItemTable[static_cast<std::size_t>(i)];
+        if (item.HintText == QLatin1String("0")) item.HintText.clear();
+    }
+}
+
+void frm_zelk_jmsj::openPropertyDialog(const QString& arrayName) {
+    if (openSharedPropertyDialog(arrayName)) return;
+    if (arrayName == QLatin1String("CheckBoxArray"))
+        openCheckBoxDialog();
+    else if (arrayName == QLatin1String("ListBoxArray"))
+        showHeld<frm_list_prop>(pf5, [this](QString& id) { pf5_NeedHelp(id); });
+    else if (arrayName == QLatin1String("MemoBoxArray"))
+        showHeld<frm_memo_prop>(pf6, [this](QString& id) { pf6_NeedHelp(id); });
+    else if (arrayName == QLatin1String("MMXArray"))
+        showHeld<frm_mmx_prop>(pf7, [this](QString& id) { pf7_NeedHelp(id); });
+    else if (arrayName == QLatin1String("PostilArray"))
+        showHeld<frm_postil_prop>(pf8, [this](QString& id) { pf8_NeedHelp(id); });
+    else if (arrayName == QLatin1String("TextBoxArray"))
+        showHeld<frm_text_prop>(pf9, [this](QString& id) { pf9_NeedHelp(id); });
 }
 
 }  // namespace zelk

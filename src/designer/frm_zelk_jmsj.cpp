@@ -7,7 +7,7 @@ namespace zelk {
 frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
     : EntryItemDesigner(parent),
       PostilArray(QStringLiteral("PostilArray"),
-                  makeTemplate<DesignTextBox>(PictureContainer, DesignArray::PostilArray)) {
+                  makeTemplate<DesignTextBox>(PictureTest, DesignArray::PostilArray)) {
     setObjectName(QStringLiteral("frm_zelk_jmsj"));
 }
 

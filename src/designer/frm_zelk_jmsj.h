@@ -9,6 +9,12 @@
 
 namespace zelk {
 
+class frm_list_prop;
+class frm_memo_prop;
+class frm_mmx_prop;
+class frm_postil_prop;
+class frm_text_prop;
+
 // Check-box and list-box items of entry forms are drawn as text boxes.
 using EntryItemDesigner = ItemDesigner<ISITRecord, DesignTextBox, DesignTextBox>;
 
@@ -21,7 +27,7 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     // Stores the interface and its items in one transaction; as SyncSearchForm and
     // SyncBrowseList ask, the class's default item-search form and browse list are regenerated
     // from the same items. Reports a failure itself.
-    void SaveInterface();
+    void SaveInterface() override;
     bool SyncSearchForm = false;
     bool SyncBrowseList = false;
 
@@ -29,6 +35,17 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     // source with its lookups.
     BrowseColumnTable BrowseColumns;
     SuiteDataSource SuiteData;
+
+    frm_list_prop* pf5 = nullptr;
+    frm_memo_prop* pf6 = nullptr;
+    frm_mmx_prop* pf7 = nullptr;
+    frm_postil_prop* pf8 = nullptr;
+    frm_text_prop* pf9 = nullptr;
+    void pf5_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf6_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf7_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf8_NeedHelp(QString& id) { raiseNeedHelp(id); }
+    void pf9_NeedHelp(QString& id) { raiseNeedHelp(id); }
 
     // Postil items (kind 13): text boxes like sub-table items, in their own array.
     virtual void LoadPostilItem(const ISITRecord& row);
@@ -59,6 +76,14 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     static std::int16_t labelVerticalAlignment(const DesignLabel& label);
 
   protected:
+    // "修改提示" first: whether the class's search form and browse list follow.
+    void saveAsAsked() override;
+    // A prompt text of "0" is stored as no prompt.
+    void beforeCloseQuestion() override;
+    void openPropertyDialog(const QString& arrayName) override;
+    QString closeCaption() const override { return QStringLiteral("返回"); }
+    QString ucPropertyCaption() const override { return QStringLiteral("编辑属性"); }
+
     void loadItemOfKind(std::int32_t kind, const ISITRecord& row) override;
     void labelLoaded(DesignLabel& label, const ItemSettings& settings) override;
     DesignControl* extraItemControl(std::int32_t kind, std::int32_t arrayIndex) const override;

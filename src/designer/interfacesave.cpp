@@ -53,8 +53,9 @@ void insertKeptRows(std::int32_t hdbc, std::int32_t number, const std::vector<Ro
 // rolled back and the user told.
 template <class Work>
 bool inSaveTransaction(std::int32_t hdbc, Work&& work) {
-    odbc_BeginTrans(hdbc);
     try {
+        // Without a transaction nothing may be written: a refused begin fails the save.
+        require(odbc_BeginTrans(hdbc));
         work();
         require(odbc_CommitTrans(hdbc));
         return true;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "designer/designerbase.h"
+#include "designer/itemrows.h"
 
 namespace zelk {
 
@@ -26,11 +27,10 @@ class ItemDesigner : public DesignerBase {
 
     explicit ItemDesigner(QWidget* parent = nullptr)
         : DesignerBase(parent),
-          CheckBoxArray(
-              QStringLiteral("CheckBoxArray"),
-              makeTemplate<CheckBoxControl>(PictureContainer, DesignArray::CheckBoxArray)),
+          CheckBoxArray(QStringLiteral("CheckBoxArray"),
+                        makeTemplate<CheckBoxControl>(PictureTest, DesignArray::CheckBoxArray)),
           ListBoxArray(QStringLiteral("ListBoxArray"),
-                       makeTemplate<ListBoxControl>(PictureContainer, DesignArray::ListBoxArray)) {}
+                       makeTemplate<ListBoxControl>(PictureTest, DesignArray::ListBoxArray)) {}
 
     ControlArray<CheckBoxControl> CheckBoxArray;
     ControlArray<ListBoxControl> ListBoxArray;
@@ -84,6 +84,20 @@ class ItemDesigner : public DesignerBase {
     void UnloadDesignControls();
 
   protected:
+    std::int32_t prepareItemRows(std::int32_t number) override {
+        return prepareRows<Row>(hdbc, number);
+    }
+    std::int32_t prepareItemRowsWhere(const QString& condition) override {
+        return prepareRowsWhere<Row>(hdbc, condition);
+    }
+    void loadItemRows(std::int32_t hstmt) override {
+        Row row{};
+        while (fetchRow(hstmt, row) > 0) LoadItemControl(row);
+    }
+    QString itemKeyColumn() const override {
+        return Columns::kSearchRow ? QStringLiteral("IS00") : QStringLiteral("II00");
+    }
+
     // Extension point: the loader of a kind; the item-entry designer adds its postil kind here.
     virtual void loadItemOfKind(std::int32_t kind, const Row& row);
     // Extension point: a label item or caption label has been filled from its settings (the

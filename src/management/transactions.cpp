@@ -3,8 +3,8 @@
 #include <set>
 
 #include "component/fixedfield.h"
-#include "component/indtcounter.h"
 #include "dataaccess/dravix.h"
+#include "designer/indtcounter.h"
 
 namespace zelk {
 

@@ -3,8 +3,10 @@
 #include <memory>
 #include <mutex>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -70,11 +72,21 @@ QPixmap LoadResPicture(const QString& name, int size) {
 }
 
 QIcon LoadResIcon(const QString& name) {
+    // Windows load the same few icons each time they open: each is drawn once (UI thread only).
+    static QHash<QString, QIcon> drawn;
+    static const bool clearedWithTheApplication = [] {
+        // The pictures go with the application, before the statics.
+        if (qApp) QObject::connect(qApp, &QObject::destroyed, [] { drawn.clear(); });
+        return true;
+    }();
+    (void)clearedWithTheApplication;
+    if (const auto it = drawn.constFind(name); it != drawn.constEnd()) return *it;
     const QString routine = QStringLiteral("LoadResIcon");
     const QString path = pathOf(name, routine);
     const auto renderer = loadSvg(path, name, routine);
     QIcon icon;
     for (int size : {16, 24, 32, 48}) icon.addPixmap(render(*renderer, size));
+    drawn.insert(name, icon);
     return icon;
 }
 

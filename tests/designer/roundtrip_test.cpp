@@ -85,7 +85,7 @@ TEST_P(KindRoundTrip, StoredRowLoadsAndIsWrittenBackByteForByte) {
             EXPECT_EQ(item.CaptionIndex, 0);
         }
         EXPECT_EQ(d.fieldTreeRoot()->childCount(), 1);
-        EXPECT_EQ(d.fieldTreeRoot()->child(0)->data(0, kTreeTagRole).toInt(), 1);
+        EXPECT_EQ(static_cast<Node*>(d.fieldTreeRoot()->child(0))->Tag().toInt(), 1);
 
         EXPECT_TRUE(sameRow(row, written(d, 1)));
     });

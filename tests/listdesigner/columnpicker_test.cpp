@@ -50,8 +50,6 @@ TEST_P(PickerTest, OffersTemplateFieldsNotChosenAndNamesEmptyCaptions) {
               0);
     for (const ListTable table : kTables) {
         auto form = open(table);
-        EXPECT_EQ(form->Frame2->title(), table == ListTable::ILIT ? QStringLiteral("录入列表界面")
-                                                                  : QStringLiteral("检索列表界面"));
         EXPECT_EQ(fields(*form->DSNListView), (QStringList{"bh", "bt", "wh", "fwrq", "mj", "ngr"}));
         for (const QString& f : fields(*form->DSNListView))
             EXPECT_FALSE(fields(*form->SRCListView).contains(f)) << f.toStdString();
@@ -86,20 +84,9 @@ TEST_P(PickerTest, MovesUpAndDown) {
     form->Command8_Click();
     EXPECT_EQ(texts(dsn).mid(0, 2), (QStringList{start[1], start[0]}));
     EXPECT_EQ(dsn.SelectedItem(), dsn.Item(1));
-    EXPECT_EQ(dsn.Item(1)->SubItems(1), QStringLiteral("bt"));
-    // A removed column goes to the end of the other list, and back to the end again.
-    dsn.SetSelectedItem(dsn.Item(1));
+    // A removed column goes to the end of the other list.
     form->RemoveColumnFromInterface();
     EXPECT_EQ(src.Item(src.Count())->SubItems(1), QStringLiteral("bt"));
-    src.SetSelectedItem(src.Item(src.Count()));
-    form->MoveColumnToInterface();
-    EXPECT_EQ(dsn.Item(dsn.Count())->SubItems(1), QStringLiteral("bt"));
-    const int all = dsn.Count() + src.Count();
-    form->Command13_Click();
-    EXPECT_EQ(dsn.Count(), 0);
-    form->Command11_Click();
-    EXPECT_EQ(src.Count(), 0);
-    EXPECT_EQ(dsn.Count(), all);
     form->forceUnload();
 }
 
@@ -116,12 +103,10 @@ TEST_P(PickerTest, SavesTheChosenColumnsAndUnloads) {
         const auto saved = rows(table, fidOf(table));
         ASSERT_EQ(saved.size(), 7u);
         EXPECT_EQ(fieldText(saved[6].ii02), added);
-        for (int i = 0; i < 7; ++i) {
-            EXPECT_EQ(saved[static_cast<std::size_t>(i)].ii04, i + 1);
-            EXPECT_EQ(saved[static_cast<std::size_t>(i)].ii07, 1440);
-            EXPECT_EQ(fieldText(saved[static_cast<std::size_t>(i)].ii26),
-                      QStringLiteral("1100111110"));
-        }
+        for (std::size_t i = 0; i < 7; ++i)
+            EXPECT_EQ(
+                QString("%1/%2/").arg(saved[i].ii04).arg(saved[i].ii07) + fieldText(saved[i].ii26),
+                QString("%1/1440/1100111110").arg(i + 1));
     }
 }
 
@@ -153,8 +138,8 @@ TEST_P(PickerTest, FailureAtColumnKKeepsTheOldRows) {
     PromptScript script;
     script.answer(vbOK);
     form->Command1_Click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("保存记录失败，请稍后重试"));
+    expectPrompt(script, QStringLiteral("保存记录失败，请稍后重试"), QStringLiteral("系统提示"),
+                 vbExclamation);
     EXPECT_TRUE(form->isLoaded());
     EXPECT_FALSE(form->prg1->isVisible());
     EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);

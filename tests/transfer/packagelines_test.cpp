@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -100,7 +99,6 @@ TEST(PackageLines, ShortLinesAndBadNumbersAreRefused) {
 TEST(PackageLines, TextsAreCutToTheirWidthWithoutALoneLeadByte) {
     INDTRecord r;
     // id05 is 10 wide: exactly 10 bytes keep no NUL; "一二三四五六" is 12 bytes, cut to 10.
-    ParseINDTLine(QStringLiteral("1||||||||||||||||||||").replace(0, 1, "1"), r, "|");
     QString line = sampleLine(indtLineTable(), 1, QStringLiteral("t"));
     QStringList pieces = line.split('|');
     pieces[5] = QStringLiteral("0123456789");
@@ -109,17 +107,6 @@ TEST(PackageLines, TextsAreCutToTheirWidthWithoutALoneLeadByte) {
     pieces[5] = QStringLiteral("一二三四五六");
     ParseINDTLine(pieces.join('|'), r, "|");
     EXPECT_EQ(fieldText(r.id05), QStringLiteral("一二三四五"));
-}
-
-TEST(PackageLines, KindNamesAndIcons) {
-    EXPECT_EQ(TransferKindNames(1).name, QStringLiteral("条目录入"));
-    EXPECT_EQ(TransferKindNames(5).icon, 2);
-    EXPECT_EQ(TransferKindNames(6).icon, 1);
-    EXPECT_EQ(TransferKindNames(4).icon, 3);
-    EXPECT_TRUE(TransferKindNames(0).name.isEmpty());
-    EXPECT_TRUE(TransferKindNames(7).name.isEmpty());
-    EXPECT_EQ(itemKindByName(QStringLiteral("条目检索"))->lines, &ijstLineTable());
-    EXPECT_EQ(itemKindByName(QString()), nullptr);
 }
 
 class PackageFileTest : public ::testing::Test {
@@ -134,21 +121,6 @@ class PackageFileTest : public ::testing::Test {
     QTemporaryDir dir;
     int serial = 0;
 };
-
-TEST_F(PackageFileTest, ReaderTakesCrLfAndLfAndCountsLines) {
-    PackageReader reader;
-    ASSERT_TRUE(reader.open(write(toGbk(QStringLiteral("界面数据包\r\n\nabc")))));
-    QString line;
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, QStringLiteral("界面数据包"));
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, QString());
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, QStringLiteral("abc"));
-    EXPECT_EQ(reader.lineNumber(), 3);
-    EXPECT_FALSE(reader.readLine(line));
-    EXPECT_EQ(reader.error(), LineError::End);
-}
 
 TEST_F(PackageFileTest, ReaderRefusesBadLines) {
     struct Case {
@@ -178,28 +150,6 @@ TEST_F(PackageFileTest, ReaderRefusesBadLines) {
     ASSERT_TRUE(exact.open(write(QByteArray(kMaxPackageLineBytes, 'y') + "\r\n")));
     QString line;
     EXPECT_TRUE(exact.readLine(line));
-}
-
-TEST_F(PackageFileTest, WriterReplacesTheTargetOnlyOnCommit) {
-    const QString path = write("old");
-    {
-        PackageWriter writer(path);
-        ASSERT_TRUE(writer.open());
-        ASSERT_TRUE(writer.writeLine(QStringLiteral("新")));
-        EXPECT_FALSE(writer.writeLine(QStringLiteral("😀")));  // no GBK form
-        writer.cancel();
-    }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("old"));
-    file.close();
-    PackageWriter writer(path);
-    ASSERT_TRUE(writer.open());
-    ASSERT_TRUE(writer.writeLine(QStringLiteral("新")));
-    ASSERT_TRUE(writer.commit());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), toGbk(QStringLiteral("新")) + "\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 QByteArray header(const QString& count, const QStringList& lines) {

@@ -101,6 +101,17 @@ class TransferTest : public test::BackendTest {
     std::int32_t count(std::int32_t target, const QString& sql) {
         return GetRecordsetCount(target, sql);
     }
+    // The sample interfaces in class 发文, exported to `path`.
+    void exportSamples() {
+        addSamples(hdbc());
+        ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
+                  ExportOutcome::Done);
+    }
+    // A class template of class `cls` in database `target`.
+    static void addClassTemplate(std::int32_t target, const QString& cls, std::int32_t number) {
+        INDTRecord t = sampleIndt({number, 5, "[" + cls + "]分类模板", 0}, cls);
+        ASSERT_GT(sysINDTInsertRecord(target, t), 0);
+    }
 
     QTemporaryDir dir;
     QString path;
@@ -108,9 +119,7 @@ class TransferTest : public test::BackendTest {
 };
 
 TEST_P(TransferTest, ExportEqualsTheGoldenPackage) {
-    addSamples(hdbc());
-    ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
-              ExportOutcome::Done);
+    exportSamples();
     EXPECT_EQ(sink.status, QStringLiteral("转出完毕"));
     EXPECT_FALSE(sink.progressVisible);
     const QString golden = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("data/golden.idf");
@@ -153,8 +162,7 @@ TEST_P(TransferTest, PeerPackageImports) {
     EXPECT_EQ(script.prompts()[0].text, QStringLiteral("该分类中模板未建立，不能导入界面！"));
     EXPECT_EQ(count(hdbc(), "select id00 from indt"), 0);
 
-    INDTRecord t = sampleIndt({50, 5, QStringLiteral("[甲]分类模板"), 0}, QStringLiteral("甲"));
-    ASSERT_GT(sysINDTInsertRecord(hdbc(), t), 0);
+    addClassTemplate(hdbc(), QStringLiteral("甲"), 50);
     ASSERT_EQ(ImportPackage(hdbc(), importRequest(path, {QStringLiteral("甲")}), sink),
               ImportOutcome::Done);
     EXPECT_EQ(sink.status, QStringLiteral("转入结束"));
@@ -205,13 +213,10 @@ TEST_P(TransferTest, RoundTripIntoTwoClassesOfAnotherDatabase) {
 }
 
 TEST_P(TransferTest, ClassTemplateTakesOverTheColumnsItLacks) {
-    addSamples(hdbc());
-    ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
-              ExportOutcome::Done);
+    exportSamples();
     auto target = other();
     // The old template of class 甲 has the columns A and F1; the package's has F1 and F2.
-    INDTRecord old = sampleIndt({60, 5, QStringLiteral("[甲]分类模板"), 0}, QStringLiteral("甲"));
-    ASSERT_EQ(sysINDTInsertRecord(target->hdbc(), old), 60);
+    addClassTemplate(target->hdbc(), QStringLiteral("甲"), 60);
     for (const char* bound : {"A", "F1"}) {
         ISITRecord item;
         item.ii01 = 60;
@@ -249,9 +254,7 @@ TEST_P(TransferTest, ClassTemplateTakesOverTheColumnsItLacks) {
 }
 
 TEST_P(TransferTest, StopAtAnItemRow) {
-    addSamples(hdbc());
-    ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
-              ExportOutcome::Done);
+    exportSamples();
     // Item entry 101 (3 rows) into 甲 and 乙; "终止" during row 2 of the second class.
     const auto request = importRequest(path, {QStringLiteral("甲"), QStringLiteral("乙")}, {1, 5});
     for (int answer : {vbCancel, vbOK}) {
@@ -285,14 +288,10 @@ TEST_P(TransferTest, StopAtAnItemRow) {
 }
 
 TEST_P(TransferTest, RefusedInsertRollsBackItsPairAndEndsTheImport) {
-    addSamples(hdbc());
-    ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
-              ExportOutcome::Done);
+    exportSamples();
     auto target = other();
-    INDTRecord t = sampleIndt({50, 5, QStringLiteral("[甲]分类模板"), 0}, QStringLiteral("甲"));
-    ASSERT_GT(sysINDTInsertRecord(target->hdbc(), t), 0);
-    INDTRecord u = sampleIndt({51, 5, QStringLiteral("[乙]分类模板"), 0}, QStringLiteral("乙"));
-    ASSERT_GT(sysINDTInsertRecord(target->hdbc(), u), 0);
+    addClassTemplate(target->hdbc(), QStringLiteral("甲"), 50);
+    addClassTemplate(target->hdbc(), QStringLiteral("乙"), 51);
     // A second row with bound column F2 is refused: the pair (收文登记, 乙) fails at its row 2.
     ASSERT_GE(
         ExecSQL(target->hdbc(), "create unique index zelk_refuse on isit (ii02) where ii02 = 'F2'"),
@@ -351,9 +350,6 @@ TEST_P(TransferTest, ExportRefusesValuesTheFormatCannotCarry) {
 
 TEST_P(TransferTest, StoppedOrEmptyExportLeavesTheFolderAsItWas) {
     addSamples(hdbc());
-    sink.onPump = [](FakeSink& s) {
-        if (s.counter == "2/3") s.stop = true;
-    };
     PromptScript script;
     script.answer(vbCancel).answer(vbOK);
     // Cancel goes on at row 2 of 收文登记; OK at the next row that finds the flag set again.
@@ -382,16 +378,10 @@ TEST_P(TransferTest, StoppedOrEmptyExportLeavesTheFolderAsItWas) {
 }
 
 TEST_P(TransferTest, SystemTemplateReplacementAndItsRefusal) {
-    addSamples(hdbc());
-    ASSERT_EQ(exportRows(hdbc(), path, classRows(hdbc(), QStringLiteral("发文")), sink),
-              ExportOutcome::Done);
+    exportSamples();
     auto target = other();
-    for (const char* cls : {"甲", "乙"}) {
-        INDTRecord t =
-            sampleIndt({0, 5, QStringLiteral("[%1]分类模板").arg(QString::fromUtf8(cls)), 0},
-                       QString::fromUtf8(cls));
-        ASSERT_GT(sysINDTInsertRecord(target->hdbc(), t), 0);
-    }
+    for (const char* cls : {"甲", "乙"})
+        addClassTemplate(target->hdbc(), QString::fromUtf8(cls), 0);
     const auto request = importRequest(path, {QStringLiteral("甲"), QStringLiteral("乙")}, {6});
     {
         // 甲 inserts the template; 乙 finds it and replaces it after OK.

@@ -35,12 +35,6 @@ class Wizard : public WizardDb {
         }
         return shown;
     }
-    void expectMessage(PromptScript& script, const QString& text) {
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text, text);
-        EXPECT_EQ(script.prompts()[0].title, "系统提示");
-        EXPECT_EQ(script.prompts()[0].style, vbInformation);
-    }
     // On to the field step with the class template's fields loaded, `name` typed.
     void toFields(const QString& name, const QString& kind = kKindItemEntry) {
         w->TextBox1->setText(name);
@@ -62,34 +56,27 @@ class Wizard : public WizardDb {
         for (int i = 1; i <= w->ListViewDsn->Count(); ++i) out << w->ListViewDsn->Item(i)->Text();
         return out;
     }
+    // Through the field and layout steps to the generate command.
+    void generate(const QString& name, const QStringList& captions,
+                  const QString& kind = kKindItemEntry) {
+        toFields(name, kind);
+        choose(captions);
+        w->Command16_Click();
+    }
     std::unique_ptr<frm_zelk_jmxd> w;
 };
 
 TEST_P(Wizard, InitFillsTheFirstPageAndTheTemplates) {
-    EXPECT_EQ(w->windowTitle(), "用户界面向导");
     EXPECT_EQ(step(), 0);
-    EXPECT_TRUE(w->Label6->text().endsWith("只有系统设计人员才能添加带应用标志的界面"));
-    QStringList kinds;
-    for (int i = 0; i < w->ComboBox1->count(); ++i) kinds << w->ComboBox1->itemText(i);
-    EXPECT_EQ(kinds, QStringList(
-                         {"条目录入类界面", "列表录入类界面", "条目检索类界面", "数据浏览类界面"}));
     EXPECT_EQ(w->ComboBox1->currentText(), kKindItemEntry);
     EXPECT_EQ(w->Text3->text(), demo::kClass);
-    EXPECT_EQ(w->Text7->text(), "默认");
-    EXPECT_EQ(w->TextBox1->maxLength(), 20);
     EXPECT_EQ(w->Check3->checkState(), Qt::Checked);
-    EXPECT_EQ(w->Check1->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(w->Option1->isChecked());
     ASSERT_EQ(w->ListView1->Count(), 1);
     const ListItem* t = w->ListView1->Item(1);
-    const std::int32_t number =
-        sysINDTGetFLMBID(hdbc(), demo::kMainTable, demo::kClass, demo::kSystem);
-    EXPECT_EQ(t->Key(), "record" + QString::number(number));
     EXPECT_EQ(t->Text(), "[发文]分类模板");
-    EXPECT_EQ(t->SubItems(1), "子系统分类模板");
     EXPECT_EQ(t->SubItems(2), "发文类公文的字段");
-    EXPECT_EQ(t->Tag(), QString::number(number));
-    EXPECT_EQ(t->SmallIcon(), 1);
+    EXPECT_EQ(t->Tag(), QString::number(sysINDTGetFLMBID(hdbc(), demo::kMainTable, demo::kClass,
+                                                         demo::kSystem)));
 }
 
 TEST_P(Wizard, EachStepShowsItsPageAndHint) {
@@ -106,28 +93,20 @@ TEST_P(Wizard, EachStepShowsItsPageAndHint) {
 }
 
 TEST_P(Wizard, NameIsCheckedBeforeTheTemplateStep) {
-    {
+    for (const auto& [typed, message] :
+         {std::pair{"   ", "界面名称不能为空！"},
+          std::pair{" 发文登记 ", "界面名称为 发文登记 的界面已经存在！"}}) {
         PromptScript script;
         script.answer(vbOK);
-        w->TextBox1->setText("   ");
+        w->TextBox1->setText(typed);
         w->Command9_Click();
-        expectMessage(script, "界面名称不能为空！");
+        expectPrompt(script, message);
         EXPECT_EQ(step(), 0);
-    }
-    {
-        PromptScript script;
-        script.answer(vbOK);
-        w->TextBox1->setText(" 发文登记 ");
-        w->Command9_Click();
-        expectMessage(script, "界面名称为 发文登记 的界面已经存在！");
-        EXPECT_EQ(step(), 0);
-        EXPECT_EQ(w->TextBox1->text(), " 发文登记 ");
+        EXPECT_EQ(w->TextBox1->text(), typed);
     }
     w->TextBox1->setText("新界面");
     w->Command9_Click();
     EXPECT_EQ(step(), 1);
-    EXPECT_EQ(w->Label6->text(),
-              "子系统分类模板定义了数据的实际意义，任何一个用户界面都是基于模板而生成。");
     EXPECT_TRUE(w->CommandButton6->isEnabled());
     w->CommandButton5_Click();
     EXPECT_EQ(step(), 0);
@@ -176,10 +155,7 @@ TEST_P(Wizard, WithoutTemplatesTheTemplateStepCannotGoOn) {
 TEST_P(Wizard, FieldsAreLoadedOnceAndMoved) {
     toFields("新界面");
     ASSERT_EQ(w->ListViewSrc->Count(), 11);
-    const ListItem* first = w->ListViewSrc->Item(1);
-    EXPECT_EQ(first->Key(), "reocrd" + first->Tag());
-    EXPECT_EQ(first->SubItems(1), "bh");
-    EXPECT_EQ(first->SubItems(2), "");
+    EXPECT_EQ(w->ListViewSrc->Item(1)->SubItems(1), "bh");
     choose({"文号", "编号", "标题"});
     EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号", "标题"}));
     EXPECT_EQ(w->ListViewSrc->Count(), 8);
@@ -196,7 +172,6 @@ TEST_P(Wizard, FieldsAreLoadedOnceAndMoved) {
     EXPECT_EQ(chosenCaptions(), QStringList({"编号", "文号", "标题"}));
     EXPECT_EQ(w->ListViewDsn->SelectedItem()->Index(), 2);
     EXPECT_EQ(w->ListViewDsn->Item(2)->Tag(), tag);
-    EXPECT_EQ(w->ListViewDsn->Item(2)->Key(), "reocrd" + tag);
     w->Command8_Click();
     w->Command8_Click();
     EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号", "标题"}));
@@ -248,23 +223,19 @@ TEST_P(Wizard, ListKindIsGeneratedFromTheFieldStep) {
 
 // Every name a command would store is checked before anything is written.
 TEST_P(Wizard, ANameInUseRefusesTheWholeRun) {
-    toFields("发文单");
-    choose({"标题"});
+    generate("发文单", {"标题"});
     ASSERT_GT(addInterface(demo::kClass, "发文单4", "4", "aaaaa"), 0);
-    w->Command16_Click();
     const auto before = snapshot();
     PromptScript script;
     script.answer(vbOK);
     w->Command13_Click();
-    expectMessage(script, "界面名称为发文单4的界面已经存在！");
+    expectPrompt(script, "界面名称为发文单4的界面已经存在！");
     EXPECT_EQ(step(), 3);
     EXPECT_TRUE(snapshot() == before);
 }
 
 TEST_P(Wizard, ItemEntryMakesThreeInterfaces) {
-    toFields("发文单");
-    choose({"标题", "发文日期", "附件"});
-    w->Command16_Click();
+    generate("发文单", {"标题", "发文日期", "附件"});
     w->Option3->setChecked(true);
     w->Command13_Click();
     EXPECT_EQ(step(), 4);
@@ -277,13 +248,11 @@ TEST_P(Wizard, ItemEntryMakesThreeInterfaces) {
 // A companion that fails is reported; the entry form stays and the wizard is done.
 TEST_P(Wizard, AFailedCompanionIsReported) {
     refuse("ilst", "is04", "1");  // the demo browse list has a column in place 1
-    toFields("发文单");
-    choose({"标题"});
-    w->Command16_Click();
+    generate("发文单", {"标题"});
     PromptScript script;
     script.answer(vbOK);
     w->Command13_Click();
-    expectMessage(script, "不能保存界面数据，请检查数据选择项！");
+    expectPrompt(script, "不能保存界面数据，请检查数据选择项！");
     EXPECT_EQ(step(), 4);
     EXPECT_GT(numberOf("发文单1"), 0);
     EXPECT_GT(numberOf("发文单3"), 0);
@@ -291,15 +260,13 @@ TEST_P(Wizard, AFailedCompanionIsReported) {
 }
 
 TEST_P(Wizard, ItemSearchIsOneInterfaceAndAFailureStaysOnTheStep) {
-    toFields("查询单", kKindItemSearch);
-    choose({"标题", "文号", "发文日期"});
-    w->Command16_Click();
+    generate("查询单", {"标题", "文号", "发文日期"}, kKindItemSearch);
     refuse("ijst", "is04", "3");
     {
         PromptScript script;
         script.answer(vbOK);
         w->Command13_Click();
-        expectMessage(script, "不能保存界面数据，请检查数据选择项！");
+        expectPrompt(script, "不能保存界面数据，请检查数据选择项！");
         EXPECT_EQ(step(), 3);
     }
     w->Command12_Click();
@@ -313,9 +280,7 @@ TEST_P(Wizard, ItemSearchIsOneInterfaceAndAFailureStaysOnTheStep) {
 }
 
 TEST_P(Wizard, CancelWritesNothing) {
-    toFields("发文单");
-    choose({"标题"});
-    w->Command16_Click();
+    generate("发文单", {"标题"});
     const auto before = snapshot();
     w->Command14_Click();
     EXPECT_FALSE(w->isLoaded());
@@ -330,35 +295,13 @@ TEST_P(Wizard, TemplateRowsAreNeverCopied) {
     EXPECT_TRUE(snapshot() == before);
 }
 
-// Only a row that names an item-entry interface is copied, items and all.
-TEST_P(Wizard, CopyOfAnItemEntryInterface) {
-    const std::int32_t source = numberOf("发文登记");
-    ListItem* row = w->ListView1->Add(0, "copy", "发文登记");
-    row->SetSubItems(1, "录入条目界面");
-    row->SetTag(QString::number(source));
-    w->ListView1->SetSelectedItem(row);
-    w->TextBox1->setText("复制");
-    w->CopyTemplateInterface();
-    EXPECT_FALSE(w->isLoaded());
-    const std::int32_t copy = numberOf("复制1");
-    ASSERT_GT(copy, 0);
-    EXPECT_EQ(sysISITGetRecordCount(hdbc(), copy), sysISITGetRecordCount(hdbc(), source));
-}
-
-TEST_P(Wizard, HelpKeyAndCaret) {
+TEST_P(Wizard, F1AsksForHelp) {
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     QSignalSpy help(w.get(), &Form::NeedHelp);
     QTest::keyClick(w->TextBox1, Qt::Key_F1);
     ASSERT_EQ(help.count(), 1);
     EXPECT_EQ(help[0][0].toString(), "");
-
-    w->TextBox1->setText("发文单");
-    w->TextBox1->setCursorPosition(0);
-    w->Text8->setFocus(Qt::OtherFocusReason);
-    w->TextBox1->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(w->TextBox1->cursorPosition(), 3);
-    EXPECT_FALSE(w->TextBox1->hasSelectedText());
 }
 
 INSTANTIATE_TEST_SUITE_P(SQLite, Wizard, ::testing::Values(TestBackend::SQLite), backendName);

@@ -9,6 +9,7 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
+#include "platform/promptscript.h"
 #include "support/testdb.h"
 #include "wizard/newinterface.h"
 
@@ -67,6 +68,16 @@ class WizardDb : public BackendTest {
                                       .arg(QString::fromLatin1(table), QString::fromLatin1(column),
                                            QString::fromUtf8(value))),
                   0);
+    }
+
+    // The one prompt the script saw: its text, title and style.
+    static void expectPrompt(const PromptScript& script, const QString& text,
+                             const QString& title = QStringLiteral("系统提示"),
+                             int style = vbInformation) {
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].text, text);
+        EXPECT_EQ(script.prompts()[0].title, title);
+        EXPECT_EQ(script.prompts()[0].style, style);
     }
 
     // Item number of the class template's item bound to `column`.

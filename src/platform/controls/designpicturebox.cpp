@@ -28,10 +28,16 @@ bool DesignPictureBox::setMousePointer(int pointer) {
     return true;
 }
 
+void DesignPictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
 void DesignPictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, oleColorToQColor(p_.backColor));
+    if (!picture_.isNull()) p.drawPixmap(0, 0, picture_);
     if (p_.borderStyle != 1) return;
     if (p_.appearance == 1) {
         paintSpecialEffect(p, r, 2);

@@ -1,5 +1,7 @@
 #pragma once
-// The platform's picture box: rectangle items and the size handles.
+// The platform's picture box: rectangle items, the size handles and the designers' surfaces.
+
+#include <QPixmap>
 
 #include "platform/controls/propertycontrol.h"
 
@@ -42,8 +44,16 @@ class DesignPictureBox : public DesignPictureBoxBase {
     int MousePointer() const { return p_.mousePointer; }
     bool setMousePointer(int pointer);
 
+    // A picture drawn at the top-left corner in its own size, over the back colour; a null
+    // picture clears it.
+    const QPixmap& Picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QPixmap picture_;
 };
 
 }  // namespace zelk

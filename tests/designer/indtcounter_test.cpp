@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "component/fixedfield.h"
-#include "component/indtcounter.h"
 #include "dataaccess/dravix.h"
+#include "designer/indtcounter.h"
 #include "support/testdb.h"
 
 using namespace zelk;

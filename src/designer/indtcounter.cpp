@@ -1,4 +1,4 @@
-#include "component/indtcounter.h"
+#include "designer/indtcounter.h"
 
 #include <cmath>
 
