@@ -28,38 +28,36 @@ inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int
     return nullptr;
 }
 
+// Runs f(dialog) on the shown property dialog as its own class.
+template <class F>
+void withDialog(Form& shown, F&& f) {
+    auto as = [&]<class D>(D*) {
+        D* d = dynamic_cast<D*>(&shown);
+        if (d) f(*d);
+        return d != nullptr;
+    };
+    as((frm_text_prop*)nullptr) || as((frm_memo_prop*)nullptr) || as((frm_date_prop*)nullptr) ||
+        as((frm_combo_prop*)nullptr) || as((frm_list_prop*)nullptr) ||
+        as((frm_check_prop*)nullptr) || as((frm_label_prop*)nullptr) ||
+        as((frm_ctable_prop*)nullptr) || as((frm_mmx_prop*)nullptr) ||
+        as((frm_postil_prop*)nullptr);
+}
+
 // Every variable of whichever property dialog is shown.
 inline QVariantMap variablesOf(Form& shown) {
     QVariantMap m;
-    auto read = [&](auto* d) {
-        if (d) m = test::variablesOf(*d);
-        return d != nullptr;
-    };
-    read(dynamic_cast<frm_text_prop*>(&shown)) || read(dynamic_cast<frm_memo_prop*>(&shown)) ||
-        read(dynamic_cast<frm_date_prop*>(&shown)) || read(dynamic_cast<frm_combo_prop*>(&shown)) ||
-        read(dynamic_cast<frm_list_prop*>(&shown)) || read(dynamic_cast<frm_check_prop*>(&shown)) ||
-        read(dynamic_cast<frm_label_prop*>(&shown)) ||
-        read(dynamic_cast<frm_ctable_prop*>(&shown)) || read(dynamic_cast<frm_mmx_prop*>(&shown)) ||
-        read(dynamic_cast<frm_postil_prop*>(&shown));
+    withDialog(shown, [&](auto& d) { m = test::variablesOf(d); });
     return m;
 }
 
 // Puts `values` into the shown dialog's controls (as its load does) and ticks the apply box
 // when asked, as a user would edit them; the caller then presses OK or Cancel.
 inline void editDialog(Form& shown, const QVariantMap& values, bool applyToAll = false) {
-    auto edit = [&](auto* d) {
-        if (!d) return false;
-        test::assignVariables(*d, values);
-        d->LoadAllProperties();
-        if (applyToAll && d->applyBox()) d->applyBox()->setChecked(true);
-        return true;
-    };
-    edit(dynamic_cast<frm_text_prop*>(&shown)) || edit(dynamic_cast<frm_memo_prop*>(&shown)) ||
-        edit(dynamic_cast<frm_date_prop*>(&shown)) || edit(dynamic_cast<frm_combo_prop*>(&shown)) ||
-        edit(dynamic_cast<frm_list_prop*>(&shown)) || edit(dynamic_cast<frm_check_prop*>(&shown)) ||
-        edit(dynamic_cast<frm_label_prop*>(&shown)) ||
-        edit(dynamic_cast<frm_ctable_prop*>(&shown)) || edit(dynamic_cast<frm_mmx_prop*>(&shown)) ||
-        edit(dynamic_cast<frm_postil_prop*>(&shown));
+    withDialog(shown, [&](auto& d) {
+        test::assignVariables(d, values);
+        d.LoadAllProperties();
+        if (applyToAll && d.applyBox()) d.applyBox()->setChecked(true);
+    });
 }
 
 // Edits the shown dialog and presses OK: what comes back is what its controls held.

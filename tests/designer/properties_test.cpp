@@ -178,14 +178,27 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
     }
 }
 
-TEST_P(PropertyCommand, OkNamesTheControlAndItsCaptionLabelAndMarksTheDesignModified) {
+TEST_P(PropertyCommand, EachHiddenKindMenuRunsItsHandler) {
+    const std::pair<const char*, const char*> menus[] = {
+        {"mnu_text_prop", "TextBoxArray"},
+        {"mnu_combo_prop", "ComboBoxArray"},
+        {"mnu_memo_prop", "MemoBoxArray"},
+        {"mnu_date_prop", "DatePickerArray"},
+        {"mnu_mmx_prop", "MMXArray"},
+        {"mnu_check_prop", "CheckBoxArray"},
+        {"mnu_childtable_prop", "ChildTableArray"}};
     auto w = open();
-    runPropertyCommand(*w, "ComboBoxArray", [&](Form& shown) {
-        editAndConfirm(shown, proptest::changed(shown, {{"ItemName", QStringLiteral("密级二")}}));
-    });
-    EXPECT_EQ(w->ComboBoxArray.at(1).Text(), "『密级二』");
-    EXPECT_EQ(w->LabelArray.at(itemOf(*w, "ComboBoxArray").CaptionIndex).Caption(), "密级二");
-    EXPECT_TRUE(w->DesignModified);
+    for (const auto& [action, array] : menus) {
+        ASSERT_NE(makeCurrent(*w, array), nullptr);
+        w->curIndex = 1;
+        auto* entryAction = w->findChild<QAction*>(action);
+        ASSERT_NE(entryAction, nullptr) << action;
+        EXPECT_EQ(entryAction->text(), "属性");
+        PromptScript script;
+        script.onModal([](Form& shown) { shown.unload(); });
+        entryAction->trigger();
+        EXPECT_EQ(script.prompts().size(), 1u) << action;
+    }
 }
 
 TEST_P(PropertyCommand, NoCurrentControlOpensNothing) {
