@@ -17,4 +17,9 @@ double pixelsToTwips(double pixels) {
     return pixels * kTwipsPerPixel;
 }
 
+void placeTwips(QWidget* widget, double left, double top, double width, double height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
 }  // namespace zelk
