@@ -121,9 +121,10 @@ std::int32_t firstInteger(std::int32_t hdbc, const QString& sql, const QVariantL
 std::int32_t readOne(std::int32_t hdbc, const Layout& layout, const QString& where,
                      const QVariantList& args, char* record);
 
-// A text as the tables hold it: cut at NUL, trailing blanks removed.
+// A text as the tables hold it: cut at NUL, trailing blanks removed. Never null: a null text
+// would be bound as SQL NULL and match no row, where the caller means the empty text.
 inline QString storedText(const QString& text) {
-    QString stored = text;
+    QString stored = text.isNull() ? QStringLiteral("") : text;
     const qsizetype nul = stored.indexOf(QChar(0));
     if (nul >= 0) stored.truncate(nul);
     while (stored.endsWith(' ')) stored.chop(1);

@@ -2,14 +2,20 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDebug>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "platform/controls/olecolor.h"
@@ -242,6 +248,45 @@ void showFile(CommonDialog& d, bool save) {
     d.FileTitle = QFileInfo(d.FileName).fileName();
 }
 
+// The font dialog with effects: the font choice and, beside it, the text colour from the sixteen
+// basic colours (and the colour it started from).
+bool askFontWithColour(const QFont& initial, QFont& chosen, std::int32_t& colour,
+                       const QString& title) {
+    QDialog dialog(activeParent());
+    dialog.setWindowTitle(title.isEmpty() ? QStringLiteral("字体") : title);
+    auto* fonts = new QFontDialog(initial, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons);
+    fonts->setWindowFlags(Qt::Widget);
+    auto* colours = new QComboBox(&dialog);
+    static const std::int32_t kBasic[] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
+        0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    std::vector<std::int32_t> offered(std::begin(kBasic), std::end(kBasic));
+    if (std::find(offered.begin(), offered.end(), colour) == offered.end())
+        offered.insert(offered.begin(), colour);
+    for (const std::int32_t value : offered) {
+        QPixmap swatch(24, 12);
+        swatch.fill(oleColorToQColor(value));
+        colours->addItem(QIcon(swatch), oleColorToQColor(value).name(), value);
+    }
+    colours->setCurrentIndex(
+        static_cast<int>(std::find(offered.begin(), offered.end(), colour) - offered.begin()));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("颜色(&C):"), &dialog));
+    colourRow->addWidget(colours, 1);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    chosen = fonts->currentFont();
+    colour = colours->currentData().toInt();
+    return true;
+}
+
 }  // namespace
 
 void CommonDialog::ShowColor() {
@@ -262,9 +307,14 @@ void CommonDialog::ShowFont() {
         initial.setItalic(FontItalic);
         initial.setUnderline(FontUnderline);
         initial.setStrikeOut(FontStrikethru);
-        bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, activeParent(), DialogTitle);
-        if (!ok) return false;
+        QFont f;
+        if (Flags & cdlCFEffects) {
+            if (!askFontWithColour(initial, f, Color, DialogTitle)) return false;
+        } else {
+            bool ok = false;
+            f = QFontDialog::getFont(&ok, initial, activeParent(), DialogTitle);
+            if (!ok) return false;
+        }
         FontName = f.family();
         FontSize = f.pointSizeF();
         FontBold = f.bold();

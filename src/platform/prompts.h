@@ -63,7 +63,7 @@ void ShowModal(Form& form, QWidget* owner = nullptr);
 enum CommonDialogFlags : int {
     cdlCCRGBInit = 0x1,            // colour: start from Color
     cdlCFScreenFonts = 0x1,        // font: list screen fonts
-    cdlCFEffects = 0x100,          // font: offer underline and strikethrough
+    cdlCFEffects = 0x100,          // font: offer underline, strikethrough and a colour (Color)
     cdlOFNOverwritePrompt = 0x2,   // save: ask before replacing a file
     cdlOFNHideReadOnly = 0x4,      // open: no read-only box
     cdlOFNPathMustExist = 0x800,   // open/save: the folder must exist

@@ -58,6 +58,11 @@ PromptScript& PromptScript::chooseFont(const QFont& font) {
     return *this;
 }
 
+PromptScript& PromptScript::chooseFont(const QFont& font, const QColor& color) {
+    steps_.push_back(Step{StepKind::Font, 0, {}, color, font, {}});
+    return *this;
+}
+
 PromptScript& PromptScript::chooseFile(const QString& path) {
     steps_.push_back(Step{StepKind::File, 0, path, {}, {}, {}});
     return *this;
@@ -166,6 +171,8 @@ bool PromptScript::commonDialog(PromptKind kind, CommonDialog& dialog) {
             dialog.FontItalic = step.font.italic();
             dialog.FontUnderline = step.font.underline();
             dialog.FontStrikethru = step.font.strikeOut();
+            if (step.color.isValid() && (dialog.Flags & cdlCFEffects))
+                dialog.Color = qColorToOleColor(step.color);
             return true;
         default:
             dialog.FileName = step.text.value_or(QString());

@@ -40,6 +40,8 @@ class PromptScript : public PromptInterceptor {
     // The next colour, font, open or save dialog takes this choice.
     PromptScript& chooseColor(const QColor& color);
     PromptScript& chooseFont(const QFont& font);
+    // A font dialog offering a colour (flags with cdlCFEffects) also takes this colour.
+    PromptScript& chooseFont(const QFont& font, const QColor& color);
     PromptScript& chooseFile(const QString& path);  // open or save
     // The next common dialog of any kind is cancelled.
     PromptScript& cancelDialog();

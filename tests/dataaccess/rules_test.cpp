@@ -87,6 +87,11 @@ TEST_P(Rules, TemplatesAreFoundByKind) {
     EXPECT_EQ(sysINDTGetFLMBID(hdbc(), "GWGL", "收文", "协同办公"), 0);
     EXPECT_EQ(sysINDTGetSystemID(hdbc(), "GWGL", "协同办公"), 4);
     EXPECT_EQ(sysINDTGetSystemID(hdbc(), "HYGL", "协同办公"), 0);
+    // A null text is the empty class, as a row stored with an empty class holds it.
+    const std::int32_t h = sysINDTPrepareGetData(hdbc(), "协同办公", "GWGL", QString());
+    INDTRecord row;
+    EXPECT_EQ(sysINDTGetRecord(h, row), 1);
+    EXPECT_EQ(row.id00, 4);
 }
 
 TEST_P(Rules, DeleteRecordTakesTheItemsOfItsKindOnly) {

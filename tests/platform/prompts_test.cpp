@@ -112,6 +112,20 @@ TEST(CommonDialogScript, ColourFontFileAndCancel) {
     EXPECT_EQ(dlg.FileName, "/tmp/a.idf");
 }
 
+// With effects the font dialog offers a colour, written back to Color; without, Color stays.
+TEST(CommonDialogScript, FontWithEffectsTakesItsColour) {
+    PromptScript script;
+    script.chooseFont(QFont("宋体", 10), QColor(0, 0, 255)).chooseFont(QFont("宋体", 10), Qt::red);
+    CommonDialog dlg;
+    dlg.Color = 0x00FF00;
+    dlg.Flags = 259;
+    dlg.ShowFont();
+    EXPECT_EQ(dlg.Color, 0xFF0000);
+    dlg.Flags = cdlCFScreenFonts;
+    dlg.ShowFont();
+    EXPECT_EQ(dlg.Color, 0xFF0000);
+}
+
 TEST(CommonDialog, FilterTurnsIntoQtForm) {
     EXPECT_EQ(commonDialogFilterToQt("界面数据文件 (*.idf)|*.idf|所有文件 (*.*)|*.*"),
               "界面数据文件 (*.idf) (*.idf);;所有文件 (*.*) (*.*)");

@@ -1,0 +1,382 @@
+// The list designer on the demo interfaces: opening, the editors, the order list's drag through
+// mouse events, font, colour, the save's rows, failures and closing.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "component/zelkmodule.h"
+#include "listdesigner/frm_zelk_lbsj.h"
+#include "listfixture.h"
+#include "platform/promptscript.h"
+
+namespace zelk {
+namespace {
+
+using test::ListFixture;
+
+const QString kEntry = QStringLiteral("录入列表");
+const QString kBrowse = QStringLiteral("检索列表");
+
+class LbsjTest : public ListFixture {
+  protected:
+    std::unique_ptr<frm_zelk_lbsj> open(const QString& kind) {
+        auto form = std::make_unique<frm_zelk_lbsj>();
+        form->load();
+        form->init(hdbc(), kind == kEntry ? demo.listEntry : demo.browseList, kind);
+        form->show();
+        return form;
+    }
+    QStringList order(const frm_zelk_lbsj& form) {
+        QStringList texts;
+        for (int i = 0; i < form.lstItem->count(); ++i) texts << form.lstItem->item(i)->text();
+        return texts;
+    }
+    static void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, w->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    // Presses entry `from` of the order list, drags to entry `to` and releases there.
+    static void drag(frm_zelk_lbsj& form, int from, int to) {
+        QWidget* vp = form.lstItem->viewport();
+        const auto centre = [&](int row) {
+            return form.lstItem->visualItemRect(form.lstItem->item(row)).center();
+        };
+        mouse(vp, QEvent::MouseButtonPress, centre(from), Qt::LeftButton);
+        mouse(vp, QEvent::MouseMove, centre(from) + QPoint(0, 2), Qt::LeftButton);
+        mouse(vp, QEvent::MouseMove, centre(to), Qt::LeftButton);
+        mouse(vp, QEvent::MouseButtonRelease, centre(to), Qt::NoButton);
+    }
+};
+
+TEST_P(LbsjTest, OpensBothKindsWithHeadersOrderAndSettings) {
+    ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update ilit set ii26 = '0121000000' where ii01 = %1 "
+                                             "and ii02 = 'bt'")
+                                  .arg(demo.listEntry)),
+              0);
+    for (const QString& kind : {kEntry, kBrowse}) {
+        auto form = open(kind);
+        const auto stored = rows(kind == kEntry ? ListTable::ILIT : ListTable::ILST,
+                                 kind == kEntry ? demo.listEntry : demo.browseList);
+        ASSERT_EQ(form->ListView1->ColumnCount(), 6);
+        EXPECT_EQ(form->IsListEntry, kind == kEntry);
+        EXPECT_TRUE(form->Picture2->isVisible());
+        EXPECT_EQ(order(*form),
+                  (QStringList{"编号", "标题", "文号", "发文日期", "密级", "拟稿人"}));
+        EXPECT_EQ(form->ListView1->Count(), 1);  // the one empty row under the headers
+        for (int i = 1; i <= 6; ++i) {
+            const ColumnHeader* h = form->ListView1->Column(i);
+            const ILITRecord& r = stored[static_cast<std::size_t>(i - 1)];
+            EXPECT_EQ(h->Key(), QStringLiteral("_%1").arg(r.ii00));
+            EXPECT_EQ(h->Width(), r.ii07);
+            EXPECT_EQ(h->Position(), i);
+            EXPECT_EQ(h->Icon(), 4);
+            EXPECT_EQ(TrimFixedField(h->Tag()), fieldText(r.ii02));
+        }
+        form->ListView1_ColumnClick(form->ListView1->Column(2));
+        EXPECT_EQ(form->ListView1->Column(2)->Icon(), 5);
+        EXPECT_EQ(form->Text1->text(), QStringLiteral("标题"));
+        EXPECT_EQ(form->txtWidth->text(), QStringLiteral("3600"));
+        EXPECT_EQ(form->lstItem->currentRow(), 1);
+        if (kind == kEntry) {
+            EXPECT_FALSE(form->Check1->isChecked());
+            EXPECT_EQ(form->Combo2->currentIndex(), 1);
+            EXPECT_EQ(form->Combo1->currentIndex(), 2);
+            EXPECT_TRUE(form->Check2->isChecked());
+        }
+        EXPECT_FALSE(form->Modified);  // showing a column changes nothing
+        form->forceUnload();
+    }
+}
+
+TEST_P(LbsjTest, EditorsBeforeAChosenColumnDoNothing) {
+    auto form = open(kEntry);
+    form->Text1->setText(QStringLiteral("x"));
+    form->txtWidth->setText(QStringLiteral("9"));
+    form->Check1->setChecked(true);
+    form->Combo1->setCurrentIndex(3);
+    EXPECT_EQ(form->ListView1->Column(1)->Text(), QStringLiteral("编号"));
+    EXPECT_EQ(form->ListView1->Column(1)->Width(), 900);
+    EXPECT_EQ(form->ListColumnSettings.at(1), ListColumnSetting{});
+    EXPECT_FALSE(form->Modified);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
+    setVersion(demo.listEntry, QStringLiteral("41"));
+    auto form = open(kEntry);
+    form->ListView1_ColumnClick(form->ListView1->Column(1));
+    form->Text1->setText(QStringLiteral("序号"));
+    EXPECT_EQ(form->lstItem->item(0)->text(), QStringLiteral("序号"));
+    form->txtWidth->setText(QStringLiteral("1234abc"));
+    form->Check1->setChecked(true);
+    form->Combo2->setCurrentIndex(1);
+    form->Combo1->setCurrentIndex(3);
+    drag(*form, 2, 0);  // the third column to the front
+    EXPECT_EQ(order(*form), (QStringList{"文号", "序号", "标题", "发文日期", "密级", "拟稿人"}));
+    EXPECT_TRUE(form->Modified);
+    {
+        PromptScript script;
+        QFont font(QStringLiteral("黑体"));
+        font.setPointSizeF(10.5);
+        script.chooseFont(font, QColor(255, 0, 0)).chooseColor(QColor(0, 0, 128));
+        form->mnu_font_Click();
+        form->mnu_backcolor_Click();
+        EXPECT_EQ(script.prompts()[0].style, 259);
+    }
+    form->Command1_Click(0);
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_EQ(version(demo.listEntry), QStringLiteral("42"));
+
+    auto saved = rows(ListTable::ILIT, demo.listEntry);
+    ASSERT_EQ(saved.size(), 6u);
+    // New keys in insert order, which is the columns' creation order.
+    std::sort(saved.begin(), saved.end(),
+              [](const ILITRecord& a, const ILITRecord& b) { return a.ii00 < b.ii00; });
+    EXPECT_EQ(saved[0].ii04, 2);
+    EXPECT_EQ(saved[1].ii04, 3);
+    EXPECT_EQ(saved[2].ii04, 1);
+    EXPECT_EQ(fieldText(saved[0].ii03), QStringLiteral("序号"));
+    EXPECT_EQ(saved[0].ii07, 1234);
+    EXPECT_EQ(fieldText(saved[0].ii26), QStringLiteral("1130000000"));
+    EXPECT_EQ(fieldText(saved[1].ii26), QStringLiteral("0000000000"));
+    for (const ILITRecord& r : saved) {
+        EXPECT_EQ(fieldText(r.ii15), QStringLiteral("黑体"));
+        EXPECT_EQ(fieldText(r.ii17), QStringLiteral("10.5"));
+        EXPECT_EQ(fieldText(r.ii22), QStringLiteral("10.5"));
+        EXPECT_EQ(fieldText(r.ii18), QStringLiteral("255"));
+        EXPECT_EQ(fieldText(r.ii19), QString::number(0x800000));
+        EXPECT_EQ(fieldText(r.ii21), QStringLiteral("0"));
+        EXPECT_EQ(fieldText(r.ii25), QStringLiteral("0000000000"));
+    }
+}
+
+TEST_P(LbsjTest, UneditedSaveKeepsColumnsAndWritesTheDefaults) {
+    for (const QString& kind : {kEntry, kBrowse}) {
+        const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
+        const std::int32_t fid = kind == kEntry ? demo.listEntry : demo.browseList;
+        const auto before = rows(table, fid);
+        auto form = open(kind);
+        ASSERT_TRUE(form->SaveInterface());
+        const auto after = rows(table, fid);
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            EXPECT_EQ(toWire(after[i].ii03),
+                      toWire(before[i].ii03));  // keys are new, the rest kept
+            EXPECT_EQ(after[i].ii07, before[i].ii07);
+            EXPECT_EQ(after[i].ii04, before[i].ii04);
+            EXPECT_EQ(toWire(after[i].ii02), toWire(before[i].ii02));
+            EXPECT_EQ(fieldText(after[i].ii15), QStringLiteral("宋体"));
+            EXPECT_EQ(fieldText(after[i].ii17), QStringLiteral("9"));
+            EXPECT_EQ(fieldText(after[i].ii18), QStringLiteral("0"));  // a system colour
+            EXPECT_EQ(fieldText(after[i].ii19), QStringLiteral("16777215"));
+            EXPECT_EQ(fieldText(after[i].ii24), QStringLiteral("16777215"));
+            if (table == ListTable::ILST) {
+                EXPECT_EQ(fieldText(after[i].ii25), QStringLiteral("0000111110"));
+                EXPECT_EQ(fieldText(after[i].ii26), QStringLiteral("1100111110"));
+            }
+        }
+        form->forceUnload();
+    }
+}
+
+TEST_P(LbsjTest, ANewOrderShowsOnReopening) {
+    auto form = open(kBrowse);
+    drag(*form, 1, 3);  // the second of four onto the fourth: third
+    EXPECT_EQ(form->ListView1->Column(2)->Position(), 3);
+    ASSERT_TRUE(form->SaveInterface());
+    form->forceUnload();
+    auto again = open(kBrowse);
+    EXPECT_EQ(order(*again), (QStringList{"编号", "文号", "标题", "发文日期", "密级", "拟稿人"}));
+    again->forceUnload();
+}
+
+TEST_P(LbsjTest, DropRulesOfTheOrderList) {
+    auto form = open(kEntry);
+    // Pressing without moving chooses the column and moves nothing.
+    drag(*form, 2, 2);
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("文号"));
+    EXPECT_EQ(form->ListView1->Column(3)->Icon(), 5);
+    EXPECT_FALSE(form->Modified);
+    // The fourth onto the first: first.
+    drag(*form, 3, 0);
+    EXPECT_EQ(order(*form), (QStringList{"发文日期", "编号", "标题", "文号", "密级", "拟稿人"}));
+    EXPECT_EQ(form->ListView1->Column(4)->Position(), 1);
+    EXPECT_EQ(form->lstItem->currentRow(), 0);
+    // Onto the last entry: just before it.
+    drag(*form, 0, 5);
+    EXPECT_EQ(order(*form), (QStringList{"编号", "标题", "文号", "密级", "发文日期", "拟稿人"}));
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(form->lstItem->item(form->ListView1->Column(i)->Position() - 1)->text(),
+                  form->ListView1->Column(i)->Text());
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, DraggingShowsABlackFrameUntilTheRelease) {
+    auto form = open(kEntry);
+    QWidget* vp = form->lstItem->viewport();
+    const QPoint at = form->lstItem->visualItemRect(form->lstItem->item(1)).center();
+    const auto frame = [&]() -> QWidget* {
+        for (QWidget* w : vp->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && w->geometry() == form->DragFrameRect) return w;
+        return nullptr;
+    };
+    mouse(vp, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    EXPECT_EQ(frame(), nullptr);
+    mouse(vp, QEvent::MouseMove, at + QPoint(0, 1), Qt::LeftButton);
+    EXPECT_NE(frame(), nullptr);
+    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::SizeAllCursor);
+    mouse(vp, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_EQ(form->lstItem->cursor().shape(), Qt::ArrowCursor);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, AHeaderEdgeDragSetsTheWidth) {
+    auto form = open(kBrowse);
+    form->ListView1_ColumnClick(form->ListView1->Column(2));
+    form->ListView1->header()->resizeSection(1, 100);  // as the user's drag does
+    EXPECT_EQ(form->ListView1->Column(2)->Width(), 1500);
+    EXPECT_EQ(form->txtWidth->text(), QStringLiteral("1500"));
+    EXPECT_TRUE(form->Modified);
+    ASSERT_TRUE(form->SaveInterface());
+    EXPECT_EQ(rows(ListTable::ILST, demo.browseList)[1].ii07, 1500);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
+    setVersion(demo.listEntry, QStringLiteral("7"));
+    auto form = open(kEntry);
+    for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);  // the fourth insert fails
+    refuse(ListTable::ILIT, "07", QStringLiteral("777"));
+    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    PromptScript script;
+    script.answer(vbOK);
+    form->Command1_Click(0);
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面，请稍后再试!"));
+    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("系统信息"));
+    EXPECT_EQ(script.prompts()[0].style, vbExclamation);
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(form->ListView1->Column(1)->Width(), 777);
+    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+    EXPECT_EQ(version(demo.listEntry), QStringLiteral("7"));
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, GoneInterfaceIsNotSaved) {
+    auto form = open(kEntry);
+    ASSERT_GE(sysINDTDeleteData(hdbc(), demo.listEntry), 0);
+    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    PromptScript script;
+    script.answer(vbOK);
+    form->Command1_Click(0);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面！"));
+    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("警告"));
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, ClosingAModifiedListAsks) {
+    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    {
+        // Esc on a modified list: No discards.
+        auto form = open(kEntry);
+        form->ListView1_ColumnClick(form->ListView1->Column(2));
+        form->Text1->setText(QStringLiteral("题名"));
+        PromptScript script;
+        script.answer(vbNo);
+        QTest::keyClick(form->txtWidth, Qt::Key_Escape);
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].text,
+                  QStringLiteral("界面设计器即将退出,是否保存界面所做的修改?"));
+        EXPECT_EQ(script.prompts()[0].style, vbYesNo + vbQuestion);
+        EXPECT_FALSE(form->isLoaded());
+        EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+    }
+    {
+        // Cancel discards without asking.
+        auto form = open(kEntry);
+        form->ListView1_ColumnClick(form->ListView1->Column(2));
+        form->Check2->setChecked(true);
+        form->Command1_Click(1);
+        EXPECT_FALSE(form->isLoaded());
+    }
+    {
+        // The close box: Yes saves.
+        auto form = open(kEntry);
+        form->ListView1_ColumnClick(form->ListView1->Column(2));
+        form->Text1->setText(QStringLiteral("题名"));
+        PromptScript script;
+        script.answer(vbYes);
+        form->close();
+        EXPECT_FALSE(form->isLoaded());
+    }
+    EXPECT_EQ(fieldText(rows(ListTable::ILIT, demo.listEntry)[1].ii03), QStringLiteral("题名"));
+}
+
+TEST_P(LbsjTest, CodesTheListsCannotShowAreKept) {
+    ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update ilit set ii26 = '1781000000' where ii01 = %1")
+                                  .arg(demo.listEntry)),
+              0);
+    auto form = open(kEntry);
+    form->ListView1_ColumnClick(form->ListView1->Column(1));
+    EXPECT_EQ(form->Combo1->currentIndex(), -1);
+    EXPECT_EQ(form->Combo2->currentIndex(), -1);
+    form->ListView1_ColumnClick(form->ListView1->Column(2));
+    form->Combo2->setCurrentIndex(2);  // a choice replaces the stored code
+    ASSERT_TRUE(form->SaveInterface());
+    const auto saved = rows(ListTable::ILIT, demo.listEntry);
+    EXPECT_EQ(fieldText(saved[0].ii26), QStringLiteral("1781000000"));
+    EXPECT_EQ(fieldText(saved[1].ii26), QStringLiteral("1281000000"));
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, HundredFiftyColumnsLoadEditAndSave) {
+    makeColumns(ListTable::ILIT, demo.listEntry, 150);
+    auto form = open(kEntry);
+    ASSERT_EQ(form->ListView1->ColumnCount(), 150);
+    form->ListView1_ColumnClick(form->ListView1->Column(150));
+    form->Check2->setChecked(true);
+    form->txtWidth->setText(QStringLiteral("-30"));
+    ASSERT_TRUE(form->SaveInterface());
+    const auto saved = rows(ListTable::ILIT, demo.listEntry);
+    ASSERT_EQ(saved.size(), 150u);
+    EXPECT_EQ(fieldText(saved[149].ii26), QStringLiteral("1101000000"));
+    EXPECT_EQ(saved[149].ii07, 0);
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, ToolCommandSavesOnlyForTheSaveKey) {
+    setVersion(demo.browseList, QStringLiteral("3"));
+    auto form = open(kBrowse);
+    form->DoToolCommand(QStringLiteral("tb_table"));
+    EXPECT_EQ(version(demo.browseList), QStringLiteral("3"));
+    form->DoToolCommand(QStringLiteral("tb_save"));
+    EXPECT_EQ(version(demo.browseList), QStringLiteral("4"));
+    EXPECT_TRUE(form->isLoaded());
+    form->forceUnload();
+}
+
+TEST_P(LbsjTest, F1RaisesNeedHelpAndGoesNoFurther) {
+    auto form = open(kEntry);
+    QStringList ids;
+    QObject::connect(form.get(), &Form::NeedHelp, [&](QString& id) { ids << id; });
+    form->ListView1_ColumnClick(form->ListView1->Column(1));
+    form->Text1->setFocus();
+    QTest::keyClick(form->Text1, Qt::Key_F1);
+    EXPECT_EQ(ids, QStringList{QString()});
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("编号"));
+    form->forceUnload();
+}
+
+ZELK_ON_BOTH_BACKENDS(LbsjTest);
+
+}  // namespace
+}  // namespace zelk

@@ -1,0 +1,244 @@
+// The generators end to end: list columns and form items as stored, their transaction, and the
+// generated forms in the designers.
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_jssj.h"
+#include "platform/promptscript.h"
+#include "wizard/generation.h"
+#include "wizard_fixture.h"
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+template <class Row, class Prepare, class Fetch>
+std::vector<Row> readRows(std::int32_t hdbc, std::int32_t number, Prepare prepare, Fetch fetch) {
+    std::vector<Row> rows;
+    Row r;
+    for (const std::int32_t h = prepare(hdbc, number); h > 0 && fetch(h, r) > 0;) rows.push_back(r);
+    return rows;
+}
+
+template <class Row>
+std::vector<Row> rowsOf(std::int32_t hdbc, std::int32_t number) {
+    if constexpr (std::is_same_v<Row, IJSTRecord>)
+        return readRows<Row>(hdbc, number, sysIJSTPrepareGetData, sysIJSTGetRecord);
+    if constexpr (std::is_same_v<Row, ILITRecord>)
+        return readRows<Row>(hdbc, number, sysILITPrepareGetData, sysILITGetRecord);
+    if constexpr (std::is_same_v<Row, ILSTRecord>)
+        return readRows<Row>(hdbc, number, sysILSTPrepareGetData, sysILSTGetRecord);
+    if constexpr (std::is_same_v<Row, ISITRecord>) {
+        auto rows = readRows<Row>(hdbc, number, sysISITPrepareGetData, sysISITGetRecord);
+        // Entry items keep their template's item numbers and come back in the template's order.
+        std::sort(rows.begin(), rows.end(), [](auto& a, auto& b) { return a.ii04 < b.ii04; });
+        return rows;
+    }
+}
+
+// Browse columns read in the layout of list-entry columns.
+std::vector<ILITRecord> columnsOf(std::int32_t hdbc, std::int32_t number, WizardList list) {
+    if (list == WizardList::ListEntry) return rowsOf<ILITRecord>(hdbc, number);
+    std::vector<ILITRecord> out;
+    for (const ILSTRecord& r : rowsOf<ILSTRecord>(hdbc, number)) {
+        ILITRecord c;
+        fromWire(toWire(r), c);
+        out.push_back(c);
+    }
+    return out;
+}
+
+TwipsRect labelOf(const auto& r) {
+    using C = ItemColumns<std::decay_t<decltype(r)>>;
+    return {r.*C::m07, r.*C::m08, r.*C::m09, r.*C::m10};
+}
+TwipsRect controlOf(const auto& r) {
+    using C = ItemColumns<std::decay_t<decltype(r)>>;
+    return {r.*C::m11, r.*C::m12, r.*C::m13, r.*C::m14};
+}
+
+class Generation : public WizardDb {
+  protected:
+    InterfaceEntries entries(const QString& name = "生成") { return {name, "", "", "", 1}; }
+    std::vector<ChosenField> chosen(const QStringList& columns) {
+        std::vector<ChosenField> out;
+        for (const QString& c : columns) out.push_back({c, templateItem(c)});
+        return out;
+    }
+    bool form(WizardForm f, const QStringList& columns, LayoutOptions layout = {}) {
+        return GenerateFormInterface(context(), entries(), chosen(columns), f, layout);
+    }
+    std::int32_t generated(const QString& digit) { return numberOf("生成" + digit); }
+    void setLength(const char* column, const char* length) {
+        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update sysfield set fd05='%1' where fd02='%2'")
+                                      .arg(QString::fromUtf8(length), QString::fromUtf8(column))),
+                  0);
+    }
+};
+
+TEST_P(Generation, ListColumnsFollowTheChosenOrder) {
+    for (const WizardList list : {WizardList::ListEntry, WizardList::BrowseList}) {
+        const bool entry = list == WizardList::ListEntry;
+        ASSERT_TRUE(GenerateListInterface(context(), entries(), chosen({"wh", "bh", "bt"}), list));
+        const std::int32_t n = generated(entry ? "2" : "4");
+        ASSERT_GT(n, 0);
+        EXPECT_EQ(fieldText(interfaceRow(n).id05), entry ? "2" : "4");
+        const auto columns = columnsOf(hdbc(), n, list);
+        ASSERT_EQ(columns.size(), 3u);
+        const QStringList captions{"文号", "编号", "标题"};
+        for (int i = 0; i < 3; ++i) {
+            const ILITRecord& c = columns[i];
+            EXPECT_EQ(c.ii04, i + 1);
+            EXPECT_EQ(fieldText(c.ii03), captions[i]);
+            EXPECT_EQ(c.ii07, 1440);
+            EXPECT_EQ(c.ii08 + c.ii14, 0);
+            EXPECT_EQ(fieldText(c.ii05) + fieldText(c.ii06), "12");
+            EXPECT_EQ(fieldText(c.ii15) + fieldText(c.ii16) + fieldText(c.ii17), "宋体00009");
+            EXPECT_EQ(fieldText(c.ii23) + "/" + fieldText(c.ii24), "0/16777215");
+            EXPECT_EQ(fieldText(c.ii26), entry ? "0000000000" : "");
+        }
+    }
+}
+
+TEST_P(Generation, NoChosenFieldsMakesTheRowAlone) {
+    ASSERT_TRUE(GenerateListInterface(context(), entries(), {}, WizardList::ListEntry));
+    EXPECT_TRUE(columnsOf(hdbc(), generated("2"), WizardList::ListEntry).empty());
+    ASSERT_TRUE(form(WizardForm::ItemSearch, {}));
+    EXPECT_TRUE(rowsOf<IJSTRecord>(hdbc(), generated("3")).empty());
+}
+
+// A refused insert or a field that cannot be read leaves the database as it was, the old
+// defaults that the new row took over included.
+TEST_P(Generation, AFailedFieldLeavesNoTrace) {
+    ISITRecord placed;
+    placed.ii01 = 9999;
+    placed.ii12 = 990;  // row 3 of a single column
+    ASSERT_GT(sysISITInsertRecord(hdbc(), placed), 0);
+    refuse("isit", "ii12", "990");
+    const auto before = snapshot();
+    const QStringList five{"bh", "bt", "wh", "fwrq", "mj"};
+    EXPECT_FALSE(form(WizardForm::ItemEntry, five, {WizardLayoutStyle::Typical, true, false}));
+    EXPECT_TRUE(snapshot() == before) << "the database changed";
+
+    refuse("ijst", "is04", "3");  // the demo search form has one item in place 3
+    EXPECT_FALSE(form(WizardForm::ItemSearch, five));
+    refuse("ilit", "ii04", "2");
+    EXPECT_FALSE(GenerateListInterface(context(), entries(), chosen(five), WizardList::ListEntry));
+    std::vector<ChosenField> gone = chosen(five);
+    gone[2].itemNumber = 999999;
+    EXPECT_FALSE(GenerateListInterface(context(), entries(), gone, WizardList::BrowseList));
+    EXPECT_FALSE(GenerateFormInterface(context(), entries(), gone, WizardForm::ItemEntry, {}));
+    std::vector<ChosenField> undefined = chosen(five);
+    undefined[3].column = "nosuch";
+    EXPECT_FALSE(
+        GenerateFormInterface(context(), entries(), undefined, WizardForm::ItemSearch, {}));
+    EXPECT_TRUE(snapshot() == before) << "the database changed";
+}
+
+TEST_P(Generation, EntryFormTypicalTwoColumns) {
+    ASSERT_TRUE(form(WizardForm::ItemEntry, {"bh", "bt", "fwrq", "fj", "zw"}));
+    const std::int32_t n = generated("1");
+    const auto items = rowsOf<ISITRecord>(hdbc(), n);
+    ASSERT_EQ(items.size(), 5u);
+    struct Expected {
+        const char* column;
+        int kind;
+        TwipsRect label, control;
+        const char* controlInt;
+    } expected[] = {
+        {"bh", 4, {210, 210, 1710, 570}, {1740, 210, 4740, 570}, "011100002201"},
+        {"bt", 2, {4770, 210, 6270, 570}, {6300, 210, 9300, 570}, "011100002201"},
+        {"fwrq", 5, {210, 600, 1710, 960}, {1740, 600, 4740, 960}, "011100002101"},
+        {"fj", 12, {4770, 600, 6270, 960}, {6300, 600, 9300, 960}, "1111111011110"},
+        {"zw", 11, {210, 990, 1710, 1350}, {1740, 990, 4740, 1350}, "011100002101"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const ISITRecord& r = items[i];
+        const Expected& e = expected[i];
+        ISITRecord source;
+        ASSERT_GE(sysISITGetItem(hdbc(), source, templateItem(e.column)), 1);
+        EXPECT_NE(r.ii00, source.ii00);
+        EXPECT_EQ(r.ii01, n);
+        EXPECT_EQ(fieldText(r.ii02), e.column);
+        EXPECT_EQ(fieldText(r.ii03), fieldText(source.ii03));
+        EXPECT_EQ(r.ii04, i + 1);
+        EXPECT_EQ(fieldText(r.ii05), "1");
+        EXPECT_EQ(fieldText(r.ii06), QString::number(e.kind));
+        EXPECT_EQ(labelOf(r), e.label) << e.column;
+        EXPECT_EQ(controlOf(r), e.control) << e.column;
+        EXPECT_EQ(fieldText(r.ii38) + "/" + fieldText(r.ii39), "000000000001/000000100000011");
+        EXPECT_EQ(fieldText(r.ii40), e.controlInt) << e.column;
+        EXPECT_EQ(fieldText(r.ii41), e.kind == 12 ? fieldText(source.ii41) : "001100111000111");
+        for (const auto& kept :
+             {&ISITRecord::ii25, &ISITRecord::ii26, &ISITRecord::ii29, &ISITRecord::ii30})
+            EXPECT_EQ(fieldText(r.*kept), fieldText(source.*kept)) << e.column;
+        EXPECT_EQ(fieldText(r.ii28), fieldText(source.ii28));
+        EXPECT_EQ(fieldText(r.ii20) + fieldText(r.ii22) + fieldText(r.ii24), "宋体916777215");
+        EXPECT_EQ(fieldText(r.ii34) + fieldText(r.ii36) + fieldText(r.ii43), "80");
+    }
+    frm_zelk_jmsj designer;
+    for (const ISITRecord& r : items) designer.LoadItemControl(r);
+    EXPECT_EQ(designer.ItemCount, 5);
+    EXPECT_TRUE(designer.KeptRows.empty());
+}
+
+// Sub-table items of a search form get no place; their column closes up over the gap.
+TEST_P(Generation, SearchFormLeavesSubTablesOutOfTheGrid) {
+    ASSERT_TRUE(form(WizardForm::ItemSearch, {"fj", "bh", "bt", "fwrq", "zw"}));
+    const auto items = rowsOf<IJSTRecord>(hdbc(), generated("3"));
+    ASSERT_EQ(items.size(), 5u);
+    const TwipsRect none{};
+    const TwipsRect labels[] = {none,
+                                {4770, 210, 6270, 570},
+                                {210, 210, 1710, 570},
+                                {4770, 600, 6270, 960},
+                                {210, 600, 1710, 960}};
+    const int kinds[] = {12, 4, 2, 5, 2};
+    for (int i = 0; i < 5; ++i) {
+        const IJSTRecord& r = items[i];
+        EXPECT_EQ(r.is04, i + 1);
+        EXPECT_EQ(fieldText(r.is06), QString::number(kinds[i]));
+        EXPECT_EQ(labelOf(r), labels[i]) << i;
+        EXPECT_EQ(fieldText(r.is40), i == 0 ? "" : "010101002201");
+        EXPECT_EQ(fieldText(r.is15), i == 0 ? "" : "宋体");
+        for (const auto& empty :
+             {&IJSTRecord::is25, &IJSTRecord::is26, &IJSTRecord::is29, &IJSTRecord::is30})
+            EXPECT_EQ(fieldText(r.*empty), "");
+        EXPECT_EQ(fieldText(r.is28), "");
+    }
+    EXPECT_EQ(fieldText(items[0].is03), "附件");
+    frm_zelk_jssj designer;
+    for (const IJSTRecord& r : items) designer.LoadItemControl(r);
+    EXPECT_EQ(designer.ItemCount, 5);
+    EXPECT_TRUE(designer.KeptRows.empty());
+}
+
+TEST_P(Generation, SingleColumnAutoSizeFollowsTheLengths) {
+    setLength("wh", "30");
+    setLength("bt", "abc");
+    setLength("ngr", "12.5");
+    const LayoutOptions layout{WizardLayoutStyle::Table, true, true};
+    ASSERT_TRUE(form(WizardForm::ItemEntry, {"fwrq", "wh", "bt", "ngr"}, layout));
+    ASSERT_TRUE(form(WizardForm::ItemSearch, {"fwrq", "wh", "bt", "ngr"}, layout));
+    const auto entry = rowsOf<ISITRecord>(hdbc(), generated("1"));
+    const auto search = rowsOf<IJSTRecord>(hdbc(), generated("3"));
+    ASSERT_EQ(entry.size(), 4u);
+    ASSERT_EQ(search.size(), 4u);
+    const TwipsRect controls[] = {
+        {1695, 210, 2895, 570}, {1695, 555, 4695, 915}, {1695, 900, 4695, 1260}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(labelOf(entry[i]), (TwipsRect{210, 210 + 345 * i, 1710, 570 + 345 * i}));
+        EXPECT_EQ(controlOf(entry[i]), controls[i]);
+        EXPECT_EQ(controlOf(search[i]), controls[i]);
+    }
+    EXPECT_EQ(entry[3].ii13, 1695 + 1200);
+    EXPECT_EQ(search[3].is13, 1695 + 1250);
+}
+
+ZELK_ON_BOTH_BACKENDS(Generation);
+
+}  // namespace

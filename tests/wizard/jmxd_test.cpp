@@ -1,0 +1,366 @@
+// The wizard window driven through its handlers and QTest events.
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "platform/promptscript.h"
+#include "wizard/frm_zelk_jmxd.h"
+#include "wizard_fixture.h"
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+class Wizard : public WizardDb {
+  protected:
+    void SetUp() override {
+        WizardDb::SetUp();
+        if (IsSkipped()) return;
+        w = std::make_unique<frm_zelk_jmxd>();
+        w->init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kAdminUser);
+    }
+    void TearDown() override {
+        if (w) w->forceUnload();
+    }
+    // The page on view; -1 when not exactly one is.
+    int step() const {
+        int shown = -1;
+        for (int i = 0; i <= 4; ++i) {
+            if (w->Frame1[i].isHidden()) continue;
+            if (shown >= 0) return -1;
+            shown = i;
+        }
+        return shown;
+    }
+    void expectMessage(PromptScript& script, const QString& text) {
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].text, text);
+        EXPECT_EQ(script.prompts()[0].title, "系统提示");
+        EXPECT_EQ(script.prompts()[0].style, vbInformation);
+    }
+    // On to the field step with the class template's fields loaded, `name` typed.
+    void toFields(const QString& name, const QString& kind = kKindItemEntry) {
+        w->TextBox1->setText(name);
+        w->ComboBox1->setEditText(kind);
+        w->Command9_Click();
+        w->ListView1->SetSelectedItem(w->ListView1->Item(1));
+        w->CommandButton6_Click();
+        ASSERT_EQ(step(), 2);
+    }
+    // Chooses the fields with these captions, in this order.
+    void choose(const QStringList& captions) {
+        for (const QString& c : captions) {
+            w->ListViewSrc->SetSelectedItem(w->ListViewSrc->FindItem(c));
+            w->Command2_Click();
+        }
+    }
+    QStringList chosenCaptions() const {
+        QStringList out;
+        for (int i = 1; i <= w->ListViewDsn->Count(); ++i) out << w->ListViewDsn->Item(i)->Text();
+        return out;
+    }
+    std::unique_ptr<frm_zelk_jmxd> w;
+};
+
+TEST_P(Wizard, InitFillsTheFirstPageAndTheTemplates) {
+    EXPECT_EQ(w->windowTitle(), "用户界面向导");
+    EXPECT_EQ(step(), 0);
+    EXPECT_TRUE(w->Label6->text().endsWith("只有系统设计人员才能添加带应用标志的界面"));
+    QStringList kinds;
+    for (int i = 0; i < w->ComboBox1->count(); ++i) kinds << w->ComboBox1->itemText(i);
+    EXPECT_EQ(kinds, QStringList(
+                         {"条目录入类界面", "列表录入类界面", "条目检索类界面", "数据浏览类界面"}));
+    EXPECT_EQ(w->ComboBox1->currentText(), kKindItemEntry);
+    EXPECT_EQ(w->Text3->text(), demo::kClass);
+    EXPECT_EQ(w->Text7->text(), "默认");
+    EXPECT_EQ(w->TextBox1->maxLength(), 20);
+    EXPECT_EQ(w->Check3->checkState(), Qt::Checked);
+    EXPECT_EQ(w->Check1->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(w->Option1->isChecked());
+    ASSERT_EQ(w->ListView1->Count(), 1);
+    const ListItem* t = w->ListView1->Item(1);
+    const std::int32_t number =
+        sysINDTGetFLMBID(hdbc(), demo::kMainTable, demo::kClass, demo::kSystem);
+    EXPECT_EQ(t->Key(), "record" + QString::number(number));
+    EXPECT_EQ(t->Text(), "[发文]分类模板");
+    EXPECT_EQ(t->SubItems(1), "子系统分类模板");
+    EXPECT_EQ(t->SubItems(2), "发文类公文的字段");
+    EXPECT_EQ(t->Tag(), QString::number(number));
+    EXPECT_EQ(t->SmallIcon(), 1);
+}
+
+TEST_P(Wizard, EachStepShowsItsPageAndHint) {
+    const char* hints[] = {"带有应用标志的界面一般是用做系统特殊应用的界面。",
+                           "任何一个用户界面都是基于模板而生成。", "可以进行顺序调整。",
+                           "可以节省调整界面设计的时间。", "对界面布局进行修改或进行栏目调整。"};
+    for (std::int16_t i = 4; i >= 0; --i) {
+        w->ShowStep(i);
+        EXPECT_EQ(step(), i);
+        EXPECT_TRUE(w->Label6->text().endsWith(QString::fromUtf8(hints[i]))) << i;
+    }
+    w->ShowStepHint(5);
+    EXPECT_TRUE(w->Label6->text().endsWith(QString::fromUtf8(hints[0])));
+}
+
+TEST_P(Wizard, NameIsCheckedBeforeTheTemplateStep) {
+    {
+        PromptScript script;
+        script.answer(vbOK);
+        w->TextBox1->setText("   ");
+        w->Command9_Click();
+        expectMessage(script, "界面名称不能为空！");
+        EXPECT_EQ(step(), 0);
+    }
+    {
+        PromptScript script;
+        script.answer(vbOK);
+        w->TextBox1->setText(" 发文登记 ");
+        w->Command9_Click();
+        expectMessage(script, "界面名称为 发文登记 的界面已经存在！");
+        EXPECT_EQ(step(), 0);
+        EXPECT_EQ(w->TextBox1->text(), " 发文登记 ");
+    }
+    w->TextBox1->setText("新界面");
+    w->Command9_Click();
+    EXPECT_EQ(step(), 1);
+    EXPECT_EQ(w->Label6->text(),
+              "子系统分类模板定义了数据的实际意义，任何一个用户界面都是基于模板而生成。");
+    EXPECT_TRUE(w->CommandButton6->isEnabled());
+    w->CommandButton5_Click();
+    EXPECT_EQ(step(), 0);
+    EXPECT_EQ(w->TextBox1->text(), "新界面");
+}
+
+TEST_P(Wizard, KindDecidesTheButtonsOfTheFieldStep) {
+    const struct {
+        QString kind;
+        bool item;
+    } cases[] = {{kKindItemEntry, true},
+                 {kKindItemSearch, true},
+                 {kKindListEntry, false},
+                 {kKindBrowseList, false},
+                 {"其它界面", false}};
+    for (const auto& c : cases) {
+        w->TextBox1->setText("新界面");
+        w->ComboBox1->setEditText(c.kind);
+        w->Command9_Click();
+        EXPECT_EQ(w->Command16->isHidden(), !c.item) << c.kind.toStdString();
+        EXPECT_EQ(w->Command1->isHidden(), c.item) << c.kind.toStdString();
+        w->CommandButton6_Click();
+        w->Command16_Click();
+        EXPECT_EQ(step(), 3);
+        for (QRadioButton* o : {w->Option1, w->Option2, w->Option3, w->Option4})
+            EXPECT_EQ(o->isHidden(), !c.item);
+        w->ShowStep(0);
+    }
+    // A kind that is none of the four generates nothing.
+    const auto before = snapshot();
+    w->Command1_Click();
+    w->Command13_Click();
+    EXPECT_EQ(step(), 0);
+    EXPECT_TRUE(snapshot() == before);
+}
+
+TEST_P(Wizard, WithoutTemplatesTheTemplateStepCannotGoOn) {
+    frm_zelk_jmxd other;
+    other.init(hdbc(), demo::kSystem, demo::kMainTable, "收文", demo::kAdminUser);
+    other.TextBox1->setText("新界面");
+    other.Command9_Click();
+    EXPECT_EQ(other.ListView1->Count(), 0);
+    EXPECT_FALSE(other.CommandButton6->isEnabled());
+}
+
+TEST_P(Wizard, FieldsAreLoadedOnceAndMoved) {
+    toFields("新界面");
+    ASSERT_EQ(w->ListViewSrc->Count(), 11);
+    const ListItem* first = w->ListViewSrc->Item(1);
+    EXPECT_EQ(first->Key(), "reocrd" + first->Tag());
+    EXPECT_EQ(first->SubItems(1), "bh");
+    EXPECT_EQ(first->SubItems(2), "");
+    choose({"文号", "编号", "标题"});
+    EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号", "标题"}));
+    EXPECT_EQ(w->ListViewSrc->Count(), 8);
+
+    // Back and on again with the same template keeps the choice.
+    w->Command17_Click();
+    w->CommandButton6_Click();
+    EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号", "标题"}));
+
+    // Down on the first row, up on it again; nothing moves past the ends.
+    w->ListViewDsn->SetSelectedItem(w->ListViewDsn->Item(1));
+    const QString tag = w->ListViewDsn->Item(1)->Tag();
+    w->Command7_Click();
+    EXPECT_EQ(chosenCaptions(), QStringList({"编号", "文号", "标题"}));
+    EXPECT_EQ(w->ListViewDsn->SelectedItem()->Index(), 2);
+    EXPECT_EQ(w->ListViewDsn->Item(2)->Tag(), tag);
+    EXPECT_EQ(w->ListViewDsn->Item(2)->Key(), "reocrd" + tag);
+    w->Command8_Click();
+    w->Command8_Click();
+    EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号", "标题"}));
+    EXPECT_EQ(w->ListViewDsn->SelectedItem()->Index(), 1);
+    w->ListViewDsn->SetSelectedItem(w->ListViewDsn->Item(3));
+    w->Command7_Click();
+    EXPECT_EQ(w->ListViewDsn->SelectedItem()->Index(), 3);
+
+    // A double click moves the row back; ">>" and "<<" move everything in list order.
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    ListItem* last = w->ListViewDsn->Item(3);
+    w->ListViewDsn->SetSelectedItem(last);
+    QTest::mouseDClick(w->ListViewDsn->viewport(), Qt::LeftButton, {},
+                       w->ListViewDsn->visualItemRect(last).center());
+    EXPECT_EQ(chosenCaptions(), QStringList({"文号", "编号"}));
+    EXPECT_EQ(w->ListViewSrc->Item(w->ListViewSrc->Count())->Text(), "标题");
+    w->Command3_Click();
+    EXPECT_EQ(w->ListViewSrc->Count(), 0);
+    EXPECT_EQ(chosenCaptions().size(), 11);
+    EXPECT_EQ(chosenCaptions()[2], "发文日期");
+    EXPECT_EQ(chosenCaptions()[10], "标题");
+    w->Command6_Click();
+    EXPECT_EQ(w->ListViewDsn->Count(), 0);
+    EXPECT_EQ(w->ListViewSrc->Count(), 11);
+}
+
+TEST_P(Wizard, AnotherTemplateEmptiesTheLists) {
+    toFields("新界面");
+    choose({"标题"});
+    ASSERT_GT(addInterface("", "公共模板", "5"), 0);
+    w->LoadTemplateList();
+    ASSERT_EQ(w->ListView1->Count(), 2);
+    w->ListView1->SetSelectedItem(w->ListView1->Item(2));
+    w->CommandButton6_Click();
+    EXPECT_EQ(w->ListViewSrc->Count(), 0);
+    EXPECT_EQ(w->ListViewDsn->Count(), 0);
+}
+
+TEST_P(Wizard, ListKindIsGeneratedFromTheFieldStep) {
+    toFields("发文列表", kKindListEntry);
+    choose({"文号", "编号"});
+    w->Command1_Click();
+    EXPECT_EQ(step(), 4);
+    const std::int32_t n = numberOf("发文列表2");
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(sysILITGetRecordCount(hdbc(), n), 2);
+}
+
+// Every name a command would store is checked before anything is written.
+TEST_P(Wizard, ANameInUseRefusesTheWholeRun) {
+    toFields("发文单");
+    choose({"标题"});
+    ASSERT_GT(addInterface(demo::kClass, "发文单4", "4", "aaaaa"), 0);
+    w->Command16_Click();
+    const auto before = snapshot();
+    PromptScript script;
+    script.answer(vbOK);
+    w->Command13_Click();
+    expectMessage(script, "界面名称为发文单4的界面已经存在！");
+    EXPECT_EQ(step(), 3);
+    EXPECT_TRUE(snapshot() == before);
+}
+
+TEST_P(Wizard, ItemEntryMakesThreeInterfaces) {
+    toFields("发文单");
+    choose({"标题", "发文日期", "附件"});
+    w->Command16_Click();
+    w->Option3->setChecked(true);
+    w->Command13_Click();
+    EXPECT_EQ(step(), 4);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), numberOf("发文单1")), 3);
+    EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), numberOf("发文单3")), 3);
+    EXPECT_EQ(sysILSTGetRecordCount(hdbc(), numberOf("发文单4")), 3);
+    EXPECT_EQ(numberOf("发文单2"), 0);
+}
+
+// A companion that fails is reported; the entry form stays and the wizard is done.
+TEST_P(Wizard, AFailedCompanionIsReported) {
+    refuse("ilst", "is04", "1");  // the demo browse list has a column in place 1
+    toFields("发文单");
+    choose({"标题"});
+    w->Command16_Click();
+    PromptScript script;
+    script.answer(vbOK);
+    w->Command13_Click();
+    expectMessage(script, "不能保存界面数据，请检查数据选择项！");
+    EXPECT_EQ(step(), 4);
+    EXPECT_GT(numberOf("发文单1"), 0);
+    EXPECT_GT(numberOf("发文单3"), 0);
+    EXPECT_EQ(numberOf("发文单4"), 0);
+}
+
+TEST_P(Wizard, ItemSearchIsOneInterfaceAndAFailureStaysOnTheStep) {
+    toFields("查询单", kKindItemSearch);
+    choose({"标题", "文号", "发文日期"});
+    w->Command16_Click();
+    refuse("ijst", "is04", "3");
+    {
+        PromptScript script;
+        script.answer(vbOK);
+        w->Command13_Click();
+        expectMessage(script, "不能保存界面数据，请检查数据选择项！");
+        EXPECT_EQ(step(), 3);
+    }
+    w->Command12_Click();
+    w->ListViewDsn->SetSelectedItem(w->ListViewDsn->Item(3));
+    w->Command5_Click();
+    w->Command16_Click();
+    w->Command13_Click();
+    EXPECT_EQ(step(), 4);
+    EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), numberOf("查询单3")), 2);
+    EXPECT_EQ(numberOf("查询单1") + numberOf("查询单4"), 0);
+}
+
+TEST_P(Wizard, CancelWritesNothing) {
+    toFields("发文单");
+    choose({"标题"});
+    w->Command16_Click();
+    const auto before = snapshot();
+    w->Command14_Click();
+    EXPECT_FALSE(w->isLoaded());
+    EXPECT_TRUE(snapshot() == before);
+}
+
+TEST_P(Wizard, TemplateRowsAreNeverCopied) {
+    const auto before = snapshot();
+    w->ListView1->SetSelectedItem(w->ListView1->Item(1));
+    w->CopyTemplateInterface();
+    EXPECT_FALSE(w->isLoaded());
+    EXPECT_TRUE(snapshot() == before);
+}
+
+// Only a row that names an item-entry interface is copied, items and all.
+TEST_P(Wizard, CopyOfAnItemEntryInterface) {
+    const std::int32_t source = numberOf("发文登记");
+    ListItem* row = w->ListView1->Add(0, "copy", "发文登记");
+    row->SetSubItems(1, "录入条目界面");
+    row->SetTag(QString::number(source));
+    w->ListView1->SetSelectedItem(row);
+    w->TextBox1->setText("复制");
+    w->CopyTemplateInterface();
+    EXPECT_FALSE(w->isLoaded());
+    const std::int32_t copy = numberOf("复制1");
+    ASSERT_GT(copy, 0);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), copy), sysISITGetRecordCount(hdbc(), source));
+}
+
+TEST_P(Wizard, HelpKeyAndCaret) {
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QSignalSpy help(w.get(), &Form::NeedHelp);
+    QTest::keyClick(w->TextBox1, Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help[0][0].toString(), "");
+
+    w->TextBox1->setText("发文单");
+    w->TextBox1->setCursorPosition(0);
+    w->Text8->setFocus(Qt::OtherFocusReason);
+    w->TextBox1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->TextBox1->cursorPosition(), 3);
+    EXPECT_FALSE(w->TextBox1->hasSelectedText());
+}
+
+INSTANTIATE_TEST_SUITE_P(SQLite, Wizard, ::testing::Values(TestBackend::SQLite), backendName);
+
+}  // namespace
