@@ -75,7 +75,7 @@ bool DeleteTemplateData(std::int32_t hdbc, std::int32_t id) {
 
 bool SaveClassTemplate(std::int32_t hdbc, const QString& systemName, const QString& mainTable,
                        const QString& className, std::int32_t& templateId, const QString& name,
-                       const QString& description, const std::vector<TemplateField>& fields,
+                       const QString& description, const std::vector<ClassTemplateField>& fields,
                        const std::function<void(int)>& progress) {
     if (fields.empty()) return false;
     if (fields.size() > static_cast<std::size_t>(kMaxTemplateFields)) {

@@ -42,7 +42,7 @@ QString columnControlKind(std::int32_t hdbc, const QString& mainTable, const QSt
                           bool allRules);
 
 // A field chosen for a template.
-struct TemplateField {
+struct ClassTemplateField {
     QString bound;    // ii02
     QString caption;  // ii03
 };
@@ -60,7 +60,7 @@ bool DeleteTemplateData(std::int32_t hdbc, std::int32_t id);
 // message. `progress` is told each step (may be empty).
 bool SaveClassTemplate(std::int32_t hdbc, const QString& systemName, const QString& mainTable,
                        const QString& className, std::int32_t& templateId, const QString& name,
-                       const QString& description, const std::vector<TemplateField>& fields,
+                       const QString& description, const std::vector<ClassTemplateField>& fields,
                        const std::function<void(int value)>& progress = {});
 
 // Creates the class template of `classFullName` from every item of the main table's system

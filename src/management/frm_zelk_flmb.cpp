@@ -252,7 +252,7 @@ void frm_zelk_flmb::setCommandsEnabled(bool on) {
 
 bool frm_zelk_flmb::SaveTemplate() {
     if (DSNListView->Count() == 0) return false;
-    std::vector<TemplateField> fields;
+    std::vector<ClassTemplateField> fields;
     for (int i = 1; i <= DSNListView->Count(); ++i)
         fields.push_back({DSNListView->Item(i)->SubItems(1), DSNListView->Item(i)->Text()});
     std::int32_t id = CreateMode ? 0 : templateId_;

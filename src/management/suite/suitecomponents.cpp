@@ -16,23 +16,6 @@ constexpr CLSID kReportGeneratorClsid = Guid::literal("{6F1C2A10-3B4D-4E5F-8A9B-
 constexpr CLSID kArrangementSettingsClsid = Guid::literal("{6F1C2A10-3B4D-4E5F-8A9B-0C1D2E3F4A02}");
 constexpr CLSID kHintSettingsClsid = Guid::literal("{6F1C2A10-3B4D-4E5F-8A9B-0C1D2E3F4A03}");
 
-// The window a stand-in shows: what the manager passed.
-class frm_suite_component : public Form {
-  public:
-    frm_suite_component(const QString& caption, const QStringList& calls) {
-        setObjectName(QStringLiteral("frm_suite_component"));
-        setWindowTitle(caption);
-        auto* list = new QPlainTextEdit(calls.join(QLatin1Char('\n')), this);
-        list->setReadOnly(true);
-        auto* close = new QPushButton(QStringLiteral("关闭"), this);
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(list);
-        layout->addWidget(close, 0, Qt::AlignRight);
-        resize(480, 260);
-        connect(close, &QPushButton::clicked, this, [this] { unload(); });
-    }
-};
-
 ParamInfo param(const char* name) {
     return {QString::fromLatin1(name), VarType::Any, false};
 }
@@ -62,6 +45,19 @@ MemberTable table(const char* interfaceName,
 }
 
 }  // namespace
+
+frm_suite_component::frm_suite_component(const QString& caption, const QStringList& calls) {
+    setObjectName(QStringLiteral("frm_suite_component"));
+    setWindowTitle(caption);
+    auto* list = new QPlainTextEdit(calls.join(QLatin1Char('\n')), this);
+    list->setReadOnly(true);
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(480, 260);
+    connect(close, &QPushButton::clicked, this, [this] { unload(); });
+}
 
 SuiteComponentStandIn::SuiteComponentStandIn(QString caption, const MemberTable& table)
     : caption_(std::move(caption)), table_(table) {}

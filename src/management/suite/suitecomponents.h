@@ -8,12 +8,19 @@
 #include <QStringList>
 
 #include "platform/automation/dispatch.h"
+#include "platform/form.h"
 
 namespace zelk {
 
 inline const QString kReportGeneratorProgId = QStringLiteral("Zelk.ReportGenerator");
 inline const QString kArrangementSettingsProgId = QStringLiteral("Zelk.ArrangementSettings");
 inline const QString kHintSettingsProgId = QStringLiteral("Zelk.HintSettings");
+
+// The window a stand-in shows: the calls it was given, one a line.
+class frm_suite_component : public Form {
+  public:
+    frm_suite_component(const QString& caption, const QStringList& calls);
+};
 
 // One stand-in object: it records each call as "Member(arg, ...)" and shows the record.
 class SuiteComponentStandIn : public DispatchObject {
