@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "management/suite/suitecomponents.h"
+
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/demodata.h"
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("zelk");
+    // The suite's outside components, served by our stand-ins.
+    zelk::RegisterSuiteComponents();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Interface maintenance of the suite's data classes.");

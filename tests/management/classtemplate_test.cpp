@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
@@ -286,6 +288,40 @@ TEST_P(TemplateTest, FromTheSystemTemplateInOneTransaction) {
     EXPECT_EQ(script.prompts()[0].text, QStringLiteral("保存记录失败，请稍后重试"));
     EXPECT_EQ(script.prompts()[1].text, QStringLiteral("系统模板尚未建立，请先建立系统模板"));
     EXPECT_EQ(counts(), before);
+}
+
+TEST_P(TemplateTest, WhileSavingTheOtherCommandsWaitAndTheWindowStays) {
+    frm_zelk_flmb d;
+    openCreate(d, demo::kSubClass);
+    d.Command11->click();
+    d.Check1->setChecked(true);
+    bool waited = false;
+    QTimer::singleShot(0, &d, [&] {
+        waited = !d.Command2->isEnabled() && !d.Command10->isEnabled() && !d.prg1->isHidden();
+        d.close();  // refused until the save ends
+        waited = waited && d.isLoaded();
+    });
+    save(d);
+    EXPECT_TRUE(waited);
+    EXPECT_FALSE(d.isLoaded());  // saved, and "保存后自动退出" was ticked
+    EXPECT_GT(templateOf(demo::kSubClass), 0);
+}
+
+TEST_P(TemplateTest, AnEmptySystemTemplateGivesATemplateWithoutItems) {
+    INDTRecord system;
+    setField(system.id01, "HYGL");
+    setField(system.id05, "6");
+    setField(system.id09, demo::kSystem);
+    ASSERT_GE(sysINDTInsertRecord(hdbc(), system), 1);
+    ManagerContext manager{hdbc(), demo::kSystem, QStringLiteral("HYGL")};
+    ProgressBar prg;
+    prg.SetMax(50);
+    ASSERT_TRUE(
+        CreateClassTemplateFromSystem(manager, hdbc(), "会议", "HYGL", "会议模板", "", &prg));
+    EXPECT_EQ(prg.Max(), 0);
+    const std::int32_t number = sysINDTGetFLMBID(hdbc(), "HYGL", "会议", demo::kSystem);
+    ASSERT_GT(number, 0);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), number), 0);
 }
 
 ZELK_ON_BOTH_BACKENDS(TemplateTest);

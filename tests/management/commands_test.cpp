@@ -188,6 +188,22 @@ TEST_P(CommandsTest, SubTableClassIsPickedInTheTreeForItemEntryRowsOnly) {
     EXPECT_EQ(script.prompts().size(), 2u);
 }
 
+TEST_P(CommandsTest, SubTableDialogWithoutItemOffersNoOkAndShowsAnEmptyClass) {
+    frm_zelk_zbfl missing;
+    missing.init(hdbc(), demo::kSystem, demo::kMainTable, demo::kUser, 999999);
+    EXPECT_FALSE(missing.Command1->isEnabled());
+    EXPECT_FALSE(missing.Text1->isEnabled());
+    ISITRecord r;
+    r.ii01 = demo_.itemEntry;
+    setField(r.ii02, "zzz");  // bound to no field: no tree, the box still editable
+    ASSERT_GE(sysISITInsertRecord(hdbc(), r), 1);
+    frm_zelk_zbfl d;
+    d.init(hdbc(), demo::kSystem, demo::kMainTable, demo::kUser, r.ii00);
+    EXPECT_EQ(d.Text1->text(), QString());
+    EXPECT_TRUE(d.Command1->isEnabled());
+    EXPECT_EQ(d.tree(), nullptr);
+}
+
 // What a stand-in's window listed: its calls, one a line.
 QStringList shownCalls(Form& window) {
     auto* list = window.findChild<QPlainTextEdit*>();
