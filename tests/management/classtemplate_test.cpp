@@ -278,15 +278,20 @@ TEST_P(TemplateTest, FromTheSystemTemplateInOneTransaction) {
     ASSERT_TRUE(test::refuseRows(hdbc(), GetParam(), "isit", "new.ii04 = 5"));
     const auto before = counts();
     PromptScript script;
-    script.answer(vbOK).answer(vbOK);
+    script.answer(vbOK).answer(vbOK).answer(vbOK);
     EXPECT_FALSE(
         CreateClassTemplateFromSystem(manager, hdbc(), "收文", demo::kMainTable, "x", "", &prg));
     EXPECT_EQ(counts(), before);
+    ASSERT_TRUE(test::refuseRows(hdbc(), GetParam(), "indt", "new.id02 = '收文'"));
+    EXPECT_FALSE(
+        CreateClassTemplateFromSystem(manager, hdbc(), "收文", demo::kMainTable, "x", "", &prg));
     ManagerContext other{hdbc(), demo::kSystem, QStringLiteral("HYGL")};
     EXPECT_FALSE(CreateClassTemplateFromSystem(other, hdbc(), "收文", "HYGL", "x", "", &prg));
-    ASSERT_EQ(script.prompts().size(), 2u);
+    ASSERT_EQ(script.prompts().size(), 3u);
     EXPECT_EQ(script.prompts()[0].text, QStringLiteral("保存记录失败，请稍后重试"));
-    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("系统模板尚未建立，请先建立系统模板"));
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("不能保存界面"));
+    EXPECT_EQ(script.prompts()[1].style, vbInformation);
+    EXPECT_EQ(script.prompts()[2].text, QStringLiteral("系统模板尚未建立，请先建立系统模板"));
     EXPECT_EQ(counts(), before);
 }
 

@@ -134,6 +134,12 @@ TEST_P(JmsxTest, SignOffSwitchAndColours) {
 }
 
 TEST_P(JmsxTest, RowNotFoundOffersNoOkAndRefusedSaveSaysSo) {
+    store([](INDTRecord& r) { setField(r.id05, "7"); });
+    frm_zelk_jmsx unknownKind;
+    open(unknownKind);
+    EXPECT_EQ(unknownKind.Combo1->currentIndex(), -1);
+    EXPECT_EQ(unknownKind.Text6->text(), QStringLiteral("7"));
+
     frm_zelk_jmsx missing;
     missing.init(hdbc(), 999999, demo::kSystem);
     EXPECT_FALSE(missing.Command1->isEnabled());
