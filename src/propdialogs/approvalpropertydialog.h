@@ -1,0 +1,61 @@
+#pragma once
+// The check-box and postil dialogs, one implementation: the text-box dialog with a sixth page
+// "审批特性设置" that ties the item to an approval step (a list read from the database when the
+// window loads) and marks it as a single-user handling window. The two differ in their design
+// only: width, banner, two captions, the caption labels' array name and the hidden boxes.
+
+#include "propdialogs/itempropertydialog.h"
+
+namespace zelk {
+
+struct ApprovalPropertyVars {
+    QString ItemName;
+    QString Format;
+    QString DefaultValue;
+    QString HintText;
+    std::int16_t EntryOrder = 0;
+    bool Visible = false;
+    bool Enabled = false;
+    bool ReadOnly = false;
+    bool AutoTab = false;
+    std::int32_t ForeColor = 0;
+    std::int32_t BackColor = 0;
+    std::int32_t BorderColor = 0;
+    QString FontName;
+    std::int32_t FontSize = 0;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+    std::int32_t TextAlign = 0;
+    std::int32_t BackStyle = 0;
+    std::int16_t SpecialEffect = 0;
+    std::int32_t BorderStyle = 0;
+    bool AutoSize = false;
+    bool ApplyToSameKind = false;
+    QString BoundColumn;
+    QString ApprovalStepName;
+    QString DataFormat;
+    QString MaxLength;
+    bool SingleUserWindow = false;
+    // Inputs of the step list only: never shown or changed.
+    std::int32_t hdbc = 0;
+    QString fid;  // the interface number as decimal text
+};
+
+class ApprovalPropertyDialog : public ItemPropertyDialog, public ApprovalPropertyVars {
+    Q_OBJECT
+  public:
+    // Fills the list of Combo1 with the approval steps of the interface, or of the system.
+    void GetHj();
+
+    QComboBox* Combo1 = nullptr;  // the step name: typed or picked
+
+  protected:
+    ApprovalPropertyDialog(const PropertyDialogDesign& design, QWidget* parent);
+    // The dialog's constructor hands over page 6's two labels, named as it names them.
+    void finishApprovalPage(QLabel* stepCaption, QLabel* note);
+
+    void Form_Load() override;
+};
+
+}  // namespace zelk

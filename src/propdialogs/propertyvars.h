@@ -1,0 +1,42 @@
+#pragma once
+// The public variables of the item property dialogs. Cancelled belongs to every dialog's frame
+// (ItemPropertyDialog). Colours are 32-bit colour values, TextAlign 1 left, 2 centre, 3 right.
+
+#include <QString>
+#include <cstdint>
+
+namespace zelk {
+
+// The text-box dialog's set, shared by the list-box, memo, drop-down and sub-table dialogs.
+struct ItemPropertyDialogVars {
+    QString ItemName;
+    QString Format;
+    QString DefaultValue;
+    QString HintText;
+    std::int16_t EntryOrder = 0;
+    bool Visible = false;
+    bool Enabled = false;
+    bool ReadOnly = false;
+    bool AutoTab = false;
+    std::int32_t ForeColor = 0;
+    std::int32_t BackColor = 0;
+    std::int32_t BorderColor = 0;
+    QString FontName;
+    std::int32_t FontSize = 0;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+    std::int32_t TextAlign = 0;
+    std::int32_t BackStyle = 0;
+    std::int16_t SpecialEffect = 0;
+    std::int32_t BorderStyle = 0;
+    bool AutoSize = false;
+    bool ApplyToSameKind = false;
+    QString BoundColumn;
+    QString ChildTableClass;
+    QString DataFormat;
+    QString MaxLength;
+    bool AutoWordSelect = false;
+};
+
+}  // namespace zelk

@@ -1,0 +1,298 @@
+// The transfer window on the demo data: class lists, the export list, browsing, the two runs
+// through their buttons, and a run paused in the event pump.
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "component/fixedfield.h"
+#include "dataaccess/demodata.h"
+#include "dataaccess/dravix.h"
+#include "platform/promptscript.h"
+#include "support/testdb.h"
+#include "transfer/frm_zelk_ibr.h"
+#include "transfer/packageexport.h"
+
+namespace zelk {
+namespace {
+
+class TransferWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(db.ok()) << db.error().toStdString();
+        form.init(db.hdbc(), demo::kSystem, demo::kMainTable, demo::kAdminUser, demo::kClass);
+        form.show();
+        path = dir.filePath(QStringLiteral("导出.idf"));
+    }
+    void TearDown() override { form.forceUnload(); }
+
+    QStringList texts(ReportView* list) {
+        QStringList all;
+        for (int i = 1; i <= list->Count(); ++i) all << list->Item(i)->Text();
+        return all;
+    }
+    QStringList ticked(ReportView* list) {
+        QStringList all;
+        for (int i = 1; i <= list->Count(); ++i)
+            if (list->Item(i)->Checked()) all << list->Item(i)->Text();
+        return all;
+    }
+    void tickAll(ReportView* list) {
+        for (int i = 1; i <= list->Count(); ++i) list->Item(i)->SetChecked(true);
+    }
+    // Exports every interface of the current class through the page.
+    void exportAll() {
+        tickAll(form.ListView1);
+        form.ComboBox3->setEditText(path);
+        ASSERT_TRUE(form.Command2->isEnabled());
+        form.Command2_Click();
+        ASSERT_EQ(form.lbInfo->text(), QStringLiteral("转出完毕"));
+    }
+    void openPackage() {
+        PromptScript script;
+        script.chooseFile(path);
+        form.Command9_Click();
+    }
+
+    test::TestDb db{test::TestBackend::SQLite, true};
+    frm_zelk_ibr form;
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST_F(TransferWindow, OpensOnTheCurrentClass) {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("界面数据导入/导出"));
+    const QStringList classes = texts(form.ListView_In);
+    ASSERT_GE(classes.size(), 3);
+    EXPECT_EQ(classes.front(), demo::kSystem);
+    EXPECT_EQ(ticked(form.ListView_In), QStringList{demo::kClass});
+    EXPECT_EQ(ticked(form.ListView_Out), QStringList{demo::kClass});
+    EXPECT_TRUE(texts(form.ListView1).contains(QStringLiteral("发文登记")));
+    EXPECT_FALSE(texts(form.ListView1).contains(QStringLiteral("公文管理系统模板")));
+    EXPECT_EQ(form.ListView1->Item(1)->SubItems(1), QStringLiteral("分类模板"));
+    EXPECT_EQ(texts(form.ListView5),
+              (QStringList{"系统名称", "主表名称", "数据分类名称", "用户名称", "导出时间"}));
+    EXPECT_FALSE(form.Command2->isEnabled());
+    EXPECT_FALSE(form.Command11->isEnabled());
+    EXPECT_TRUE(form.Command4->isHidden());
+
+    // Ticking the root row appends the main table's own interfaces; unticking rebuilds.
+    const int before = form.ListView1->Count();
+    form.ListView_In->Item(1)->SetChecked(true);
+    form.ListView_In_ItemCheck(form.ListView_In->Item(1));
+    EXPECT_TRUE(texts(form.ListView1).contains(QStringLiteral("公文管理系统模板")));
+    form.ListView1->Item(1)->SetChecked(true);
+    form.ListView_In->Item(1)->SetChecked(false);
+    form.ListView_In_ItemCheck(form.ListView_In->Item(1));
+    EXPECT_EQ(form.ListView1->Count(), before);
+    EXPECT_TRUE(ticked(form.ListView1).isEmpty());
+    form.cmdSelectAll_Click();
+    form.cmdSelectAll_Click();
+    EXPECT_EQ(ticked(form.ListView_In).size(), form.ListView_In->Count());
+    const int all = form.ListView1->Count();
+    EXPECT_GT(all, before);
+    form.cmdClear_Click();
+    EXPECT_EQ(form.ListView1->Count(), 0);
+    EXPECT_TRUE(ticked(form.ListView_In).isEmpty());
+}
+
+TEST_F(TransferWindow, ListsOnlyKindsAPackageCanCarryAndTicksThroughThePopup) {
+    INDTRecord odd;
+    setField(odd.id01, demo::kMainTable);
+    setField(odd.id02, demo::kClass);
+    setField(odd.id03, QStringLiteral("怪类型"));
+    setField(odd.id05, QStringLiteral("9"));
+    setField(odd.id09, demo::kSystem);
+    ASSERT_GT(sysINDTInsertRecord(db.hdbc(), odd), 0);
+    form.ListView1->Clear();
+    form.LoadClassInterfaces(demo::kMainTable, demo::kClass, demo::kSystem);
+    EXPECT_FALSE(texts(form.ListView1).contains(QStringLiteral("怪类型")));
+    EXPECT_GT(form.ListView1->Count(), 0);
+
+    // Right button over the list: the popup; its commands tick the current page's list.
+    form.ListView1_MouseUp(1, 0, 0, 0);
+    EXPECT_FALSE(form.mnu_pop->isVisible());
+    form.ListView1_MouseUp(2, 0, 0, 0);
+    EXPECT_TRUE(form.mnu_pop->isVisible());
+    form.mnu_pop->hide();
+    form.mnu_selectall_Click();
+    EXPECT_EQ(ticked(form.ListView1).size(), form.ListView1->Count());
+    form.mnu_unselect_Click();
+    EXPECT_TRUE(ticked(form.ListView1).isEmpty());
+    // Double-click inverts the tick of the selected row only.
+    form.ListView1_DblClick();
+    EXPECT_TRUE(ticked(form.ListView1).isEmpty());
+    form.ListView1->SetSelectedItem(form.ListView1->Item(2));
+    form.ListView1_DblClick();
+    EXPECT_EQ(ticked(form.ListView1), QStringList{form.ListView1->Item(2)->Text()});
+}
+
+TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
+    exportAll();
+    EXPECT_TRUE(form.Command2->isVisible());
+    EXPECT_TRUE(form.Command4->isHidden());
+
+    // A cancelled dialog does nothing, although it still holds the last name.
+    {
+        PromptScript script;
+        script.cancelDialog();
+        form.Command9_Click();
+        EXPECT_EQ(form.ListView4->Count(), 0);
+        EXPECT_EQ(form.ComboBox4->count(), 0);
+    }
+    openPackage();
+    EXPECT_EQ(form.ComboBox4->currentText(), path);
+    EXPECT_EQ(form.ListView5->Item(1)->SubItems(1), demo::kSystem);
+    EXPECT_EQ(form.ListView5->Item(4)->SubItems(1), demo::kAdminUser);
+    const int rows = form.ListView4->Count();
+    ASSERT_EQ(rows, form.ListView1->Count());
+    EXPECT_EQ(form.PackagePath, path);
+
+    // The import button follows the ticks at each click on the list.
+    form.ListView4_Click();
+    EXPECT_FALSE(form.Command11->isEnabled());
+    form.ListView4->Item(2)->SetChecked(true);  // 发文登记
+    form.ListView4_Click();
+    EXPECT_TRUE(form.Command11->isEnabled());
+    // Typing another name after reading changes nothing: the lists' own file is imported.
+    form.ComboBox4->setEditText(dir.filePath("other.idf"));
+    {
+        PromptScript script;
+        script.answer(vbOK);  // the class template question
+        form.ListView4->Item(1)->SetChecked(true);
+        form.Command11_Click();
+    }
+    EXPECT_EQ(form.Label13->text(), QStringLiteral("转入结束"));
+    EXPECT_FALSE(form.Command11->isHidden());
+    EXPECT_GT(sysINDTGetInterfaceByName(db.hdbc(), demo::kMainTable, demo::kSystem, demo::kClass,
+                                        QStringLiteral("发文登记")),
+              0);
+
+    // A package changed after it was listed is refused before anything is written.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("junk\r\n");
+    file.close();
+    const std::int32_t count = GetRecordsetCount(db.hdbc(), "select id00 from indt");
+    PromptScript script;
+    script.answer(vbOK);
+    form.Command11_Click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_TRUE(
+        script.prompts()[0].text.startsWith(QStringLiteral("数据导入时发生错误，操作终止！\n第 ")));
+    EXPECT_EQ(script.prompts()[0].style, vbOKOnly | vbExclamation);
+    EXPECT_EQ(GetRecordsetCount(db.hdbc(), "select id00 from indt"), count);
+}
+
+TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
+    exportAll();
+    openPackage();
+    const int rows = form.ListView4->Count();
+    const QString other = dir.filePath("bad.idf");
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a package\r\n");
+    file.close();
+    PromptScript script;
+    script.chooseFile(other).answer(vbOK);
+    form.Command9_Click();
+    EXPECT_TRUE(
+        script.prompts()[1].text.startsWith(QStringLiteral("非界面数据包文件,或文件被破坏!")));
+    EXPECT_EQ(form.ListView4->Count(), rows);
+    EXPECT_EQ(form.PackagePath, path);
+    EXPECT_EQ(form.ListView5->Item(1)->SubItems(1), demo::kSystem);
+}
+
+TEST_F(TransferWindow, RunPausedInTheEventPumpCannotBeDisturbed) {
+    exportAll();
+    openPackage();
+    form.SSTab2->SetTab(1);
+    tickAll(form.ListView4);
+    form.ListView4_Click();
+    bool checked = false;
+    QTimer::singleShot(0, &form, [&] {
+        checked = true;
+        EXPECT_TRUE(form.isRunning());
+        EXPECT_FALSE(form.Command3->isEnabled());
+        EXPECT_FALSE(form.SSTab2->tabBar()->isEnabled());
+        EXPECT_FALSE(form.ListView4->isEnabled());
+        EXPECT_FALSE(form.ListView_Out->isEnabled());
+        EXPECT_FALSE(form.Command9->isEnabled());
+        EXPECT_FALSE(form.Command2->isEnabled());
+        EXPECT_TRUE(form.Command12->isEnabled());
+        EXPECT_FALSE(form.Command12->isHidden());
+        form.Command11_Click();  // a second start is ignored
+        form.close();            // the close box asks the run to stop
+        EXPECT_TRUE(form.isVisible());
+    });
+    PromptScript script;
+    script.answer(vbOK).answer(vbOK);  // the class template question, then stop: OK
+    form.Command11_Click();
+    EXPECT_TRUE(checked);
+    ASSERT_FALSE(script.prompts().empty());
+    EXPECT_EQ(script.prompts().back().text, QStringLiteral("要终止转入操作吗？"));
+    script.finish();
+    EXPECT_EQ(form.Label13->text(), QStringLiteral("操作被终止"));
+    EXPECT_FALSE(form.isRunning());
+    EXPECT_TRUE(form.Command3->isEnabled());
+    EXPECT_TRUE(form.SSTab2->tabBar()->isEnabled());
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(TransferWindow, ExportPausedInTheEventPumpStopsThroughTheCloseBox) {
+    tickAll(form.ListView1);
+    form.ComboBox3->setEditText(path);
+    bool checked = false;
+    QTimer::singleShot(0, &form, [&] {
+        checked = true;
+        EXPECT_FALSE(form.Command3->isEnabled());
+        EXPECT_FALSE(form.Command6->isEnabled());
+        EXPECT_FALSE(form.ListView1->isEnabled());
+        EXPECT_FALSE(form.ListView_In->isEnabled());
+        EXPECT_FALSE(form.Command11->isEnabled());
+        EXPECT_TRUE(form.Command4->isEnabled());
+        EXPECT_FALSE(form.Command4->isHidden());
+        EXPECT_TRUE(form.Command2->isHidden());
+        form.close();
+    });
+    PromptScript script;
+    script.answer(vbOK);
+    form.Command2_Click();
+    EXPECT_TRUE(checked);
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("要终止数据转出吗？"));
+    EXPECT_EQ(form.lbInfo->text(), QStringLiteral("操作被强行终止！"));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(form.Command3->isEnabled());
+    EXPECT_TRUE(form.Command2->isEnabled());
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(TransferWindow, HelpAndThePanel) {
+    int helps = 0;
+    QObject::connect(&form, &Form::NeedHelp, [&](QString& id) {
+        ++helps;
+        EXPECT_TRUE(id.isEmpty());
+    });
+    QTest::keyClick(form.ListView1, Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+    // The splitter lays the panel out; the list fills it below the label.
+    form.SSTab2->SetTab(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.ListView_Out->width(), form.Picture1->width());
+    EXPECT_EQ(form.ListView_Out->height(), std::max(0, form.Picture1->height() - 20));
+    form.Picture1->resize(100, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.ListView_Out->height(), 0);
+    form.Picture1->resize(100, 100);
+    form.Picture1_Resize();
+    EXPECT_EQ(form.ListView_Out->height(), 100 - 20);
+    EXPECT_EQ(form.ListView_Out->width(), 100);
+}
+
+}  // namespace
+}  // namespace zelk
