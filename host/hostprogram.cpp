@@ -14,6 +14,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "host/hostwindow.h"
+#include "management/suite/suitecomponents.h"
 #include "platform/automation/events.h"
 #include "platform/automation/server.h"
 #include "platform/twips.h"
@@ -332,6 +333,8 @@ int runHost(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
 
     ServePublicClasses();
+    // The suite's outside components (report generator, settings), served by our stand-ins.
+    RegisterSuiteComponents();
     if (DllRegisterServer() != HResult::Ok) {
         say(err, QStringLiteral("the component's classes could not be registered"));
         return kExitFailed;
