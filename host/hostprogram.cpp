@@ -27,7 +27,7 @@ namespace {
 enum class Mode { Main, Designer, List, Embed };
 
 struct Options {
-    Mode mode = Mode::Designer;
+    Mode mode = Mode::Main;
     QString kind = QStringLiteral("entry");
     std::int32_t fid = 0;  // 0: the class's default interface of the kind
     QString connection;
@@ -75,10 +75,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
     const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("User name."),
                                   QStringLiteral("name"), demo::kAdminUser);
     const QCommandLineOption main(QStringLiteral("main"),
-                                  QStringLiteral("Shows the main window modally."));
+                                  QStringLiteral("Shows the main window modally (the default)."));
     const QCommandLineOption designer(
         QStringLiteral("designer"),
-        QStringLiteral("Opens the item-entry or item-search form designer (the default: entry)."),
+        QStringLiteral("Opens the item-entry or item-search form designer."),
         QStringLiteral("entry|search"));
     const QCommandLineOption list(QStringLiteral("list"),
                                   QStringLiteral("Opens the list designer on a list-entry list or "
