@@ -251,6 +251,10 @@ class DesignerBase : public Form {
     // the item-entry designer's own writers to build on.
     template <class Row>
     void writeCaption(const DesignItem& item, Row& row) const;
+    // The item's name on rows of named kinds, and in item-entry rows a cleared caption flag (a
+    // caption label's writer replaces both).
+    template <class Row>
+    void writeItemName(const DesignItem& item, Row& row) const;
     template <class Row>
     void writeLabel(const DesignItem& item, Row& row) const;
     template <class Row>

@@ -114,14 +114,7 @@ void frm_zelk_jmsj::completeEntrySettings(WrittenGroup group, const DesignItem& 
 
 void frm_zelk_jmsj::writeEntryColumns(const DesignItem& item, ISITRecord& row) const {
     const std::int32_t kind = item.ControlKind;
-    const bool named = (kind >= kKindLabel && kind <= kKindListBox) ||
-                       (kind >= kKindMemoBox && kind <= kKindPostil);
-    if (named) {
-        // Without a caption label the row still carries the item's name, so that it reloads
-        // with it; the caption writer replaces both when there is a caption label.
-        setField(row.ii03, item.ItemName);
-        setField(row.ii05, QStringLiteral("0"));
-    }
+    writeItemName(item, row);
     setField(row.ii28, item.ChildTableClass);
     switch (kind) {
         case kKindTextBox:

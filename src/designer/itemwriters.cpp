@@ -135,6 +135,20 @@ void DesignerBase::writeControlColumns(const DesignItem& item, const Control& c,
 }
 
 template <class Row>
+void DesignerBase::writeItemName(const DesignItem& item, Row& row) const {
+    using C = ItemColumns<Row>;
+    const std::int32_t kind = item.ControlKind;
+    const bool named = (kind >= kKindLabel && kind <= kKindListBox) ||
+                       (kind >= kKindMemoBox && kind <= kKindPostil);
+    if (!named) return;
+    // Without a caption label the row still carries the item's name, so that it reloads with
+    // it; the caption writer replaces it when there is a caption label. Item-entry rows also
+    // say that they have none.
+    setField(row.*C::m03, item.ItemName);
+    if constexpr (!C::kSearchRow) setField(row.*C::m05, QStringLiteral("0"));
+}
+
+template <class Row>
 void DesignerBase::writeLabel(const DesignItem& item, Row& row) const {
     using C = ItemColumns<Row>;
     const DesignLabel& c = LabelArray.at(item.ArrayIndex);
@@ -450,6 +464,7 @@ void DesignerBase::SaveIJSTOther(const DesignItem& item, IJSTRecord& row) const 
 }
 
 void DesignerBase::SaveIJSTItem(const DesignItem& item, IJSTRecord& row) const {
+    writeItemName(item, row);
     switch (item.ControlKind) {
         case kKindLabel:
             SaveIJSTLabel(item, row);
@@ -496,6 +511,7 @@ void DesignerBase::SaveIJSTItem(const DesignItem& item, IJSTRecord& row) const {
 // The generic writers for item-entry rows, for the item-entry designer's own writers.
 #define ZELK_INSTANTIATE_WRITERS(Row)                                                 \
     template void DesignerBase::writeCaption<Row>(const DesignItem&, Row&) const;     \
+    template void DesignerBase::writeItemName<Row>(const DesignItem&, Row&) const;    \
     template void DesignerBase::writeLabel<Row>(const DesignItem&, Row&) const;       \
     template void DesignerBase::writeTextBoxLike<Row>(const DesignItem&, Row&) const; \
     template void DesignerBase::writeCheckBox<Row, DesignCheckBox>(                   \

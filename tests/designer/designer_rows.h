@@ -91,7 +91,8 @@ Row storedRow(std::string_view name) {
     Row r;
     if (name == "label") {
         controlColumns(r, "1", "XM", "0");
-        if (!search) put(r, {{3, "姓名标签"}, {5, "0"}});
+        put(r, {{3, "姓名标签"}});  // no caption label: the row keeps the name (both designers)
+        if (!search) put(r, {{5, "0"}});
         put(r, {{21, "1000"}, {22, "12"}, {24, "255"}, {36, "默认"}, {41, "000000100000011"},
                 {43, kSysColour}, {40, V("0100000000010", "0100000000012")}});  // entry: bottom
     } else if (name == "captionedlabel") {
