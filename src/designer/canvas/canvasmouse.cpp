@@ -98,7 +98,7 @@ void CanvasMouse::pic_MouseMove(int index, int, int, float x, float y) {
     if (index == 1 || index == 4) canvas_->setMousePointer(8);
     if (index == 2 || index == 3) canvas_->setMousePointer(6);
     drawBand(f);
-    host_.markModified();
+    // The design is marked modified by the release, when the band changed the control.
     showBandInBoxes();
 }
 
