@@ -23,9 +23,11 @@ class Frames : public ::testing::Test {
         container.resize(600, 400);
         frame.init(&container, &container, QStringLiteral("F"), QStringLiteral("key"), 0);
         frame.CatchRect(1000, 500, 2000, 800);
-        QObject::connect(&frame, &IndcateEx::onSize,
-                         [this](std::int32_t& l, std::int32_t& t, std::int32_t& r,
-                                std::int32_t& b) { raised.push_back({l, t, r, b}); });
+        QObject::connect(
+            &frame, &IndcateEx::onSize,
+            [this](std::int32_t& l, std::int32_t& t, std::int32_t& r, std::int32_t& b) {
+                raised.push_back({l, t, r, b});
+            });
     }
     void TearDown() override { ClearScreenFrames(); }
     // A drag through one handle: press at (45, 45) of it, one move by (dx, dy), release.
@@ -108,20 +110,21 @@ TEST(HitTests, BoxesExcludeTheirRightAndBottomEdgesAndLinesHaveABand) {
         double x1, y1, x2, y2, x, y;
         bool hit;
     } lines[] = {
-        {0, 1000, 3000, 1000, 1500, 955, true},    // 45 above a horizontal line
-        {0, 1000, 3000, 1000, 1500, 925, false},   // 75 above
-        {1000, 0, 1000, 3000, 1045, 1500, true},   // beside a vertical line
-        {0, 3000, 3000, 0, 1500, 1500, true},      // on a 45-degree line
-        {0, 3000, 3000, 0, 1540, 1540, true},      // 57 across it
-        {0, 3000, 3000, 0, 1560, 1560, false},     // 85 across it
-        {0, 0, 3000, 3000, 1540, 1460, true},      // a line falling to the right
+        {0, 1000, 3000, 1000, 1500, 955, true},   // 45 above a horizontal line
+        {0, 1000, 3000, 1000, 1500, 925, false},  // 75 above
+        {1000, 0, 1000, 3000, 1045, 1500, true},  // beside a vertical line
+        {0, 3000, 3000, 0, 1500, 1500, true},     // on a 45-degree line
+        {0, 3000, 3000, 0, 1540, 1540, true},     // 57 across it
+        {0, 3000, 3000, 0, 1560, 1560, false},    // 85 across it
+        {0, 0, 3000, 3000, 1540, 1460, true},     // a line falling to the right
     };
     for (const auto& l : lines)
         EXPECT_EQ(HitTestLineBand(l.x1, l.y1, l.x2, l.y2, l.x, l.y), l.hit)
             << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
 }
 
-// ---- Through Qt's events --------------------------------------------------------------------------
+// ---- Through Qt's events
+// --------------------------------------------------------------------------
 
 class CanvasEvents : public mousetest::CanvasFixture {
   protected:

@@ -294,8 +294,9 @@ TEST_P(CanvasMouse, ARightReleasePopsTheItemsMenuAfterThePendingMove) {
     auto& custom = label(990, 990, 990, 300, QStringLiteral("自定义标签1"));
     auto& box = text(1000, 2000, 1000, 300);
     double leftWhenChosen = -1;
-    QObject::connect(w->mnu_ucToFront, &QAction::triggered,
-                     [&] { leftWhenChosen = static_cast<DesignBox*>(w->CurrentControl())->Left(); });
+    QObject::connect(w->mnu_ucToFront, &QAction::triggered, [&] {
+        leftWhenChosen = static_cast<DesignBox*>(w->CurrentControl())->Left();
+    });
     PromptScript script;
     script.chooseMenuEntry(QStringLiteral("置前")).dismissMenu();
     w->DesignModified = false;
