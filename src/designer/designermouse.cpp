@@ -145,8 +145,10 @@ void DesignerBase::connectMouse() {
             });
         },
         this);
-    // Moves without a button reach the canvas too: they show the edge pointers.
+    // Moves without a button reach the canvas too, through its background layer that covers
+    // it: they show the edge pointers.
     PictureContainer->setMouseTracking(true);
+    PictureTest->setMouseTracking(true);
     mouseRelay_->watch(PictureContainer);
 }
 

@@ -1,6 +1,8 @@
 // Selection frames, the line end-point handles and the hit tests, plus press-move-release
 // sequences through Qt's events on both designers' canvases.
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "canvasmouse_support.h"
@@ -193,6 +195,21 @@ TEST_P(CanvasEvents, APressOnAWhiteFrameHandleReachesTheCanvas) {
     EXPECT_EQ(w->gesture().MouseDownX, onCanvas.x() * 15);
     EXPECT_EQ(w->gesture().MouseDownY, onCanvas.y() * 15);
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+// A move without a button, as the window system delivers it to the widget under the pointer.
+void hover(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+TEST_P(CanvasEvents, HoveringNearTheEdgeShowsTheSizingPointer) {
+    // The background layer covers the canvas: the moves reach the canvas through it.
+    hover(w->PictureTest, QPoint(597, 397));
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 8);
+    hover(w->PictureTest, QPoint(100, 100));
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
 }
 
 ZELK_ON_BOTH_DESIGNERS(CanvasEvents);
