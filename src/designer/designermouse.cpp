@@ -145,10 +145,10 @@ void DesignerBase::connectMouse() {
             });
         },
         this);
-    // Moves without a button reach the canvas too, through its background layer that covers
-    // it: they show the edge pointers.
+    // Moves without a button reach the canvas too, through its background layer and the
+    // controls on it: they show the edge pointers that the next press reads.
     PictureContainer->setMouseTracking(true);
-    PictureTest->setMouseTracking(true);
+    trackHoverOfChildren(PictureTest);
     mouseRelay_->watch(PictureContainer);
 }
 

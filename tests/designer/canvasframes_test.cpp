@@ -210,6 +210,16 @@ TEST_P(CanvasEvents, HoveringNearTheEdgeShowsTheSizingPointer) {
     EXPECT_EQ(w->PictureContainer->MousePointer(), 8);
     hover(w->PictureTest, QPoint(100, 100));
     EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
+    // Over a control too: a pointer left from the edge would start a resize on the next press.
+    auto& edge = text(8700, 990, 300, 300);
+    auto& inside = text(990, 990, 990, 300);
+    hover(&edge, QPoint(18, 2));
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 9);
+    hover(&inside, QPoint(2, 2));
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
+    QTest::mousePress(&inside, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(w->CurrentControl(), &inside);
+    QTest::mouseRelease(&inside, Qt::LeftButton, {}, QPoint(2, 2));
 }
 
 ZELK_ON_BOTH_DESIGNERS(CanvasEvents);

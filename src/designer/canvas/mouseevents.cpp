@@ -42,6 +42,30 @@ bool mouseArgs(const QEvent* event, MousePhase& phase, MouseArgs& args) {
     return true;
 }
 
+namespace {
+
+class HoverTracker : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded)
+            if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                child->setMouseTracking(true);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void trackHoverOfChildren(QWidget* parent) {
+    parent->setMouseTracking(true);
+    for (QObject* child : parent->children())
+        if (auto* widget = qobject_cast<QWidget*>(child)) widget->setMouseTracking(true);
+    parent->installEventFilter(new HoverTracker(parent));
+}
+
 bool MouseRelay::eventFilter(QObject* watched, QEvent* event) {
     MousePhase phase;
     MouseArgs args;

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QWidget>
 
 namespace zelk {
 
@@ -35,5 +36,10 @@ class MouseRelay : public QObject {
   private:
     Handler handler_;
 };
+
+// Moves without a button go only to widgets that track the mouse: every child of `parent`, now
+// and later, tracks it, so that such moves over a child reach `parent` (children that ignore
+// mouse events pass them on).
+void trackHoverOfChildren(QWidget* parent);
 
 }  // namespace zelk
