@@ -101,6 +101,20 @@ TEST_F(Frames, TheOutlineIsDrawnOnceWhileDragged) {
     EXPECT_TRUE(ScreenFramesShown().isEmpty());
 }
 
+TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
+    container.show();
+    DesignPictureBox* handle = frame.handle(8);
+    QTest::mousePress(handle, Qt::RightButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(frame.Armed());
+    QTest::mouseRelease(handle, Qt::RightButton, {}, QPoint(3, 3));
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(frame.Armed());
+    QTest::mouseMove(handle, QPoint(13, 8));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(13, 8));
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
+}
+
 // ---- Hit tests ----------------------------------------------------------------------------------
 
 TEST(HitTests, BoxesExcludeTheirRightAndBottomEdgesAndLinesHaveABand) {

@@ -112,6 +112,20 @@ TEST_P(CanvasMouse, ShiftClicksToggleTheSelectionAndAToggledOffFrameGoes) {
     EXPECT_EQ(w->CurrentControl(), &b);
 }
 
+TEST_P(CanvasMouse, OnlyTheItemEntryDesignerMakesTheFirstSelectedControlCurrent) {
+    auto& a = text(990, 990, 990, 300);
+    auto& b = text(990, 1995, 990, 300);
+    auto& c = label(3000, 990, 990, 300);
+    w->VBSelectControl(&c);
+    w->AddToSelection(&a);
+    EXPECT_EQ(w->CurrentControl(), entry() ? static_cast<DesignControl*>(&a) : &c);
+    w->AddToSelection(&b);
+    EXPECT_EQ(w->CurrentControl(), entry() ? static_cast<DesignControl*>(&a) : &c);
+    w->RemoveFromSelection(&c);  // not selected: nothing changes
+    EXPECT_EQ(w->SelectedControls().size(), 2u);
+    EXPECT_EQ(w->SelectedControls()[0], (ut_controlprop{QStringLiteral("TextBoxArray"), 1}));
+}
+
 TEST_P(CanvasMouse, ALineIsSelectedWithoutAFrameAndAShiftClickOnItActsAsAPlainClick) {
     auto& a = text(1000, 1000, 1000, 300);
     auto& l = line(3000, 3000, 5000, 3000);
