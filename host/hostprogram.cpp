@@ -14,6 +14,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "host/hostwindow.h"
+#include "management/suite/suitecomponents.h"
 #include "platform/automation/events.h"
 #include "platform/automation/server.h"
 #include "platform/twips.h"
@@ -26,7 +27,7 @@ namespace {
 enum class Mode { Main, Designer, List, Embed };
 
 struct Options {
-    Mode mode = Mode::Designer;
+    Mode mode = Mode::Main;
     QString kind = QStringLiteral("entry");
     std::int32_t fid = 0;  // 0: the class's default interface of the kind
     QString connection;
@@ -74,10 +75,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
     const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("User name."),
                                   QStringLiteral("name"), demo::kAdminUser);
     const QCommandLineOption main(QStringLiteral("main"),
-                                  QStringLiteral("Shows the main window modally."));
+                                  QStringLiteral("Shows the main window modally (the default)."));
     const QCommandLineOption designer(
         QStringLiteral("designer"),
-        QStringLiteral("Opens the item-entry or item-search form designer (the default: entry)."),
+        QStringLiteral("Opens the item-entry or item-search form designer."),
         QStringLiteral("entry|search"));
     const QCommandLineOption list(QStringLiteral("list"),
                                   QStringLiteral("Opens the list designer on a list-entry list or "
@@ -332,6 +333,8 @@ int runHost(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
 
     ServePublicClasses();
+    // The suite's outside components (report generator, settings), served by our stand-ins.
+    RegisterSuiteComponents();
     if (DllRegisterServer() != HResult::Ok) {
         say(err, QStringLiteral("the component's classes could not be registered"));
         return kExitFailed;

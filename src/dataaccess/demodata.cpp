@@ -84,10 +84,11 @@ bool field(std::int32_t hdbc, std::int32_t id, const QString& table, const Field
 }
 
 bool sdsd(std::int32_t hdbc, std::int32_t id, const QString& name, const QString& fullName,
-          const QString& code, std::int32_t level, std::int32_t parent, const QString& remark) {
+          const QString& code, std::int32_t level, std::int32_t parent, const QString& remark,
+          const QString& table = demo::kMainTable) {
     SDSDRecord r;
     r.m00 = id;
-    setField(r.m01, demo::kMainTable);
+    setField(r.m01, table);
     setField(r.m02, name);
     setField(r.m03, remark);
     setField(r.m04, fullName);
@@ -364,6 +365,14 @@ bool loadAll(std::int32_t hdbc, DemoInterfaces& n) {
         !sdsd(hdbc, 3, "上行文", "发文/上行文", "/上行文", 2, 1, "报送上级机关的公文") ||
         !sdsd(hdbc, 4, "下行文", "发文/下行文", "/下行文", 2, 1, "下发所属单位的公文") ||
         !sdsd(hdbc, 5, "来文登记", "收文/来文登记", "/来文登记", 2, 2, "来文的登记与分办"))
+        return false;
+    // Classes of the attachments' sub-table, which a sub-table item of a form may be given.
+    if (!sdsd(hdbc, 6, "正文附件", "正文附件", "正文附件", 1, 0, "随正文的附件",
+              demo::kChildTable) ||
+        !sdsd(hdbc, 7, "参考资料", "参考资料", "参考资料", 1, 0, "供参考的材料",
+              demo::kChildTable) ||
+        !sdsd(hdbc, 8, "扫描件", "正文附件/扫描件", "/扫描件", 2, 6, "纸质附件的扫描",
+              demo::kChildTable))
         return false;
 
     if (!approvalStep(hdbc, 1, "拟稿", "拟稿人") || !approvalStep(hdbc, 2, "核稿", "办公室") ||

@@ -3,7 +3,7 @@
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
-#include "management/transactions.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 

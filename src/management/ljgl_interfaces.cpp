@@ -5,7 +5,7 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "management/frm_zelk_ljgl.h"
-#include "management/transactions.h"
+#include "rowchanges/transactions.h"
 #include "platform/controls/olecolor.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"

@@ -17,4 +17,10 @@ double pixelsToTwips(double pixels) {
     return pixels * kTwipsPerPixel;
 }
 
+void placeTwips(QWidget* widget, double left, double top, double width, double height) {
+    if (!widget) return;
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
 }  // namespace zelk

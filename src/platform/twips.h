@@ -1,6 +1,8 @@
 #pragma once
 // Placement and sizes in twips at a fixed 15 twips per screen pixel.
 
+class QWidget;
+
 namespace zelk {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -9,5 +11,7 @@ inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(double twips);
 // Twips of a length in pixels.
 double pixelsToTwips(double pixels);
+// Places a widget in its parent at a rectangle given in twips.
+void placeTwips(QWidget* widget, double left, double top, double width, double height);
 
 }  // namespace zelk

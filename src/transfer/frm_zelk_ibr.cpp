@@ -11,11 +11,6 @@ namespace zelk {
 
 namespace {
 
-void placeTwips(QWidget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
 // A label at its place, as wide as its text.
 QLabel* label(const QString& text, QWidget* parent, double left, double top) {
     auto* l = new QLabel(text, parent);

@@ -2,7 +2,7 @@
 
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
-#include "designer/indtcounter.h"
+#include "rowchanges/indtcounter.h"
 #include "support/testdb.h"
 
 using namespace zelk;

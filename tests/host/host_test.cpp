@@ -102,8 +102,8 @@ TEST_P(HostOpens, TheWindowOfItsOption) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, HostOpens,
-    ::testing::Values(Opening{"Default", {}, is<frm_zelk_jmsj>},
-                      Opening{"Main", {"--main"}, is<frm_zelk_main>},
+    ::testing::Values(Opening{"Default", {}, is<frm_zelk_main>},
+                      Opening{"Designer", {"--designer", "entry"}, is<frm_zelk_jmsj>},
                       Opening{"ListEntry", {"--list", "entry"}, is<frm_zelk_lbsj>},
                       Opening{"ListBrowse", {"--list", "browse"}, is<frm_zelk_lbsj>}),
     [](const auto& info) { return std::string(info.param.label); });

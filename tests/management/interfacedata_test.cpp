@@ -9,7 +9,7 @@
 #include "dataaccess/dravix.h"
 #include "management/interfacedata.h"
 #include "management/testrows.h"
-#include "management/transactions.h"
+#include "rowchanges/transactions.h"
 #include "support/testdb.h"
 
 using namespace zelk;

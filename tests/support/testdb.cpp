@@ -108,8 +108,7 @@ std::int32_t TestDb::openAnother(QString* error) {
 }
 
 void BackendTest::SetUp() {
-    if (GetParam() == TestBackend::PostgreSQL && !TestDb::postgresAvailable())
-        GTEST_SKIP() << TestDb::postgresSkipReason().toStdString();
+    ZELK_SKIP_WITHOUT_SERVER(GetParam());
     db_ = std::make_unique<TestDb>(GetParam(), withDemoData());
     ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
 }

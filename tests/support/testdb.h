@@ -67,3 +67,9 @@ class BackendTest : public ::testing::TestWithParam<TestBackend> {
                              ::testing::Values(::zelk::test::TestBackend::SQLite,      \
                                                ::zelk::test::TestBackend::PostgreSQL), \
                              ::zelk::test::backendName)
+
+// Skips the running test on the PostgreSQL back end when no server is named (in a SetUp or body).
+#define ZELK_SKIP_WITHOUT_SERVER(backend)                     \
+    if ((backend) == ::zelk::test::TestBackend::PostgreSQL && \
+        !::zelk::test::TestDb::postgresAvailable())           \
+    GTEST_SKIP() << ::zelk::test::TestDb::postgresSkipReason().toStdString()

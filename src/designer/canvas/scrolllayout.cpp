@@ -43,12 +43,6 @@ double innerHeightTwips(const QWidget* widget) {
     return widget ? pixelsToTwips(widget->contentsRect().height()) : 0;
 }
 
-void placeTwips(QWidget* widget, double left, double top, double width, double height) {
-    if (!widget) return;
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
 void ArrangeScrollBars(const CanvasSurfaces& s) {
     const double w = innerWidthTwips(s.Pictureform);
     const double h = innerHeightTwips(s.Pictureform);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/controls/designpicturebox.h"
+#include "platform/twips.h"
 
 namespace zelk {
 
@@ -23,8 +24,6 @@ struct CanvasSurfaces {
 // Inner size of a plain widget, in twips.
 double innerWidthTwips(const QWidget* widget);
 double innerHeightTwips(const QWidget* widget);
-// Places a plain widget in twips of its parent.
-void placeTwips(QWidget* widget, double left, double top, double width, double height);
 
 // The scroll bars along the right and bottom edges of Pictureform, PictureBack filling the rest;
 // nothing changes while Pictureform is under 300 twips either way.

@@ -1,5 +1,5 @@
 #pragma once
-// Transactions of the manager's writes. A routine that writes joins the transaction its caller
+// Transactions of changes to several rows. A routine that writes joins the transaction its caller
 // opened through runInTransaction, or runs in one of its own: so a flag write inside a delete
 // commits with the delete, and alone commits by itself.
 

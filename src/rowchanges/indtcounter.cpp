@@ -1,4 +1,4 @@
-#include "designer/indtcounter.h"
+#include "rowchanges/indtcounter.h"
 
 #include <cmath>
 

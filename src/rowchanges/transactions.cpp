@@ -1,10 +1,10 @@
-#include "management/transactions.h"
+#include "rowchanges/transactions.h"
 
 #include <set>
 
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
-#include "designer/indtcounter.h"
+#include "rowchanges/indtcounter.h"
 
 namespace zelk {
 
