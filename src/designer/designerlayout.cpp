@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "designer/designerbase.h"
@@ -161,6 +162,26 @@ void DesignerBase::connectHandlers() {
     connect(VScrollBar, &QScrollBar::valueChanged, this,
             Trapped(source, [this] { VScrollBar_Change(); }));
     connect(mnu_prop, &QAction::triggered, this, Trapped(source, [this] { mnu_prop_Click(); }));
+    connect(Toolbar2, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar2_ButtonClick(b); }));
+    connect(Toolbar3, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar3_ButtonClick(b); }));
+    connect(Toolbar4, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar4_ButtonClick(b); }));
+    connect(mnu_toback, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_toback_Click(); }));
+    connect(mnu_tofront, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_tofront_Click(); }));
+    connect(mnu_ucToFront, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucToFront_Click(); }));
+    connect(mnu_ucToBack, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucToBack_Click(); }));
+    connect(mnu_ucCopy, &QAction::triggered, this, Trapped(source, [this] { mnu_ucCopy_Click(); }));
+    connect(mnu_unDelete, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_unDelete_Click(); }));
+    connect(mnu_ucProperty, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucProperty_Click(); }));
+
     connect(sizeline, &LineIndcate::onSizeLT, this,
             Trapped(source, [this](std::int32_t& x, std::int32_t& y) { sizeline_onSizeLT(x, y); }));
     connect(sizeline, &LineIndcate::onSizeRB, this,
@@ -171,6 +192,14 @@ void DesignerBase::connectHandlers() {
 }
 
 bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PictureContainer && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const int code = vbKeyCode(key->key());
+        const int shift = vbShiftState(key->modifiers());
+        TrapErrors(QStringLiteral("DesignerBase"), [&] { PictureContainer_KeyDown(code, shift); });
+    }
+    if (watched == PictureContainer && event->type() == QEvent::MouseButtonDblClick)
+        TrapErrors(QStringLiteral("DesignerBase"), [this] { PictureContainer_DblClick(); });
     if (event->type() == QEvent::Resize) {
         const QString source = QStringLiteral("DesignerBase");
         if (watched == Pictureform) TrapErrors(source, [this] { Pictureform_Resize(); });
