@@ -9,39 +9,14 @@
 #include "designer/frm_zelk_jssj.h"
 #include "platform/controls/designline.h"
 #include "platform/promptscript.h"
+#include "canvas_support.h"
 
 namespace zelk {
 namespace {
 
 template <class D>
-class CustomItems : public ::testing::Test {
-  protected:
-    using Row = typename D::RowType;
-    using C = ItemColumns<Row>;
-    D d;
-    void SetUp() override { d.load(); }
-    const DesignItem& last() const { return d.ItemTable[d.ItemCount]; }
-    // An input item with a caption label.
-    void loadCaptionedTextBox(const char* name) {
-        Row row{};
-        setField(row.*C::m02, QStringLiteral("F1"));
-        setField(row.*C::m03, QString::fromUtf8(name));
-        setField(row.*C::m05, QStringLiteral("1"));
-        setField(row.*C::m06, QStringLiteral("2"));
-        d.LoadItemControl(row);
-    }
-    DesignLine& line(int i) { return d.LineArray[i]; }
-};
-
-using Designers = ::testing::Types<frm_zelk_jmsj, frm_zelk_jssj>;
-class DesignerNames {
-  public:
-    template <class T>
-    static std::string GetName(int) {
-        return std::is_same_v<T, frm_zelk_jmsj> ? "Entry" : "Search";
-    }
-};
-TYPED_TEST_SUITE(CustomItems, Designers, DesignerNames);
+using CustomItems = canvastest::BareDesigner<D>;
+TYPED_TEST_SUITE(CustomItems, canvastest::Designers, canvastest::DesignerNames);
 
 TYPED_TEST(CustomItems, NamesCountEveryElementOfTheArrayDeletedOnesIncluded) {
     auto& d = this->d;
