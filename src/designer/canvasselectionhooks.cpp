@@ -5,15 +5,26 @@
 namespace zelk {
 
 std::vector<DesignControl*> DesignerBase::selectedForArrange() const {
-    return {};
+    return selection_.selectedControls();
 }
 
-void DesignerBase::redrawSelectionAfterArrange() {}
+void DesignerBase::redrawSelectionAfterArrange() {
+    RedrawSelection();
+}
 
-void DesignerBase::dropFromSelection(DesignControl*) {}
+void DesignerBase::dropFromSelection(DesignControl* control) {
+    if (control && selection_.isSelected(control)) RemoveFromSelection(control);
+}
 
-void DesignerBase::clearSelectionAfterDblClick() {}
+void DesignerBase::clearSelectionAfterDblClick() {
+    if (gesture().GroupDragging) return;
+    RemoveSizeHandles();
+    ClearSelection();
+}
 
-void DesignerBase::setTabOrderMode(bool) {}
+void DesignerBase::setTabOrderMode(bool on) {
+    selection_.TabOrderCounter = 0;
+    selection_.TabOrderMode = on;
+}
 
 }  // namespace zelk

@@ -20,9 +20,11 @@
 #include "component/records.h"
 #include "component/zelkmodule.h"
 #include "designer/canvas/arrange.h"
+#include "designer/canvas/canvasmouse.h"
 #include "designer/canvas/currentcontrol.h"
 #include "designer/canvas/lineindcate.h"
 #include "designer/canvas/scrolllayout.h"
+#include "designer/canvas/selection.h"
 #include "designer/canvas/sizehandles.h"
 #include "designer/designitem.h"
 #include "designer/interfacesave.h"
@@ -45,6 +47,8 @@ class frm_combo_prop;
 class frm_ctable_prop;
 class frm_date_prop;
 class frm_label_prop;
+class DesignerCanvasHost;
+class MouseRelay;
 
 // The three settings groups a row carries for its control (or for its caption label).
 struct ItemSettings {
@@ -106,6 +110,28 @@ class DesignerBase : public Form {
     void PictureBack_Resize() { LayoutScrollBars(); }
     void PictureContainer_Resize() { zelk::PictureContainer_Resize(surfaces()); }
     void Form_Resize();
+
+    // ---- Selection and mouse gestures (designermouse.cpp over canvas/) -----------------------
+    CanvasSelection& selection() { return selection_; }
+    const std::vector<ut_controlprop>& SelectedControls() const {
+        return selection_.SelectedControls();
+    }
+    void AddToSelection(DesignControl* ctrl) { selection_.AddToSelection(ctrl); }
+    void RemoveFromSelection(DesignControl* ctrl) { selection_.RemoveFromSelection(ctrl); }
+    void ClearSelection() { selection_.ClearSelection(); }
+    void ShowSizeHandles(DesignControl* ctrl) { selection_.ShowSizeHandles(ctrl); }
+    void RemoveSizeHandles() { selection_.RemoveSizeHandles(); }
+    void RedrawSelection() { selection_.RedrawSelection(); }
+    // The state of the gesture under way.
+    CanvasGesture& gesture();
+    void pic_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void pic_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void pic_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void PictureContainer_MouseDown(int Button, int Shift, float X, float Y);
+    void PictureContainer_MouseMove(int Button, int Shift, float X, float Y);
+    void PictureContainer_MouseUp(int Button, int Shift, float X, float Y);
+    // The design control element `index` of the array named `name` ("TextBoxArray"), or nullptr.
+    DesignControl* controlByName(const QString& name, std::int32_t index) const;
 
     // ---- Commands (designercommands.cpp) -----------------------------------------------------
     void Text1_Change() { positionBoxChanged(1); }
@@ -289,6 +315,9 @@ class DesignerBase : public Form {
     }
 
   protected:
+    // The item-entry designer's canvas differs: the first Shift-selected control becomes current,
+    // tab-order mode blocks the handle drag, and postils are picked. Called from its constructor.
+    void setItemEntryCanvasHooks();
     // ---- What the two designers do differently ------------------------------------------
     // Prepares the query of the interface's item rows (or of the rows a condition selects).
     virtual std::int32_t prepareItemRows(std::int32_t number) = 0;
@@ -382,6 +411,14 @@ class DesignerBase : public Form {
     ImageList treeImages_;
     SizeHandles handles_;
     CurrentControlState current_;
+    CanvasSelection selection_;
+    std::unique_ptr<DesignerCanvasHost> canvasHost_;
+    std::unique_ptr<CanvasMouse> mouse_;
+    MouseRelay* mouseRelay_ = nullptr;
+    bool picksPostils_ = false;
+    friend class DesignerCanvasHost;
+    void connectMouse();
+    void watchHandles();
 
     template <class Row, class Control>
     void writeControlColumns(const DesignItem& item, const Control& c, Row& row,

@@ -189,6 +189,7 @@ void DesignerBase::connectHandlers() {
     Pictureform->installEventFilter(this);
     PictureBack->installEventFilter(this);
     PictureContainer->installEventFilter(this);
+    connectMouse();
 }
 
 bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {

@@ -165,6 +165,7 @@ void DesignerBase::Form_Load() {
         InitSizeHandles(reinterpret_cast<std::intptr_t>(PictureContainer));
         InitFieldTree();
         sizeline->init(this, PictureContainer);
+        watchHandles();
         ShowNextTip();
         DesignModified = false;
         refreshCommands();
@@ -220,12 +221,18 @@ void DesignerBase::Form_KeyDown(int& keyCode, int shift) {
         HidePic();
         sizeline->HideIndcates();
     }
-    if (current_.nudge(keyCode, shift)) DesignModified = true;
+    // Shift with more than one control selected moves the whole selection.
+    if (shift == vbShiftMask && SelectedControls().size() > 1) {
+        if (selection_.nudgeGroup(keyCode, shift)) DesignModified = true;
+    } else if (current_.nudge(keyCode, shift)) {
+        DesignModified = true;
+    }
     if (CurrentControl()) ShowControlGeometry();
 }
 
 void DesignerBase::sizeline_onSizeLT(std::int32_t& x, std::int32_t& y) {
     if (DesignLine* line = asLine(CurrentControl())) {
+        if (line->X1() != x || line->Y1() != y) DesignModified = true;
         line->setX1(x);
         line->setY1(y);
     }
@@ -233,6 +240,7 @@ void DesignerBase::sizeline_onSizeLT(std::int32_t& x, std::int32_t& y) {
 
 void DesignerBase::sizeline_onSizeRB(std::int32_t& x, std::int32_t& y) {
     if (DesignLine* line = asLine(CurrentControl())) {
+        if (line->X2() != x || line->Y2() != y) DesignModified = true;
         line->setX2(x);
         line->setY2(y);
     }

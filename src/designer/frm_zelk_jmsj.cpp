@@ -9,6 +9,7 @@ frm_zelk_jmsj::frm_zelk_jmsj(QWidget* parent)
       PostilArray(QStringLiteral("PostilArray"),
                   makeTemplate<DesignTextBox>(PictureTest, DesignArray::PostilArray)) {
     setObjectName(QStringLiteral("frm_zelk_jmsj"));
+    setItemEntryCanvasHooks();
 }
 
 void frm_zelk_jmsj::loadItemOfKind(std::int32_t kind, const ISITRecord& row) {

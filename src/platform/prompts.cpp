@@ -1,5 +1,8 @@
 #include "platform/prompts.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -182,6 +185,21 @@ void ShowModal(Form& form, QWidget* owner) {
         return;
     }
     form.execModal(owner);
+}
+
+QAction* PromptInterceptor::popupMenu(QMenu& menu, const QPoint&) {
+    reportPromptFailure(QStringLiteral("unexpected menu \"%1\"").arg(menu.title()));
+    return nullptr;
+}
+
+QAction* PopupMenu(QMenu& menu, const QPoint& globalPos) {
+    if (PromptInterceptor* script = promptInterceptor()) {
+        QAction* chosen = script->popupMenu(menu, globalPos);
+        if (chosen) chosen->trigger();
+        return chosen;
+    }
+    if (refuseUnanswerable(QStringLiteral("menu \"%1\"").arg(menu.title()))) return nullptr;
+    return menu.exec(globalPos);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -10,6 +10,10 @@
 #include <optional>
 #include <vector>
 
+class QAction;
+class QMenu;
+class QPoint;
+
 namespace zelk {
 
 class Form;
@@ -59,6 +63,10 @@ QString InputBox(const QString& prompt, const QString& title = QString(),
 // Shows a form modally (loading it first) and returns when it has been hidden or unloaded.
 void ShowModal(Form& form, QWidget* owner = nullptr);
 
+// Pops up `menu` at a screen point and runs the entry chosen (its triggered signal); returns that
+// entry, or nullptr when the menu was dismissed.
+QAction* PopupMenu(QMenu& menu, const QPoint& globalPos);
+
 // Flags of the common dialog the windows set.
 enum CommonDialogFlags : int {
     cdlCCRGBInit = 0x1,            // colour: start from Color
@@ -105,7 +113,16 @@ class CommonDialog {
 QString commonDialogFilterToQt(const QString& filter);
 
 // What a test script implements in place of the dialogs.
-enum class PromptKind { MessageBox, InputBox, Color, Font, OpenFile, SaveFile, ModalForm };
+enum class PromptKind {
+    MessageBox,
+    InputBox,
+    Color,
+    Font,
+    OpenFile,
+    SaveFile,
+    ModalForm,
+    PopupMenu
+};
 
 class PromptInterceptor {
   public:
@@ -118,6 +135,9 @@ class PromptInterceptor {
     virtual bool commonDialog(PromptKind kind, CommonDialog& dialog) = 0;
     // The form is loaded and visible; returns when it should be closed.
     virtual void modalForm(Form& form) = 0;
+    // The entry of the menu to choose, or nullptr to dismiss it. Scripts that expect no menu
+    // report it and dismiss.
+    virtual QAction* popupMenu(QMenu& menu, const QPoint& globalPos);
 };
 
 // The innermost interceptor, or nullptr when prompts go to the person.

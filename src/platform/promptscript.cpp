@@ -1,5 +1,8 @@
 #include "platform/promptscript.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include "platform/controls/olecolor.h"
 
 namespace zelk {
@@ -20,6 +23,8 @@ QString promptKindName(PromptKind kind) {
             return QStringLiteral("save-file dialog");
         case PromptKind::ModalForm:
             return QStringLiteral("modal window");
+        case PromptKind::PopupMenu:
+            return QStringLiteral("popup menu");
     }
     return QString();
 }
@@ -78,6 +83,16 @@ PromptScript& PromptScript::onModal(std::function<void(Form&)> action) {
     return *this;
 }
 
+PromptScript& PromptScript::chooseMenuEntry(const QString& entry) {
+    steps_.push_back(Step{StepKind::Menu, 0, entry, {}, {}, {}});
+    return *this;
+}
+
+PromptScript& PromptScript::dismissMenu() {
+    steps_.push_back(Step{StepKind::Menu, 0, std::nullopt, {}, {}, {}});
+    return *this;
+}
+
 void PromptScript::finish() {
     if (steps_.empty()) return;
     QStringList unused;
@@ -105,6 +120,9 @@ QString PromptScript::describe(const Step& step) {
             return QStringLiteral("dialog cancelled");
         case StepKind::Modal:
             return QStringLiteral("modal window action");
+        case StepKind::Menu:
+            return step.text ? QStringLiteral("menu entry \"%1\"").arg(*step.text)
+                             : QStringLiteral("menu dismissed");
     }
     return QString();
 }
@@ -190,6 +208,23 @@ void PromptScript::modalForm(Form& form) {
         return;
     }
     if (step.action) step.action(form);
+}
+
+QAction* PromptScript::popupMenu(QMenu& menu, const QPoint&) {
+    Step step;
+    if (!take(StepKind::Menu,
+              PromptRecord{PromptKind::PopupMenu, menu.objectName(), menu.title(), 0}, step) ||
+        !step.text)
+        return nullptr;
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator()) continue;
+        QString text = action->text();
+        text.remove(QLatin1Char('&'));
+        if (text == *step.text || action->objectName() == *step.text) return action;
+    }
+    reportPromptFailure(
+        QStringLiteral("menu \"%1\" has no entry \"%2\"").arg(menu.objectName(), *step.text));
+    return nullptr;
 }
 
 }  // namespace zelk

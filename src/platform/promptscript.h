@@ -61,6 +61,11 @@ class PromptScript : public PromptInterceptor {
         });
     }
 
+    // The next popup menu: runs the entry whose text or object name is `entry`; dismissMenu()
+    // closes it choosing nothing.
+    PromptScript& chooseMenuEntry(const QString& entry);
+    PromptScript& dismissMenu();
+
     // Every prompt so far, answered or not.
     const std::vector<PromptRecord>& prompts() const { return records_; }
     const PromptRecord* lastPrompt() const { return records_.empty() ? nullptr : &records_.back(); }
@@ -74,9 +79,10 @@ class PromptScript : public PromptInterceptor {
                                     const QString& defaultText) override;
     bool commonDialog(PromptKind kind, CommonDialog& dialog) override;
     void modalForm(Form& form) override;
+    QAction* popupMenu(QMenu& menu, const QPoint& globalPos) override;
 
   private:
-    enum class StepKind { MessageBox, Input, Color, Font, File, CancelDialog, Modal };
+    enum class StepKind { MessageBox, Input, Color, Font, File, CancelDialog, Modal, Menu };
     struct Step {
         StepKind kind;
         int result = 0;
