@@ -20,20 +20,20 @@ class BareDesigner : public ::testing::Test {
     void SetUp() override { d.load(); }
     const DesignItem& last() const { return d.ItemTable[d.ItemCount]; }
     // An input item with a caption label.
-    void loadCaptionedTextBox(const char* name) {
+    void loadCaptionedTextBox(const char* name, std::int32_t top = 100) {
         Row row{};
         setField(row.*C::m02, QStringLiteral("F1"));
         setField(row.*C::m03, QString::fromUtf8(name));
         setField(row.*C::m05, QStringLiteral("1"));
         setField(row.*C::m06, QStringLiteral("2"));
         row.*C::m07 = 100;
-        row.*C::m08 = 100;
+        row.*C::m08 = top;
         row.*C::m09 = 1000;
-        row.*C::m10 = 300;
+        row.*C::m10 = top + 200;
         row.*C::m11 = 1100;
-        row.*C::m12 = 100;
+        row.*C::m12 = top;
         row.*C::m13 = 3000;
-        row.*C::m14 = 300;
+        row.*C::m14 = top + 200;
         setField(row.*C::m41, QStringLiteral("000000100000010"));
         d.LoadItemControl(row);
     }

@@ -222,5 +222,154 @@ TYPED_TEST(CanvasCommands, TabOrderSwitchTellsTheUser) {
     EXPECT_FALSE(d.DesignModified);
 }
 
+// ---- With the selection -------------------------------------------------------------------
+
+TYPED_TEST(CanvasCommands, SpacingFollowsTheSelectionOrderAndLeavesLinesAlone) {
+    auto& d = this->d;
+    const bool entry = std::is_same_v<TypeParam, frm_zelk_jmsj>;
+    d.Toolbar2_ButtonClick("line");
+    for (const double left : {0.0, 1000.0, 4000.0}) {
+        d.Toolbar2_ButtonClick("label");
+        d.LabelArray[d.LabelArray.ubound()].Move(left, 500, 500, 200);
+    }
+    for (const int i : {1, 2, 3}) d.AddToSelection(&d.LabelArray[i]);
+    d.AddToSelection(&this->line(1));
+    const double x1 = this->line(1).X1();
+    d.DesignModified = false;
+    d.Toolbar3_ButtonClick("horiSplit");
+    const std::vector<double> expected =
+        entry ? std::vector<double>{0, 2000, 4000} : std::vector<double>{0, 1833, 3666};
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(d.LabelArray[i].Left(), expected[i - 1]) << i;
+    EXPECT_EQ(this->line(1).X1(), x1);
+    EXPECT_TRUE(d.DesignModified);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 3u);  // lines get no frame
+}
+
+TYPED_TEST(CanvasCommands, AlignmentMarksModifiedOnlyWhenSomethingMoved) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("label");
+    d.LabelArray[1].Move(100, 0, 1001, 200);
+    d.LabelArray[2].Move(0, 500, 500, 200);
+    d.DesignModified = false;
+    d.Toolbar3_ButtonClick("alignCenter");  // nothing selected: nothing at all
+    EXPECT_FALSE(d.DesignModified);
+    d.AddToSelection(&d.LabelArray[1]);
+    d.Toolbar3_ButtonClick("sameWidth");  // the reference alone
+    d.Toolbar3_ButtonClick("AlignCenter");  // an unknown key only redraws
+    EXPECT_FALSE(d.DesignModified);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 1u);
+    d.AddToSelection(&d.LabelArray[2]);
+    d.Toolbar3_ButtonClick("alignCenter");
+    EXPECT_EQ(d.LabelArray[2].Left(), 350.5);
+    EXPECT_TRUE(d.DesignModified);
+}
+
+TYPED_TEST(CanvasCommands, DeleteTakesTheItemAndItsFrameOutOfTheSelection) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("label");
+    d.AddToSelection(&d.LabelArray[1]);
+    d.AddToSelection(&d.LabelArray[2]);
+    this->makeCurrent(d.LabelArray[2]);
+    d.mnu_unDelete_Click();
+    ASSERT_EQ(d.SelectedControls().size(), 1u);
+    EXPECT_EQ(d.SelectedControls()[0].Index, 1);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 1u);
+    EXPECT_EQ(d.CurrentControl(), nullptr);
+}
+
+TYPED_TEST(CanvasCommands, DoubleClickClearsTheSelectionUnlessAGroupDragIsArmed) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("line");
+    d.Toolbar2_ButtonClick("label");
+    d.AddToSelection(&d.LabelArray[1]);
+    this->makeCurrent(this->line(1));
+    d.gesture().GroupDragging = true;
+    {
+        PromptScript script;
+        script.chooseColor(QColor(0, 0, 0)).answer(vbNo);
+        d.PictureContainer_DblClick();
+    }
+    EXPECT_EQ(d.SelectedControls().size(), 1u);
+    d.gesture().GroupDragging = false;
+    {
+        PromptScript script;
+        script.chooseColor(QColor(0, 0, 0)).answer(vbNo);
+        d.PictureContainer_DblClick();
+    }
+    EXPECT_TRUE(d.SelectedControls().empty());
+    EXPECT_TRUE(d.selection().SelectionFrames().empty());
+}
+
+// Records the tab-order mode while each message box is open.
+class ModeProbe : public PromptInterceptor {
+  public:
+    explicit ModeProbe(DesignerBase& d) : d_(d) { pushPromptInterceptor(this); }
+    ~ModeProbe() override { popPromptInterceptor(this); }
+    std::vector<bool> seen;
+    int messageBox(const QString&, int, const QString&) override {
+        seen.push_back(d_.selection().TabOrderMode);
+        return vbOK;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool commonDialog(PromptKind, CommonDialog&) override { return false; }
+    void modalForm(Form& form) override { form.forceUnload(); }
+
+  private:
+    DesignerBase& d_;
+};
+
+TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedItemsFromOne) {
+    auto& d = this->d;
+    this->loadCaptionedTextBox("甲", 100);
+    this->loadCaptionedTextBox("乙", 1000);
+    this->loadCaptionedTextBox("丙", 2000);
+    ToolbarButton* button = d.Toolbar4->Button(QStringLiteral("tabOrder"));
+    const auto click = [&](std::int32_t item) {
+        const auto* box = static_cast<const DesignBox*>(d.itemControl(d.ItemTable[item]));
+        const float x = static_cast<float>(box->Left() + 100);
+        const float y = static_cast<float>(box->Top() + 100);
+        d.PictureContainer_MouseDown(1, 0, x, y);
+        d.PictureContainer_MouseUp(1, 0, x, y);
+    };
+    const auto toggle = [&](bool on) {
+        button->SetValue(on);
+        d.Toolbar4_ButtonClick(button);
+    };
+    ModeProbe probe(d);
+    toggle(true);
+    for (const std::int32_t item : {3, 1, 2}) click(item);
+    toggle(false);
+    EXPECT_EQ(d.ItemTable[3].EntryOrder, 1);
+    EXPECT_EQ(d.ItemTable[1].EntryOrder, 2);
+    EXPECT_EQ(d.ItemTable[2].EntryOrder, 3);
+    toggle(true);
+    click(2);
+    EXPECT_EQ(d.ItemTable[2].EntryOrder, 1);
+    EXPECT_EQ(probe.seen, std::vector<bool>({true, false, true}));
+}
+
+TYPED_TEST(CanvasCommands, ACopyThroughTheMenuOfARightPressLandsBesideItsSource) {
+    auto& d = this->d;
+    d.show();
+    d.Toolbar2_ButtonClick("label");
+    DesignLabel& source = d.LabelArray[1];
+    source.Move(1005, 2010, 600, 300);
+    PromptScript script;
+    script.chooseMenuEntry(QStringLiteral("mnu_ucCopy"));
+    const QPoint at(1200 / 15, 2100 / 15);
+    QTest::mousePress(d.PictureContainer, Qt::RightButton, {}, at);
+    QTest::mouseRelease(d.PictureContainer, Qt::RightButton, {}, at);
+    script.finish();
+    ASSERT_EQ(d.LabelArray.ubound(), 2);
+    EXPECT_EQ(d.LabelArray[2].Left(), 1125);
+    EXPECT_EQ(d.LabelArray[2].Top(), 2130);
+    EXPECT_EQ(source.Left(), 1005);
+    EXPECT_EQ(source.Top(), 2010);
+}
+
 }  // namespace
 }  // namespace zelk
