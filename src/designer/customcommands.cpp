@@ -125,17 +125,17 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::AddListBoxControl() {
     ListBoxArray.loadNext().show();
 }
 
-#define ZELK_CUSTOM_COMMANDS(...)                                                   \
-    template void ItemDesigner<__VA_ARGS__>::AddCustomLine();                       \
-    template void ItemDesigner<__VA_ARGS__>::AddCustomLabel();                      \
-    template void ItemDesigner<__VA_ARGS__>::CopyCustomLine(DesignLine*&);          \
-    template void ItemDesigner<__VA_ARGS__>::CopyCustomLabel(DesignControl*&);      \
-    template void ItemDesigner<__VA_ARGS__>::AddShapeControl();                     \
-    template void ItemDesigner<__VA_ARGS__>::AddFrameControl();                     \
-    template void ItemDesigner<__VA_ARGS__>::AddCheckBoxControl();                  \
-    template void ItemDesigner<__VA_ARGS__>::AddDatePickerControl();                \
-    template void ItemDesigner<__VA_ARGS__>::AddTextBoxControl();                   \
-    template void ItemDesigner<__VA_ARGS__>::AddFrameControl2();                    \
+#define ZELK_CUSTOM_COMMANDS(...)                                              \
+    template void ItemDesigner<__VA_ARGS__>::AddCustomLine();                  \
+    template void ItemDesigner<__VA_ARGS__>::AddCustomLabel();                 \
+    template void ItemDesigner<__VA_ARGS__>::CopyCustomLine(DesignLine*&);     \
+    template void ItemDesigner<__VA_ARGS__>::CopyCustomLabel(DesignControl*&); \
+    template void ItemDesigner<__VA_ARGS__>::AddShapeControl();                \
+    template void ItemDesigner<__VA_ARGS__>::AddFrameControl();                \
+    template void ItemDesigner<__VA_ARGS__>::AddCheckBoxControl();             \
+    template void ItemDesigner<__VA_ARGS__>::AddDatePickerControl();           \
+    template void ItemDesigner<__VA_ARGS__>::AddTextBoxControl();              \
+    template void ItemDesigner<__VA_ARGS__>::AddFrameControl2();               \
     template void ItemDesigner<__VA_ARGS__>::AddListBoxControl();
 
 ZELK_CUSTOM_COMMANDS(ISITRecord, DesignTextBox, DesignTextBox)

@@ -168,8 +168,7 @@ void DesignerBase::connectHandlers() {
             Trapped(source, [this](ToolbarButton* b) { Toolbar3_ButtonClick(b); }));
     connect(Toolbar4, &KeyedToolbar::ButtonClick, this,
             Trapped(source, [this](ToolbarButton* b) { Toolbar4_ButtonClick(b); }));
-    connect(mnu_toback, &QAction::triggered, this,
-            Trapped(source, [this] { mnu_toback_Click(); }));
+    connect(mnu_toback, &QAction::triggered, this, Trapped(source, [this] { mnu_toback_Click(); }));
     connect(mnu_tofront, &QAction::triggered, this,
             Trapped(source, [this] { mnu_tofront_Click(); }));
     connect(mnu_ucToFront, &QAction::triggered, this,

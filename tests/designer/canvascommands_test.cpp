@@ -117,7 +117,8 @@ TYPED_TEST(CanvasCommands, DeleteRemovesTheNodeOfItsOwnItemWhenNamesRepeat) {
     // Two items of one name, as after a reload.
     d.ItemTable[2].ItemName = d.ItemTable[1].ItemName;
     for (int i = 1; i <= d.TreeView1->Count(); ++i)
-        if (d.TreeView1->Item(i)->Tag() == "2") d.TreeView1->Item(i)->SetText(d.ItemTable[1].ItemName);
+        if (d.TreeView1->Item(i)->Tag() == "2")
+            d.TreeView1->Item(i)->SetText(d.ItemTable[1].ItemName);
     this->makeCurrent(d.LabelArray[2]);
     d.mnu_unDelete_Click();
     EXPECT_EQ(this->treeNodesTagged(1), 1);
@@ -133,8 +134,7 @@ TYPED_TEST(CanvasCommands, TheLineColourGoesToOneOrEveryLineAndCancelChangesNoth
         std::int32_t current, other, templ;
     };
     for (const Case c : {Case{"Yes", false, vbYes, 255, 255, 255},
-                         Case{"No", false, vbNo, 255, 0, 0},
-                         Case{"Cancel", true, 0, 0, 0, 0}}) {
+                         Case{"No", false, vbNo, 255, 0, 0}, Case{"Cancel", true, 0, 0, 0, 0}}) {
         SCOPED_TRACE(c.name);
         TypeParam d;
         d.load();
@@ -255,7 +255,7 @@ TYPED_TEST(CanvasCommands, AlignmentMarksModifiedOnlyWhenSomethingMoved) {
     d.Toolbar3_ButtonClick("alignCenter");  // nothing selected: nothing at all
     EXPECT_FALSE(d.DesignModified);
     d.AddToSelection(&d.LabelArray[1]);
-    d.Toolbar3_ButtonClick("sameWidth");  // the reference alone
+    d.Toolbar3_ButtonClick("sameWidth");    // the reference alone
     d.Toolbar3_ButtonClick("AlignCenter");  // an unknown key only redraws
     EXPECT_FALSE(d.DesignModified);
     EXPECT_EQ(d.selection().SelectionFrames().size(), 1u);

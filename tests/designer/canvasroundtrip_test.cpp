@@ -115,7 +115,7 @@ TEST_P(CanvasRoundTrip, StoresWhatTheCanvasShowed) {
 
 std::string roundTripName(const ::testing::TestParamInfo<Param>& info) {
     return std::string(std::get<0>(info.param) == test::TestBackend::SQLite ? "SQLite"
-                                                                              : "PostgreSQL") +
+                                                                            : "PostgreSQL") +
            "_" + windowtest::designerName(std::get<1>(info.param));
 }
 

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "canvas_support.h"
 #include "component/fixedfield.h"
 #include "designer/canvas/customitems.h"
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "platform/controls/designline.h"
 #include "platform/promptscript.h"
-#include "canvas_support.h"
 
 namespace zelk {
 namespace {

@@ -51,9 +51,9 @@ std::vector<ArrangeRect> spread(std::vector<ArrangeRect> rects, SpacingRule rule
 
 std::optional<ArrangeCommand> arrangeCommandOfKey(const QString& key) {
     static const std::pair<const char*, ArrangeCommand> keys[] = {
-        {"alignLeft", ArrangeCommand::AlignLeft},   {"alignRight", ArrangeCommand::AlignRight},
+        {"alignLeft", ArrangeCommand::AlignLeft},     {"alignRight", ArrangeCommand::AlignRight},
         {"alignCenter", ArrangeCommand::AlignCenter}, {"sameWidth", ArrangeCommand::SameWidth},
-        {"sameHeight", ArrangeCommand::SameHeight}, {"vertSplit", ArrangeCommand::VertSplit},
+        {"sameHeight", ArrangeCommand::SameHeight},   {"vertSplit", ArrangeCommand::VertSplit},
         {"horiSplit", ArrangeCommand::HoriSplit}};
     for (const auto& [text, command] : keys)
         if (key == QLatin1String(text)) return command;
