@@ -47,6 +47,22 @@ QLabel* bandCaption(const char* text, QWidget* parent) {
     return label;
 }
 
+// Hands the events of one watched widget to a function; lets them go on.
+class CanvasInputFilter : public QObject {
+  public:
+    CanvasInputFilter(QObject* parent, std::function<void(QEvent*)> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        handler_(event);
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(QEvent*)> handler_;
+};
+
 }  // namespace
 
 void DesignerBase::buildWindow() {
@@ -189,17 +205,23 @@ void DesignerBase::connectHandlers() {
     PictureBack->installEventFilter(this);
     PictureContainer->installEventFilter(this);
     connectMouse();
+    // The form also filters every event of the application (key preview): the canvas's own keys
+    // and double clicks come through a filter of their own, so that each arrives once.
+    auto* canvasInput = new CanvasInputFilter(this, [this](QEvent* event) {
+        const QString where = QStringLiteral("DesignerBase");
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            const int code = vbKeyCode(key->key());
+            const int shift = vbShiftState(key->modifiers());
+            TrapErrors(where, [&] { PictureContainer_KeyDown(code, shift); });
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            TrapErrors(where, [this] { PictureContainer_DblClick(); });
+        }
+    });
+    PictureContainer->installEventFilter(canvasInput);
 }
 
 bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PictureContainer && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        const int code = vbKeyCode(key->key());
-        const int shift = vbShiftState(key->modifiers());
-        TrapErrors(QStringLiteral("DesignerBase"), [&] { PictureContainer_KeyDown(code, shift); });
-    }
-    if (watched == PictureContainer && event->type() == QEvent::MouseButtonDblClick)
-        TrapErrors(QStringLiteral("DesignerBase"), [this] { PictureContainer_DblClick(); });
     if (event->type() == QEvent::Resize) {
         const QString source = QStringLiteral("DesignerBase");
         if (watched == Pictureform) TrapErrors(source, [this] { Pictureform_Resize(); });

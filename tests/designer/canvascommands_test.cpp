@@ -352,6 +352,20 @@ TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedItemsFromOne) {
     EXPECT_EQ(probe.seen, std::vector<bool>({true, false, true}));
 }
 
+TYPED_TEST(CanvasCommands, ARealDoubleClickOnACustomLabelOpensItsProperties) {
+    auto& d = this->d;
+    d.show();
+    d.Toolbar2_ButtonClick("label");
+    d.LabelArray[1].Move(1500, 1500, 1500, 300);
+    PromptScript script;
+    script.onModal<frm_label_prop>([](frm_label_prop& f) { f.unload(); });
+    QTest::mouseDClick(d.PictureContainer, Qt::LeftButton, {}, QPoint(2000 / 15, 1600 / 15));
+    script.finish();
+    EXPECT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(d.mnu_ucProperty->text(), "编辑属性...");
+    EXPECT_TRUE(d.DesignModified);
+}
+
 TYPED_TEST(CanvasCommands, ACopyThroughTheMenuOfARightPressLandsBesideItsSource) {
     auto& d = this->d;
     d.show();

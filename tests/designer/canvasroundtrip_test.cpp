@@ -113,6 +113,46 @@ TEST_P(CanvasRoundTrip, StoresWhatTheCanvasShowed) {
         run<frm_zelk_jssj>();
 }
 
+// Names count the loaded elements: after a reload the deleted line's element is gone, so the
+// next new line takes the name of the one that is left.
+TEST_P(CanvasRoundTrip, ANameRepeatsAfterADeletedLineIsDroppedByTheReload) {
+    const auto open = [&] {
+        auto w = windowtest::makeDesigner(std::get<1>(GetParam()));
+        w->init(hdbc(), fid);
+        return w;
+    };
+    const auto lineNamed = [](DesignerBase& w, const QString& name) -> DesignControl* {
+        for (std::int32_t i = 1; i <= w.ItemCount; ++i)
+            if (w.ItemTable[i].ItemName == name && !w.ItemTable[i].Deleted)
+                return w.itemControl(w.ItemTable[i]);
+        return nullptr;
+    };
+    PromptScript none;
+    QString first, second;
+    {
+        auto w = open();
+        w->Toolbar2_ButtonClick("line");
+        first = w->ItemTable[w->ItemCount].ItemName;
+        w->Toolbar2_ButtonClick("line");
+        second = w->ItemTable[w->ItemCount].ItemName;
+        w->SaveInterface();
+    }
+    {
+        auto w = open();
+        DesignControl* line = lineNamed(*w, first);
+        ASSERT_NE(line, nullptr);
+        w->VBSelectControl(line);
+        w->mnu_unDelete_Click();
+        w->SaveInterface();
+    }
+    auto w = open();
+    EXPECT_EQ(lineNamed(*w, first), nullptr);
+    ASSERT_NE(lineNamed(*w, second), nullptr);
+    w->Toolbar2_ButtonClick("line");
+    EXPECT_EQ(w->ItemTable[w->ItemCount].ItemName, second);
+    EXPECT_TRUE(none.prompts().empty());
+}
+
 std::string roundTripName(const ::testing::TestParamInfo<Param>& info) {
     return std::string(std::get<0>(info.param) == test::TestBackend::SQLite ? "SQLite"
                                                                             : "PostgreSQL") +
