@@ -3,6 +3,8 @@
 #include "designer/designercanvashost.h"
 #include "platform/errors.h"
 
+#include <QHash>
+
 namespace zelk {
 
 namespace {
@@ -18,9 +20,12 @@ bool isInputArray(const QString& name) {
 
 // The array kind of a name ("TextBoxArray" is 2), or 0.
 std::int32_t arrayKind(const QString& name) {
-    for (int k = 1; k <= 13; ++k)
-        if (designArrayName(static_cast<DesignArray>(k)) == name) return k;
-    return 0;
+    static const QHash<QString, std::int32_t> kinds = [] {
+        QHash<QString, std::int32_t> h;
+        for (int k = 1; k <= 13; ++k) h.insert(designArrayName(static_cast<DesignArray>(k)), k);
+        return h;
+    }();
+    return kinds.value(name, 0);
 }
 
 }  // namespace

@@ -1,27 +1,29 @@
 #include "designer/showdesigner.h"
 
-#include <memory>
-
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
+#include "platform/modalwindow.h"
 
 namespace zelk {
 
+namespace {
+
+template <class W>
+void showDesigner(std::int32_t hdbc, std::int32_t fid, QWidget* owner,
+                  std::function<void(QString&)> needHelp) {
+    ShowModalWindow<W>([&](W& window) { window.init(hdbc, fid); }, owner, std::move(needHelp));
+}
+
+}  // namespace
+
 void ShowDesignerWindow(DesignerKind kind, std::int32_t hdbc, std::int32_t fid, QWidget* owner,
                         std::function<void(QString&)> needHelp) {
-    std::unique_ptr<DesignerBase> window;
     if (kind == DesignerKind::ItemEntry)
-        window = std::make_unique<frm_zelk_jmsj>(owner);
+        showDesigner<frm_zelk_jmsj>(hdbc, fid, owner, std::move(needHelp));
     else
-        window = std::make_unique<frm_zelk_jssj>(owner);
-    if (needHelp)
-        QObject::connect(window.get(), &Form::NeedHelp, window.get(),
-                         [needHelp](QString& id) { needHelp(id); });
-    window->init(hdbc, fid);
-    window->showModal(owner);
-    window->forceUnload();
+        showDesigner<frm_zelk_jssj>(hdbc, fid, owner, std::move(needHelp));
 }
 
 std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc, const QString& systemName,

@@ -1,5 +1,6 @@
 #include "platform/screen.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
@@ -9,6 +10,10 @@
 #include <QTableView>
 #include <QTreeView>
 #include <QWindow>
+#include <cstdlib>
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 #include "platform/controls/olecolor.h"
 
@@ -195,6 +200,30 @@ void SetSunkenBorder(QWidget* window, bool flag) {
     applyEdges(window, edges);
 }
 
+namespace {
+// Whether a window of another program has that id. Only the X11 display can say; elsewhere a
+// foreign id is taken as given (and refused where foreign windows are not supported at all).
+bool foreignWindowExists(WId id) {
+#if QT_CONFIG(xcb)
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // Other platforms (offscreen) may answer the interface without a display behind it.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (connection && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        xcb_generic_error_t* error = nullptr;
+        xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(id)),
+            &error);
+        const bool exists = reply != nullptr;
+        std::free(reply);
+        std::free(error);
+        return exists;
+    }
+#endif
+    (void)id;
+    return true;
+}
+}  // namespace
+
 bool EmbedInHostWindow(QWidget* window, quintptr hostWindowId) {
     if (!window || hostWindowId == 0) return false;
     const WId id = static_cast<WId>(hostWindowId);
@@ -207,6 +236,7 @@ bool EmbedInHostWindow(QWidget* window, quintptr hostWindowId) {
             return true;
         }
     }
+    if (!foreignWindowExists(id)) return false;
     QWindow* host = QWindow::fromWinId(id);
     if (!host) return false;
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

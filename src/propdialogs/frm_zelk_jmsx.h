@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include <QPushButton>
 #include <QString>
 
 #include "platform/form.h"
@@ -21,6 +22,9 @@ class frm_zelk_jmsx : public Form {
     std::int32_t hdbc = 0;
     std::int32_t InterfaceId = 0;
     QString SystemName;
+
+    QPushButton* Command1 = nullptr;  // "确定"
+    QPushButton* Command2 = nullptr;  // "取消"
 };
 
 }  // namespace zelk

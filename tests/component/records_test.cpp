@@ -80,3 +80,12 @@ TEST(FixedField, CopyIsUnchangedCutOrBlankFilledWithoutNul) {
 }
 
 }  // namespace
+
+// A text ending in half a character leaves nothing behind for the next conversion.
+TEST(FixedField, ConversionsDoNotCarryOverHalfCharacters) {
+    const QByteArray half("\xD6", 1);  // the lead byte of "中"
+    fromGbk(half);
+    EXPECT_EQ(fromGbk(toGbk(QStringLiteral("文A"))), QStringLiteral("文A"));
+    EXPECT_EQ(fromGbk(QByteArray("plain")), QStringLiteral("plain"));
+    EXPECT_EQ(toGbk(QStringLiteral("中")), QByteArray("\xD6\xD0"));
+}

@@ -31,6 +31,7 @@ class Desk : public DispatchObject {
     static constexpr DispId kHelpID = 0x40030001, kCount = 0x10, kRatio = 0x11;
     static constexpr DispId kShow = 0x60030000, kEcho = 0x60030002;
     static constexpr DispId kFail = 0x60030003, kAsk = 0x60030004, kOnHint = 1, kNeedHelp = 3;
+    static constexpr DispId kRefuse = 0x60030005;
 
     QString helpId;
     float ratio = 0;
@@ -66,6 +67,10 @@ class Desk : public DispatchObject {
                     VarType::Text)
                 .method(kFail, "Fail", {},
                         [](Desk&, Args) -> Variant { throw std::runtime_error("disk on fire"); })
+                .method(kRefuse, "Refuse", {P{"hwnd", VarType::Int32, true}},
+                        [](Desk&, Args) -> Variant {
+                            throw AutomationError(HResult::InvalidArg, "no such window", {}, 0);
+                        })
                 .method(
                     kAsk, "RequestHelp", {P{"id", VarType::Text, false}},
                     [](Desk& d, Args a) {
@@ -172,6 +177,14 @@ TEST(Dispatch, MemberFailureComesBackWithSourceAndDescription) {
         EXPECT_EQ(e.code(), HResult::Exception);
         EXPECT_EQ(e.description(), "disk on fire");
     }
+    // A member's own automation error keeps its code and names the argument.
+    int argErr = -1;
+    std::vector<Variant> hwnd{77};
+    EXPECT_EQ(d.invoke(Desk::kRefuse, kInvokeMethod, hwnd, nullptr, &excep, &argErr),
+              HResult::InvalidArg);
+    EXPECT_EQ(argErr, 0);
+    EXPECT_EQ(excep.source, "Desk.Refuse");
+    EXPECT_EQ(excep.description, "no such window");
     d.put(u"HelpID", "after");  // the object stays usable
     EXPECT_EQ(d.get(u"HelpID"), Variant("after"));
     EXPECT_EQ(d.idOfName(u"NoSuchMember"), kDispIdUnknown);

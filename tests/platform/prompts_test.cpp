@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+
 #include "platform/errors.h"
 #include "platform/pointer.h"
 #include "platform/promptscript.h"
@@ -73,6 +76,35 @@ TEST(PromptScriptFailures, PromptWithoutScriptOnHeadlessScreenDoesNotWait) {
     EXPECT_EQ(MsgBox("x", vbOKCancel), vbCancel);
     EXPECT_EQ(InputBox("name"), QString());
     EXPECT_EQ(failures.messages.size(), 2);
+}
+
+TEST(PopupMenuScript, ChoosesAnEntryByTextOrNameOrDismisses) {
+    QMenu menu(QStringLiteral("菜单"));
+    menu.setObjectName(QStringLiteral("pop_menu"));
+    QAction* front = menu.addAction(QStringLiteral("置前"));
+    menu.addSeparator();
+    QAction* prop = menu.addAction(QStringLiteral("编辑属性"));
+    prop->setObjectName(QStringLiteral("mnu_prop"));
+    QStringList ran;
+    QObject::connect(front, &QAction::triggered, [&] { ran << "front"; });
+    QObject::connect(prop, &QAction::triggered, [&] { ran << "prop"; });
+    PromptScript script;
+    script.chooseMenuEntry(QStringLiteral("置前")).chooseMenuEntry("mnu_prop").dismissMenu();
+    EXPECT_EQ(PopupMenu(menu, QPoint(10, 10)), front);
+    EXPECT_EQ(PopupMenu(menu, QPoint(10, 10)), prop);
+    EXPECT_EQ(PopupMenu(menu, QPoint(10, 10)), nullptr);
+    EXPECT_EQ(ran, QStringList({"front", "prop"}));
+    ASSERT_EQ(script.prompts().size(), 3u);
+    EXPECT_EQ(script.prompts()[0].kind, PromptKind::PopupMenu);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("pop_menu"));
+}
+
+TEST(PopupMenuScript, AMenuWithoutAScriptIsReportedAndDismissed) {
+    CapturedPromptFailures failures;
+    QMenu menu;
+    menu.addAction(QStringLiteral("置前"));
+    EXPECT_EQ(PopupMenu(menu, QPoint()), nullptr);
+    EXPECT_EQ(failures.messages.size(), 1);
 }
 
 TEST(InputBoxScript, AnswersAndCancel) {

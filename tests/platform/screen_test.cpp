@@ -82,6 +82,8 @@ TEST(WindowStyles, EmbedsInAWindowOfThisProcess) {
     EXPECT_FALSE(child->isWindow());
     EXPECT_TRUE(child->isVisible());
     EXPECT_FALSE(EmbedInHostWindow(child, 0));
+    EXPECT_FALSE(EmbedInHostWindow(child, 987654));  // no window has that id
+    EXPECT_EQ(child->parentWidget(), &host);
 }
 
 // A small window made of the platform's building blocks, rendered through the real Qt path.

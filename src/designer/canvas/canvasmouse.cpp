@@ -98,7 +98,7 @@ void CanvasMouse::pic_MouseMove(int index, int, int, float x, float y) {
     if (index == 1 || index == 4) canvas_->setMousePointer(8);
     if (index == 2 || index == 3) canvas_->setMousePointer(6);
     drawBand(f);
-    host_.markModified();
+    // The design is marked modified by the release, when the band changed the control.
     showBandInBoxes();
 }
 
@@ -190,17 +190,19 @@ bool CanvasMouse::pickWalk(int shift, float x, float y) {
     std::int32_t best = -32768;
     bool found = false;
     for (DesignControl* c : host_.pickCandidates()) {
+        if (!HitTestLines(c, x, y)) continue;
+        // A control whose Tag names no item is no candidate.
         const std::optional<std::int32_t> number = host_.itemNo(c);
         if (!number) continue;
         if (DesignLine* line = asLine(c)) {
-            if (HitTestLines(line, x, y) && *number > best) {
+            if (*number > best) {
                 best = *number;
                 selection_.current().VBSelectControl(line);
                 found = true;
             }
             continue;
         }
-        if (!HitTestLines(c, x, y) || *number <= best) continue;
+        if (*number <= best) continue;
         if (shift == 1) {
             handles_.HidePic();
             sizeline_.HideIndcates();

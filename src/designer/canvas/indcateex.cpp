@@ -125,10 +125,8 @@ void IndcateEx::drawOutline() const {
 void IndcateEx::onIndcatesMouseDown(const QString&, int, int, float x, float y) {
     armed_ = true;
     HideIndcates();
-    const QPoint topLeft(wholePixels(caught_[0] / kPixel),
-                         wholePixels(caught_[1] / kPixel));
-    const QPoint bottomRight(wholePixels(caught_[2] / kPixel),
-                             wholePixels(caught_[3] / kPixel));
+    const QPoint topLeft(wholePixels(caught_[0] / kPixel), wholePixels(caught_[1] / kPixel));
+    const QPoint bottomRight(wholePixels(caught_[2] / kPixel), wholePixels(caught_[3] / kPixel));
     const QPoint a = container_ ? container_->mapToGlobal(topLeft) : topLeft;
     const QPoint b = container_ ? container_->mapToGlobal(bottomRight) : bottomRight;
     // QRect(left, top, right, bottom) kept as corners: right/bottom are the rectangle's own.

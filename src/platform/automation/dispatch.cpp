@@ -113,11 +113,9 @@ HResult MemberTable::invoke(Dispatch& self, DispId id, unsigned flags, std::span
         if (result) *result = m->type == VarType::Empty ? Variant() : std::move(value);
         return HResult::Ok;
     } catch (const AutomationError& e) {
-        if (excep) {
-            excep->source = e.source().isEmpty() ? source : e.source();
-            excep->description = e.description();
-        }
-        return HResult::Exception;
+        // An automation failure of the member (a refused argument, a forwarded call that
+        // failed) reaches the caller with its own code.
+        return report(e, source, excep, argErr);
     } catch (const std::exception& e) {
         return memberFailed(source, QString::fromLocal8Bit(e.what()), excep);
     } catch (...) {

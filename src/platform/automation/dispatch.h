@@ -71,8 +71,9 @@ class MemberTable {
     DispId idOfName(QStringView name) const;
 
     // Runs a member on `self`. Never throws: a member's own failure comes back as
-    // HResult::Exception with its source and description in `excep`; a bad argument as
-    // TypeMismatch or Overflow with its position in `argErr`.
+    // HResult::Exception with its source and description in `excep`, an AutomationError it
+    // throws with that error's code (and argument position); a bad argument as TypeMismatch or
+    // Overflow with its position in `argErr`.
     HResult invoke(Dispatch& self, DispId id, unsigned flags, std::span<Variant> args,
                    Variant* result, ExcepInfo* excep, int* argErr) const noexcept;
 

@@ -81,7 +81,18 @@ void ListItem::SetKey(const QString& key) {
     if (view() && view()->keyTaken(key, this))
         throw ZelkError(QStringLiteral("ListItem"),
                         QStringLiteral("Key is not unique in collection"), kErrKeyNotUnique);
+    const QString old = Key();
     setData(0, kKeyRole, key);
+    if (ReportView* v = view()) {
+        v->indexKey(this, old);
+    } else if (indexedIn_) {
+        indexedIn_->forgetKey(this, old);
+        indexedIn_ = nullptr;
+    }
+}
+
+ListItem::~ListItem() {
+    if (indexedIn_) indexedIn_->forgetKey(this, Key());
 }
 
 QString ListItem::Tag() const {

@@ -43,7 +43,25 @@ ReportView::ReportView(QWidget* parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, &ReportView::SelectionChange);
 }
 
-ReportView::~ReportView() = default;
+ReportView::~ReportView() {
+    // The rows outlive this part of the list: they must not reach back into the index.
+    for (ListItem* item : std::as_const(keyIndex_)) item->indexedIn_ = nullptr;
+    for (int i = 1; i <= Count(); ++i) Item(i)->indexedIn_ = nullptr;
+    keyIndex_.clear();
+}
+
+void ReportView::indexKey(ListItem* item, const QString& oldKey) {
+    forgetKey(item, oldKey);
+    const QString key = item->Key();
+    if (key.isEmpty()) return;
+    keyIndex_.insert(key, item);
+    item->indexedIn_ = this;
+}
+
+void ReportView::forgetKey(ListItem* item, const QString& key) {
+    const auto it = keyIndex_.find(key);
+    if (it != keyIndex_.end() && it.value() == item) keyIndex_.erase(it);
+}
 
 void ReportView::layoutColumns() {
     Programmatic guard(programmatic_);
@@ -143,6 +161,7 @@ ListItem* ReportView::Add(int index, const QString& key, const QString& text, in
     for (int c = 1; c < ColumnCount(); ++c)
         item->setTextAlignment(c, qtAlign(headers_[c]->Alignment()));
     insertTopLevelItem(index == 0 ? Count() : index - 1, item);
+    indexKey(item, QString());
     applyIcon(item);
     applySort();
     return item;
@@ -155,10 +174,11 @@ ListItem* ReportView::Item(int index) const {
 
 ListItem* ReportView::Item(const QString& key) const {
     if (key.isEmpty()) return nullptr;
-    for (int i = 0; i < Count(); ++i)
-        if (topLevelItem(i)->data(0, kKeyRole).toString() == key)
-            return static_cast<ListItem*>(topLevelItem(i));
-    return nullptr;
+    const auto it = keyIndex_.constFind(key);
+    if (it == keyIndex_.constEnd()) return nullptr;
+    // A row taken out of the list is no longer one of its rows.
+    ListItem* item = it.value();
+    return item->treeWidget() == this && item->Key() == key ? item : nullptr;
 }
 
 void ReportView::Remove(int index) {

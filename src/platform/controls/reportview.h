@@ -8,6 +8,7 @@
 // Column widths are twips: shown at round(twips / 15) pixels, kept exactly as set until the user
 // drags a header edge, which sets the width from the pixels and emits ColumnResize.
 
+#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <QTreeWidget>
@@ -92,11 +93,13 @@ class ListItem : public QTreeWidgetItem {
     void EnsureVisible();
 
     void setData(int column, int role, const QVariant& value) override;
+    ~ListItem() override;
 
   private:
     friend class ReportView;
     ListItem() : QTreeWidgetItem(UserType + 1) {}
     ReportView* view() const;
+    ReportView* indexedIn_ = nullptr;  // the list whose key index holds this row
 };
 
 class ReportView : public QTreeWidget {
@@ -196,6 +199,10 @@ class ReportView : public QTreeWidget {
     void applyIcon(ListItem* item);
     void applySort();
     bool keyTaken(const QString& key, const ListItem* except) const;
+    // Rows by key, so that adding and finding rows stays fast in long lists.
+    void indexKey(ListItem* item, const QString& oldKey);
+    void forgetKey(ListItem* item, const QString& key);
+    QHash<QString, ListItem*> keyIndex_;
     std::vector<std::unique_ptr<ColumnHeader>> headers_;
     const ImageList* smallIcons_ = nullptr;
     const ImageList* largeIcons_ = nullptr;

@@ -1,0 +1,201 @@
+// Selection frames, the line end-point handles and the hit tests, plus press-move-release
+// sequences through Qt's events on both designers' canvases.
+
+#include <QTest>
+
+#include "canvasmouse_support.h"
+#include "designer/canvas/hittest.h"
+#include "designer/canvas/indcateex.h"
+
+namespace zelk {
+namespace {
+
+using mousetest::rectOf;
+using Rect = std::array<double, 4>;
+using Caught = std::array<std::int32_t, 4>;
+
+// ---- Selection frames --------------------------------------------------------------------------
+
+class Frames : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearScreenFrames();
+        container.resize(600, 400);
+        frame.init(&container, &container, QStringLiteral("F"), QStringLiteral("key"), 0);
+        frame.CatchRect(1000, 500, 2000, 800);
+        QObject::connect(
+            &frame, &IndcateEx::onSize,
+            [this](std::int32_t& l, std::int32_t& t, std::int32_t& r, std::int32_t& b) {
+                raised.push_back({l, t, r, b});
+            });
+    }
+    void TearDown() override { ClearScreenFrames(); }
+    // A drag through one handle: press at (45, 45) of it, one move by (dx, dy), release.
+    void dragThrough(const char* handle, float dx, float dy, bool moved = true) {
+        const QString name = QStringLiteral("F") + QLatin1String(handle);
+        frame.onIndcatesMouseDown(name, 1, 0, 45, 45);
+        if (moved) frame.onIndcatesMouseMove(name, 1, 0, 45 + dx, 45 + dy);
+        frame.onIndcatesMouseUp(name, 1, 0, 45 + dx, 45 + dy);
+    }
+    QWidget container;
+    IndcateEx frame;
+    std::vector<Caught> raised;
+};
+
+TEST_F(Frames, CatchRectPlacesTheNineHandlesAroundTheRectangle) {
+    const std::pair<double, double> places[9] = {{910, 410},  {1455, 410}, {2000, 410},
+                                                 {910, 605},  {2000, 605}, {910, 800},
+                                                 {1455, 800}, {2000, 800}, {1455, 605}};
+    for (int k = 1; k <= 9; ++k) {
+        DesignPictureBox* h = frame.handle(k);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(h->objectName(), QStringLiteral("F0") + QString::number(k));
+        EXPECT_EQ(std::make_pair(h->Left(), h->Top()), places[k - 1]) << k;
+        EXPECT_EQ(h->Width(), 90);
+        EXPECT_EQ(h->Visible(), k != 9) << k;
+    }
+    EXPECT_EQ(frame.CaughtRect(), (Caught{1000, 500, 2000, 800}));
+    frame.RemoveIndcates();
+    EXPECT_TRUE(container.findChildren<DesignPictureBox*>().isEmpty());
+}
+
+TEST_F(Frames, DragsRaiseTheNewRectangleInWholePixels) {
+    const struct {
+        const char* handle;
+        float dx, dy;
+        bool moved;
+        Caught expected;
+    } cases[] = {
+        // 01 past 08: the rectangle comes back normalised.
+        {"01", 1500, 600, true, {1995, 795, 2505, 1095}},
+        // 09 moves the whole rectangle by whole pixels and keeps its pixel size.
+        {"09", 100, 50, true, {1110, 540, 2100, 840}},
+        // A press and release draw nothing and give the rectangle back, to the pixel.
+        {"05", 0, 0, false, {1005, 495, 1995, 795}},
+    };
+    for (const auto& c : cases) {
+        frame.CatchRect(1000, 500, 2000, 800);
+        raised.clear();
+        dragThrough(c.handle, c.dx, c.dy, c.moved);
+        ASSERT_EQ(raised.size(), 1u) << c.handle;
+        EXPECT_EQ(raised[0], c.expected) << c.handle;
+        EXPECT_TRUE(ScreenFramesShown().isEmpty()) << c.handle;
+        EXPECT_FALSE(frame.Armed());
+    }
+}
+
+TEST_F(Frames, TheOutlineIsDrawnOnceWhileDragged) {
+    frame.onIndcatesMouseDown(QStringLiteral("F09"), 1, 0, 0, 0);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 150, 0);
+    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 300, 0);
+    ASSERT_EQ(ScreenFramesShown().size(), 1);
+    EXPECT_EQ(ScreenFramesShown()[0].rasterMode, R2_NOTXORPEN);
+    EXPECT_EQ(ScreenFramesShown()[0].penColor, static_cast<std::int32_t>(0x8000000BU));
+    frame.onIndcatesMouseUp(QStringLiteral("F09"), 1, 0, 300, 0);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+    // Moves and releases without a press do nothing.
+    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 450, 0);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+}
+
+// ---- Hit tests ----------------------------------------------------------------------------------
+
+TEST(HitTests, BoxesExcludeTheirRightAndBottomEdgesAndLinesHaveABand) {
+    EXPECT_TRUE(HitTestBox(100, 100, 200, 100, 100, 100));
+    EXPECT_FALSE(HitTestBox(100, 100, 200, 100, 300, 150));
+    EXPECT_FALSE(HitTestBox(100, 100, 200, 100, 150, 200));
+    EXPECT_TRUE(HitTestBox(100, 100, 200, 100, 299.4f, 150));
+    const struct {
+        double x1, y1, x2, y2, x, y;
+        bool hit;
+    } lines[] = {
+        {0, 1000, 3000, 1000, 1500, 955, true},   // 45 above a horizontal line
+        {0, 1000, 3000, 1000, 1500, 925, false},  // 75 above
+        {1000, 0, 1000, 3000, 1045, 1500, true},  // beside a vertical line
+        {0, 3000, 3000, 0, 1500, 1500, true},     // on a 45-degree line
+        {0, 3000, 3000, 0, 1540, 1540, true},     // 57 across it
+        {0, 3000, 3000, 0, 1560, 1560, false},    // 85 across it
+        {0, 0, 3000, 3000, 1540, 1460, true},     // a line falling to the right
+    };
+    for (const auto& l : lines)
+        EXPECT_EQ(HitTestLineBand(l.x1, l.y1, l.x2, l.y2, l.x, l.y), l.hit)
+            << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
+}
+
+// ---- Through Qt's events
+// --------------------------------------------------------------------------
+
+class CanvasEvents : public mousetest::CanvasFixture {
+  protected:
+    void SetUp() override {
+        CanvasFixture::SetUp();
+        w->resize(1000, 700);
+        w->show();
+    }
+};
+
+TEST_P(CanvasEvents, APressMoveReleaseOnAControlMovesIt) {
+    auto& box = text(990, 990, 990, 300);
+    // Pixels of the control itself: the press reaches the canvas through it.
+    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(w->CurrentControl(), &box);
+    QTest::mouseMove(&box, QPoint(25, 15));
+    EXPECT_EQ(ScreenFramesShown().size(), 1);
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(25, 15));
+    EXPECT_EQ(rectOf(&box), (Rect{1290, 1140, 990, 300}));
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+    EXPECT_TRUE(w->DesignModified);
+}
+
+TEST_P(CanvasEvents, ASizeHandleTakesThePressAndResizes) {
+    auto& box = text(1500, 900, 1200, 300);
+    w->VBSelectControl(&box);
+    DesignPictureBox& handle = w->pic()[4];
+    QTest::mousePress(&handle, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(handle.Visible());
+    // The hidden handle's gesture goes on through the canvas.
+    const QPoint at = w->PictureContainer->mapFromGlobal(handle.mapToGlobal(QPoint(13, 5)));
+    QTest::mouseMove(w->PictureContainer, at);
+    QTest::mouseRelease(w->PictureContainer, Qt::LeftButton, {}, at);
+    EXPECT_EQ(rectOf(&box), (Rect{1500, 900, 1350, 330}));
+    EXPECT_TRUE(handle.Visible());
+}
+
+TEST_P(CanvasEvents, TheLineEndHandleFollowsTheLeftButtonOnly) {
+    auto& l = line(1000, 600, 3000, 600);
+    w->VBSelectControl(&l);
+    DesignPictureBox* pic10 = w->sizeline->pic10();
+    EXPECT_EQ(std::make_pair(pic10->Left(), pic10->Top()), std::make_pair(955.0, 555.0));
+    EXPECT_EQ(w->sizeline->pic20()->Left(), 2955);
+    EXPECT_FALSE(w->sizeline->pic30()->Visible());
+    w->DesignModified = false;
+    QTest::mousePress(pic10, Qt::RightButton, {}, QPoint(3, 3));
+    QTest::mouseMove(pic10, QPoint(13, 1));
+    QTest::mouseRelease(pic10, Qt::RightButton, {}, QPoint(13, 1));
+    EXPECT_EQ(rectOf(&l), (Rect{1000, 600, 3000, 600}));
+    EXPECT_FALSE(w->DesignModified);
+    QTest::mousePress(pic10, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseMove(pic10, QPoint(13, 1));
+    QTest::mouseRelease(pic10, Qt::LeftButton, {}, QPoint(13, 1));
+    EXPECT_EQ(rectOf(&l), (Rect{1150, 570, 3000, 600}));
+    EXPECT_TRUE(w->DesignModified);
+}
+
+TEST_P(CanvasEvents, APressOnAWhiteFrameHandleReachesTheCanvas) {
+    auto& box = text(1500, 900, 1200, 300);
+    w->AddToSelection(&box);
+    ASSERT_EQ(w->selection().SelectionFrames().size(), 1u);
+    DesignPictureBox* handle = w->selection().SelectionFrames()[0]->handle(1);
+    ASSERT_NE(handle, nullptr);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 2));
+    const QPoint onCanvas = handle->mapTo(w->PictureContainer, QPoint(2, 2));
+    EXPECT_EQ(w->gesture().MouseDownX, onCanvas.x() * 15);
+    EXPECT_EQ(w->gesture().MouseDownY, onCanvas.y() * 15);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+ZELK_ON_BOTH_DESIGNERS(CanvasEvents);
+
+}  // namespace
+}  // namespace zelk

@@ -1,0 +1,345 @@
+// The canvas's mouse gestures in both designers, driven through the handlers with (button, shift,
+// x, y) in twips: picks, Shift-selection, handle drags, group and line moves, the canvas edge,
+// tab-order numbering, the context menus and the group nudge.
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include "canvasmouse_support.h"
+#include "platform/promptscript.h"
+
+namespace zelk {
+namespace {
+
+using mousetest::rectOf;
+using Rect = std::array<double, 4>;
+
+class CanvasMouse : public mousetest::CanvasFixture {};
+
+// ---- Picks ------------------------------------------------------------------------------------
+
+struct PickCase {
+    const char* what;
+    float x, y;
+    int expected;  // 0 none, 1 the text box, 2 the horizontal line, 3 the diagonal line
+};
+
+TEST_P(CanvasMouse, APressPicksWhatIsUnderThePointer) {
+    auto& box = text(990, 990, 1500, 300);  // right edge 2490, bottom 1290: on the pixel grid
+    auto& flat = line(3000, 3000, 6000, 3000);
+    auto& diagonal = line(1000, 5000, 3000, 3000);  // rising at 45 degrees to the right
+    DesignControl* controls[] = {nullptr, &box, &flat, &diagonal};
+    const PickCase cases[] = {
+        {"inside the box", 1200, 1100, 1},
+        {"on its right edge", 2490, 1100, 0},
+        {"on its bottom edge", 1200, 1290, 0},
+        {"45 twips above the line", 4500, 2955, 2},
+        {"75 twips above the line", 4500, 2925, 0},
+        {"on the 45-degree line", 2000, 4000, 3},
+        {"beside the 45-degree line", 2040, 4040, 3},
+        {"empty canvas", 7000, 500, 0},
+    };
+    for (const PickCase& c : cases) {
+        w->VBSelectControl(&box);
+        down(1, 0, c.x, c.y);
+        up(1, 0, c.x, c.y);
+        EXPECT_EQ(w->CurrentControl(), controls[c.expected]) << c.what;
+        EXPECT_TRUE(ScreenFramesShown().isEmpty()) << c.what;
+    }
+}
+
+TEST_P(CanvasMouse, OverlapPicksTheFrontMostAndHiddenOrUnregisteredControlsNever) {
+    auto& back = text(1000, 1000, 2000, 1000);
+    auto& front = label(1500, 1200, 2000, 500);
+    front.raise();
+    drag(1, 0, 1600, 1300, 0, 0);
+    EXPECT_EQ(w->CurrentControl(), &front);
+    front.hide();
+    drag(1, 0, 1600, 1300, 0, 0);
+    EXPECT_EQ(w->CurrentControl(), &back);
+    back.setTag(QStringLiteral("x"));  // carries no item
+    drag(1, 0, 1600, 1300, 0, 0);
+    EXPECT_EQ(w->CurrentControl(), nullptr);
+}
+
+TEST_P(CanvasMouse, PostilsArePickedInTheItemEntryDesignerOnly) {
+    auto* entryDesigner = dynamic_cast<frm_zelk_jmsj*>(w.get());
+    if (!entryDesigner) {
+        // The item-search designer has no postils: a plain text box stands in for nothing.
+        SUCCEED();
+        return;
+    }
+    auto& postil = entryDesigner->PostilArray.loadNext();
+    postil.Move(500, 500, 600, 600);
+    item(postil, 13);
+    drag(1, 0, 700, 700, 0, 0);
+    EXPECT_EQ(w->CurrentControl(), &postil);
+}
+
+// ---- Selection ------------------------------------------------------------------------------
+
+TEST_P(CanvasMouse, ShiftClicksToggleTheSelectionAndAToggledOffFrameGoes) {
+    auto& a = text(990, 990, 990, 300);
+    auto& b = text(990, 1995, 990, 300);
+    w->DesignModified = false;
+    drag(1, 1, 1100, 1100, 0, 0);
+    // Only the item-entry designer makes the first Shift-selected control current (and moves it).
+    EXPECT_EQ(w->CurrentControl(), entry() ? &a : nullptr);
+    drag(1, 1, 1100, 2100, 0, 0);
+    ASSERT_EQ(w->SelectedControls().size(), 2u);
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 2u);
+    EXPECT_EQ(w->CurrentControl(), nullptr);
+
+    // A click on a selected control drags the group; it never deselects.
+    drag(1, 1, 1100, 2100, 0, 0);
+    EXPECT_EQ(w->SelectedControls().size(), 2u);
+
+    w->RemoveFromSelection(&b);
+    w->AddToSelection(&b);
+    w->AddToSelection(&b);  // toggled off again
+    ASSERT_EQ(w->SelectedControls().size(), 1u);
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 1u);
+    EXPECT_EQ(w->PictureContainer->findChild<QWidget*>(QStringLiteral("ExSizeTextBoxArray201")),
+              nullptr);
+    EXPECT_NE(w->PictureContainer->findChild<QWidget*>(QStringLiteral("ExSizeTextBoxArray101")),
+              nullptr);
+    EXPECT_FALSE(w->DesignModified);
+
+    // A plain click elsewhere clears the selection and its frames.
+    drag(1, 0, 1100, 2100, 0, 0);
+    EXPECT_TRUE(w->SelectedControls().empty());
+    EXPECT_TRUE(w->selection().SelectionFrames().empty());
+    EXPECT_EQ(w->CurrentControl(), &b);
+}
+
+TEST_P(CanvasMouse, ALineIsSelectedWithoutAFrameAndAShiftClickOnItActsAsAPlainClick) {
+    auto& a = text(1000, 1000, 1000, 300);
+    auto& l = line(3000, 3000, 5000, 3000);
+    w->AddToSelection(&a);
+    w->AddToSelection(&l);
+    EXPECT_EQ(w->SelectedControls().size(), 2u);
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 1u);
+    w->RedrawSelection();
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 1u);
+    w->RemoveSizeHandles();
+    w->ClearSelection();
+    drag(1, 1, 4000, 3000, 0, 0);
+    EXPECT_EQ(w->CurrentControl(), &l);
+    EXPECT_TRUE(w->SelectedControls().empty());
+}
+
+// ---- Handle drags -----------------------------------------------------------------------------
+
+struct HandleCase {
+    const char* what;
+    int handle;
+    float dx, dy;
+    Rect before, after;
+    bool normalised = false;  // the band crossed itself: the boxes show it as it stands
+};
+
+TEST_P(CanvasMouse, DraggingASizeHandleResizesOnTheGridAndNormalises) {
+    const HandleCase cases[] = {
+        {"pic(1) by (+30, +30)", 1, 30, 30, {1500, 900, 1200, 300}, {1530, 930, 1170, 270}},
+        {"pic(4) past pic(1)", 4, -1500, -600, {1500, 900, 1200, 300}, {1200, 600, 300, 300}, true},
+        {"pic(2) right and up", 2, 150, -90, {1500, 900, 1200, 300}, {1500, 810, 1350, 390}},
+        {"press and release snap", 3, 0, 0, {1507, 902, 1200, 300}, {1500, 900, 1200, 300}},
+        {"a 7-twip move is none", 5, 7, 7, {1500, 900, 1200, 300}, {1500, 900, 1200, 300}},
+    };
+    for (const HandleCase& c : cases) {
+        SetUp();
+        auto& box = text(c.before[0], c.before[1], c.before[2], c.before[3]);
+        w->VBSelectControl(&box);
+        w->DesignModified = false;
+        w->pic_MouseDown(c.handle, 1, 0, 45, 45);
+        EXPECT_FALSE(w->pic()[1].Visible()) << c.what;
+        EXPECT_EQ(ScreenFramesShown().size(), 1) << c.what;
+        w->pic_MouseMove(c.handle, 1, 0, 45 + c.dx, 45 + c.dy);
+        // The boxes follow the band while it is dragged.
+        if (!c.normalised) {
+            EXPECT_EQ(w->Text1->text(), QString::number(c.after[0])) << c.what;
+            EXPECT_EQ(w->Text4->text(), QString::number(c.after[3])) << c.what;
+        } else {
+            EXPECT_EQ(w->Text3->text(), QStringLiteral("-300")) << c.what;
+        }
+        w->pic_MouseUp(c.handle, 1, 0, 45 + c.dx, 45 + c.dy);
+        EXPECT_EQ(rectOf(&box), c.after) << c.what;
+        EXPECT_EQ(w->DesignModified, c.after != c.before) << c.what;
+        EXPECT_TRUE(w->pic()[1].Visible()) << c.what;
+        EXPECT_TRUE(ScreenFramesShown().isEmpty()) << c.what;
+    }
+}
+
+TEST_P(CanvasMouse, TabOrderModeBlocksTheHandleDragInTheItemEntryDesignerOnly) {
+    auto& box = text(1500, 900, 1200, 300);
+    w->VBSelectControl(&box);
+    w->selection().TabOrderMode = true;
+    w->pic_MouseDown(4, 1, 0, 45, 45);
+    w->pic_MouseMove(4, 1, 0, 345, 45);
+    w->pic_MouseUp(4, 1, 0, 345, 45);
+    EXPECT_EQ(box.Width(), entry() ? 1200 : 1500);
+}
+
+// ---- The canvas edge --------------------------------------------------------------------------
+
+TEST_P(CanvasMouse, TheEdgePointersShowWithin120Twips) {
+    const struct {
+        float x, y;
+        int pointer;
+    } cases[] = {{8950, 100, 9}, {100, 5950, 7}, {8950, 5950, 8}, {8880, 5880, 0}, {100, 100, 0}};
+    for (const auto& c : cases) {
+        move(0, 0, c.x, c.y);
+        EXPECT_EQ(w->PictureContainer->MousePointer(), c.pointer) << c.x << "," << c.y;
+    }
+}
+
+TEST_P(CanvasMouse, TheCanvasEdgeResizesTheCanvasWithTheLeftButtonOnly) {
+    w->DesignModified = false;
+    move(0, 0, 8950, 5950);
+    drag(1, 0, 8950, 5950, 600, 300);
+    EXPECT_EQ(w->PictureContainer->Width(), 9600);
+    EXPECT_EQ(w->PictureContainer->Height(), 6300);
+    EXPECT_EQ(w->canvasValues().Width, 9600);
+    EXPECT_EQ(w->canvasValues().Height, 6300);
+    EXPECT_EQ(w->PictureContainer->Left(), 240);
+    EXPECT_TRUE(w->DesignModified);
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
+
+    // A width below zero is not applied; the height still follows.
+    move(0, 0, 9550, 6250);
+    drag(1, 0, 9550, 6250, -20000, 100);
+    EXPECT_EQ(w->PictureContainer->Width(), 9600);
+    EXPECT_EQ(w->PictureContainer->Height(), 6400);
+
+    // A right press on the edge is an ordinary click.
+    move(0, 0, 9550, 6350);
+    drag(2, 0, 9550, 6350, 600, 300);
+    EXPECT_EQ(w->PictureContainer->Width(), 9600);
+}
+
+// ---- Group and line moves ---------------------------------------------------------------------
+
+TEST_P(CanvasMouse, AGroupMoveMovesTheBoxesAndLeavesLines) {
+    auto& a = text(1000, 1000, 1000, 300);
+    auto& b = label(1000, 2000, 1000, 300);
+    auto& l = line(3000, 3000, 5000, 3000);
+    for (DesignControl* c : std::initializer_list<DesignControl*>{&a, &b, &l}) w->AddToSelection(c);
+    w->VBSelectControl(&a);
+    w->DesignModified = false;
+    down(1, 0, 1100, 2100);
+    move(1, 0, 1400, 2250);
+    EXPECT_EQ(ScreenFramesShown().size(), 2);
+    up(1, 0, 1403, 2250);
+    EXPECT_EQ(rectOf(&a), (Rect{1303, 1150, 1000, 300}));
+    EXPECT_EQ(rectOf(&b), (Rect{1303, 2150, 1000, 300}));
+    EXPECT_EQ(rectOf(&l), (Rect{3000, 3000, 5000, 3000}));
+    EXPECT_TRUE(w->DesignModified);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 2u);
+    EXPECT_EQ(w->selection().SelectionFrames()[0]->CaughtRect()[0], 1303);
+
+    // Until the next press a move does nothing: no pointer, no band.
+    move(0, 0, 8950, 100);
+    EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+    EXPECT_TRUE(w->gesture().GroupDragging);
+}
+
+TEST_P(CanvasMouse, ALineFollowsTheMouseRigidly) {
+    auto& l = line(3000, 3000, 5000, 3000);
+    w->DesignModified = false;
+    drag(1, 0, 4000, 3020, 300, -150);
+    EXPECT_EQ(rectOf(&l), (Rect{3300, 2850, 5300, 2850}));
+    EXPECT_TRUE(w->DesignModified);
+    EXPECT_FALSE(w->gesture().LineDragging);
+    EXPECT_TRUE(w->sizeline->pic10()->Visible());
+}
+
+TEST_P(CanvasMouse, APickedBoxMovesOnTheGrid) {
+    auto& box = text(990, 990, 990, 300);
+    w->DesignModified = false;
+    drag(1, 0, 1100, 1100, 300, 160);  // 160 twips are 10.67 pixels: 11
+    EXPECT_EQ(rectOf(&box), (Rect{1290, 1155, 990, 300}));
+    EXPECT_TRUE(w->DesignModified);
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("1290"));
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+}
+
+// ---- Tab order --------------------------------------------------------------------------------
+
+TEST_P(CanvasMouse, TabOrderNumbersInputControlsOnly) {
+    auto& a = text(990, 990, 990, 300);
+    auto& b = text(990, 1995, 990, 300);
+    auto& caption = label(3000, 990, 990, 300);
+    auto order = [&](DesignControl& c) {
+        return w->ItemTable[static_cast<std::size_t>(c.Tag().toInt())].EntryOrder;
+    };
+    w->selection().TabOrderMode = true;
+    w->DesignModified = false;
+    drag(1, 0, 1100, 2100, 0, 0);
+    drag(1, 0, 3100, 1100, 0, 0);
+    drag(1, 0, 1100, 1100, 0, 0);
+    drag(1, 0, 1100, 2100, 300, 0);
+    EXPECT_EQ(order(b), 3);
+    EXPECT_EQ(order(a), 2);
+    EXPECT_EQ(order(caption), 0);
+    EXPECT_TRUE(w->DesignModified);
+    // In the item-entry designer tab-order mode starts no move.
+    EXPECT_EQ(b.Left(), entry() ? 990 : 1290);
+}
+
+// ---- Context menus -----------------------------------------------------------------------------
+
+TEST_P(CanvasMouse, ARightReleasePopsTheItemsMenuAfterThePendingMove) {
+    auto& custom = label(990, 990, 990, 300, QStringLiteral("自定义标签1"));
+    auto& box = text(1000, 2000, 1000, 300);
+    double leftWhenChosen = -1;
+    QObject::connect(w->mnu_ucToFront, &QAction::triggered, [&] {
+        leftWhenChosen = static_cast<DesignBox*>(w->CurrentControl())->Left();
+    });
+    PromptScript script;
+    script.chooseMenuEntry(QStringLiteral("置前")).dismissMenu();
+    w->DesignModified = false;
+    drag(2, 0, 1100, 1100, 300, 0);
+    EXPECT_EQ(leftWhenChosen, 1290);
+    EXPECT_EQ(w->curIndex, custom.Index());
+    drag(2, 0, 1100, 2100, 0, 0);
+    ASSERT_EQ(script.prompts().size(), 2u);
+    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("mnu_usercontrol"));
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("pop_menu"));
+    EXPECT_EQ(w->curIndex, box.Index());
+    EXPECT_TRUE(w->DesignModified);
+    EXPECT_TRUE(w->pic()[1].Visible());
+}
+
+// ---- The group nudge ---------------------------------------------------------------------------
+
+void sendKey(DesignerBase& w, Qt::Key key, Qt::KeyboardModifiers mods) {
+    QKeyEvent event(QEvent::KeyPress, key, mods);
+    QCoreApplication::sendEvent(w.TreeView1, &event);
+}
+
+TEST_P(CanvasMouse, ShiftArrowNudgesTheSelectionAndCtrlArrowTheCurrentControl) {
+    auto& a = text(1000, 1000, 1000, 300);
+    auto& b = label(1000, 2000, 1000, 300);
+    auto& l = line(3000, 3000, 5000, 3000);
+    for (DesignControl* c : std::initializer_list<DesignControl*>{&a, &b, &l}) w->AddToSelection(c);
+    w->VBSelectControl(&a);
+    w->DesignModified = false;
+    sendKey(*w, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(rectOf(&a), (Rect{1000, 1015, 1000, 300}));
+    EXPECT_EQ(rectOf(&b), (Rect{1000, 2015, 1000, 300}));
+    EXPECT_EQ(rectOf(&l), (Rect{3000, 3000, 5000, 3000}));
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 2u);
+    EXPECT_TRUE(w->DesignModified);
+    sendKey(*w, Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_EQ(w->selection().SelectionFrames().size(), 2u);
+    sendKey(*w, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(rectOf(&a), (Rect{1000, 1030, 1000, 300}));
+    EXPECT_EQ(rectOf(&b), (Rect{1000, 2015, 1000, 300}));
+}
+
+ZELK_ON_BOTH_DESIGNERS(CanvasMouse);
+
+}  // namespace
+}  // namespace zelk

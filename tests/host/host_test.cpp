@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "component/zelkmodule.h"
+#include "dataaccess/demodata.h"
+#include "dataaccess/dravix.h"
+#include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_jssj.h"
+#include "host/hostprogram.h"
+#include "listdesigner/frm_zelk_lbsj.h"
+#include "management/frm_zelk_main.h"
+#include "platform/promptscript.h"
+#include "support/testdb.h"
+
+// The host run in-process, as the program runs it, on a database of the test's own.
+
+namespace zelk::test {
+namespace {
+
+struct HostRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+HostRun runZelk(const QStringList& arguments) {
+    HostRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = host::runHost(QStringList{"zelk"} + arguments, out, err);
+    return run;
+}
+
+int interfaceCount(std::int32_t hdbc) {
+    return GetRecordsetCount(hdbc, "select id00 from indt");
+}
+
+// A database without interfaces gets the demo data; the item-search designer then opens
+// through OACLS_IJSTer, whose help event the host prints.
+class HostOnBackends : public BackendTest {};
+
+TEST_P(HostOnBackends, DesignerSearchOpensTheItemSearchDesignerThroughItsClass) {
+    ASSERT_EQ(interfaceCount(hdbc()), 0);
+    PromptScript script;
+    bool opened = false;
+    script.onModal<frm_zelk_jssj>([&](frm_zelk_jssj& d) {
+        opened = true;
+        QTest::keyClick(&d, Qt::Key_F1);
+        d.unload();
+    });
+    const HostRun run = runZelk({"--db", db().connectionString(), "--designer", "search"});
+    EXPECT_EQ(run.code, host::kExitOk) << run.err.toStdString();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(run.out, "zelk: NeedHelp from Zelk.OACLS_IJSTer, id \"\"\n");
+    EXPECT_GT(interfaceCount(hdbc()), 0);
+}
+
+ZELK_ON_BOTH_BACKENDS(HostOnBackends);
+
+class Host : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(db_.ok()) << db_.error().toStdString();
+        ASSERT_TRUE(loadDemoData(db_.hdbc(), &demo_));
+    }
+    QStringList withDb(const QStringList& arguments) const {
+        return QStringList{"--db", db_.connectionString()} + arguments;
+    }
+    TestDb db_;
+    DemoInterfaces demo_;
+};
+
+struct Opening {
+    const char* label;
+    QStringList arguments;
+    bool (*isWindow)(Form&);
+    friend void PrintTo(const Opening& o, std::ostream* os) { *os << o.label; }
+};
+
+template <class W>
+bool is(Form& f) {
+    return dynamic_cast<W*>(&f) != nullptr;
+}
+
+class HostOpens : public Host, public ::testing::WithParamInterface<Opening> {};
+
+TEST_P(HostOpens, TheWindowOfItsOption) {
+    PromptScript script;
+    bool right = false;
+    script.onModal([&](Form& f) {
+        right = GetParam().isWindow(f);
+        f.unload();
+    });
+    const HostRun run = runZelk(withDb(GetParam().arguments));
+    EXPECT_EQ(run.code, host::kExitOk) << run.err.toStdString();
+    EXPECT_TRUE(right);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, HostOpens,
+    ::testing::Values(Opening{"Default", {}, is<frm_zelk_jmsj>},
+                      Opening{"Main", {"--main"}, is<frm_zelk_main>},
+                      Opening{"ListEntry", {"--list", "entry"}, is<frm_zelk_lbsj>},
+                      Opening{"ListBrowse", {"--list", "browse"}, is<frm_zelk_lbsj>}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(Host, MainHandsTheContextOverAndPrintsHelpRequests) {
+    PromptScript script;
+    script.onModal<frm_zelk_main>([](frm_zelk_main& w) {
+        QTest::keyClick(&w, Qt::Key_F1);
+        w.unload();
+    });
+    const HostRun run =
+        runZelk(withDb({"--main", "--system", "协同办公", "--table", "GWFJ", "--user", "李华"}));
+    EXPECT_EQ(run.code, host::kExitOk) << run.err.toStdString();
+    EXPECT_EQ(gSystemName, "协同办公");
+    EXPECT_EQ(gMainTable, "GWFJ");
+    EXPECT_EQ(run.out, "zelk: NeedHelp from Zelk.OACLS_ZELK, id \"\"\n");
+}
+
+TEST_F(Host, EmbedShowsTheMainWindowInItsOwnWindowAndEndsHeadless) {
+    PromptScript script;  // nothing modal
+    const HostRun run = runZelk(withDb({"--embed"}));
+    EXPECT_EQ(run.code, host::kExitOk) << run.err.toStdString();
+    EXPECT_EQ(run.out, "zelk: no display: the host window closes at once\n");
+}
+
+struct Refusal {
+    const char* label;
+    QStringList arguments;
+    int code;
+    const char* err;
+    friend void PrintTo(const Refusal& r, std::ostream* os) { *os << r.label; }
+};
+
+class HostRefuses : public Host, public ::testing::WithParamInterface<Refusal> {};
+
+// One line on stderr, nothing shown, nothing written.
+TEST_P(HostRefuses, WithOneClearLineAndANonZeroExit) {
+    const Refusal& r = GetParam();
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath("fresh.db");
+    const int before = interfaceCount(db_.hdbc());
+    PromptScript script;
+    QStringList arguments = r.arguments;
+    arguments.replaceInStrings("$DB", db_.connectionString());
+    arguments.replaceInStrings("$FRESH", fresh);
+    const QString search = QString::number(demo_.itemSearch);
+    arguments.replaceInStrings("$SEARCH", search);
+    const HostRun run = runZelk(arguments);
+    EXPECT_EQ(run.code, r.code);
+    if (r.err) {
+        EXPECT_EQ(run.err, QString::fromUtf8(r.err).replace("$SEARCH", search) + "\n");
+    } else {
+        EXPECT_TRUE(run.err.startsWith("zelk: cannot open the database ")) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1);
+    }
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+    EXPECT_EQ(interfaceCount(db_.hdbc()), before);
+}
+
+constexpr int kUsage = host::kExitUsage, kFailed = host::kExitFailed;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostRefuses,
+    ::testing::Values(Refusal{"UnknownOption",
+                              {"--db", "$FRESH", "--bogus"},
+                              kUsage,
+                              "zelk: Unknown option 'bogus'."},
+                      Refusal{"BadKind",
+                              {"--db", "$FRESH", "--designer", "list"},
+                              kUsage,
+                              "zelk: --designer takes entry or search, not \"list\""},
+                      Refusal{"TwoModes",
+                              {"--db", "$FRESH", "--main", "--list", "entry"},
+                              kUsage,
+                              "zelk: choose one of --main, --designer, --list and --embed"},
+                      Refusal{"NotANumber",
+                              {"--db", "$FRESH", "--designer", "entry", "x7"},
+                              kUsage,
+                              "zelk: \"x7\" is not an interface number"},
+                      Refusal{"NoDatabase", {"--db", "$FRESH/none/x.db"}, kFailed, nullptr},
+                      Refusal{"UnknownInterface",
+                              {"--db", "$DB", "--designer", "search", "99999"},
+                              kFailed,
+                              "zelk: there is no interface 99999"},
+                      Refusal{"OtherKind",
+                              {"--db", "$DB", "--list", "entry", "$SEARCH"},
+                              kFailed,
+                              "zelk: interface $SEARCH is a 检索条目, not a 录入列表"},
+                      Refusal{"NoDefault",
+                              {"--db", "$DB", "--list", "browse", "--class", "收文"},
+                              kFailed,
+                              "zelk: 协同办公 / GWGL / 收文 has no default 检索列表"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace zelk::test

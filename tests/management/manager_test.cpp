@@ -1,0 +1,342 @@
+// The interface manager driven as a user drives it: lists, defaults, deletes, item rows, popups
+// and child windows, on the demo data.
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "dataaccess/demodata.h"
+#include "designer/frm_zelk_jmsj.h"
+#include "designer/frm_zelk_jssj.h"
+#include "listdesigner/frm_zelk_lbsj.h"
+#include "management/frm_zelk_ljgl.h"
+#include "management/testrows.h"
+#include "platform/controls/olecolor.h"
+#include "platform/promptscript.h"
+#include "propdialogs/frm_zelk_jmsx.h"
+#include "wizard/frm_zelk_jmxd.h"
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+class ManagerTest : public BackendTest {
+  protected:
+    bool withDemoData() const override { return true; }
+    void SetUp() override {
+        BackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        manager = std::make_unique<frm_zelk_ljgl>();
+        manager->PopupMenu = [this](QMenu* menu) { popups.push_back(menu); };
+        hintSpy = std::make_unique<QSignalSpy>(manager.get(), &frm_zelk_ljgl::Hint);
+        manager->AdminUser = true;
+        manager->init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kAdminUser);
+    }
+    std::int32_t numberOf(const QString& name) {
+        return sysINDTGetInterfaceByName(hdbc(), demo::kMainTable, demo::kSystem, demo::kClass,
+                                         name);
+    }
+    ListItem* row(const QString& name) {
+        return manager->lvw_IM->Item("record" + QString::number(numberOf(name)));
+    }
+    void select(const QString& name) { manager->lvw_IM->SetSelectedItem(row(name)); }
+    QStringList itemTexts() const {
+        QStringList texts;
+        for (int i = 1; i <= manager->lvw_IT->Count(); ++i)
+            texts << manager->lvw_IT->Item(i)->Text();
+        return texts;
+    }
+
+    std::unique_ptr<frm_zelk_ljgl> manager;
+    std::unique_ptr<QSignalSpy> hintSpy;
+    std::vector<QMenu*> popups;
+};
+
+TEST_P(ManagerTest, ListsTheClassWithItsTemplateAndDefaults) {
+    EXPECT_EQ(manager->windowTitle(), "类型与界面管理");
+    ASSERT_EQ(manager->lvw_IM->Count(), 5);
+    EXPECT_EQ(manager->Label1->text(), "[发文]分类模板");
+    EXPECT_FALSE(manager->Command1->isVisibleTo(manager.get()));
+    EXPECT_TRUE(manager->Command2->isVisibleTo(manager.get()));
+    EXPECT_EQ(manager->Command2->property("Tag").toString(),
+              QString::number(numberOf("[发文]分类模板")));
+    ListItem* entry = row("发文登记");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->SubItems(2), "录入条目");
+    EXPECT_EQ(entry->SubItems(3), "所有用户");
+    EXPECT_EQ(entry->ForeColor(), kDefaultRowColor);
+    EXPECT_EQ(entry->SmallIcon(), 3);
+    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), 0);
+    EXPECT_EQ(manager->DefaultIDs[1], numberOf("发文登记"));
+    ASSERT_EQ(hintSpy->count(), 1);
+    EXPECT_EQ(hintSpy->at(0).at(0).toString(), "系统界面已经导入");
+}
+
+TEST_P(ManagerTest, SelectingARowByMouseOrKeyboardLoadsItsItems) {
+    select("发文登记");
+    EXPECT_EQ(manager->ItemsInterface, numberOf("发文登记"));
+    EXPECT_EQ(manager->lvw_IT->Tag(), "录入条目");
+    EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "栏目名称");
+    EXPECT_EQ(manager->lvw_IT->Column(2)->Width(), 0);
+    EXPECT_EQ(manager->lvw_IT->Count(), 15);
+    EXPECT_EQ(manager->lvw_IT->Item(3)->SubItems(2), "bt");
+    EXPECT_TRUE(manager->lvw_IT->Item(3)->Key().startsWith("ISIT"));
+
+    manager->lvw_IM->setFocus();
+    QTest::keyClick(manager->lvw_IM, Qt::Key_Down);
+    EXPECT_EQ(manager->ItemsInterface, numberOf("发文登记（简版）"));
+    EXPECT_EQ(itemTexts(), QStringList({"标题", "文号"}));
+
+    select("发文查询");
+    EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "名称");
+    EXPECT_TRUE(manager->lvw_IT->Item(1)->Key().startsWith("IJST"));
+    select("发文浏览");
+    EXPECT_TRUE(manager->lvw_IT->Item(1)->Key().startsWith("ILST"));
+    EXPECT_EQ(manager->lvw_IT->Item(1)->SmallIcon(), 2);
+
+    // After a rebuild the same row stays selected with its items; a row gone leaves none.
+    manager->RefreshInterface();
+    EXPECT_EQ(manager->lvw_IM->SelectedItem(), row("发文浏览"));
+    EXPECT_GT(manager->lvw_IT->Count(), 0);
+    ListItem* browse = row("发文浏览");
+    manager->lvw_IM->SetSelectedItem(browse);
+    PromptScript script;
+    script.answer(vbOK);
+    manager->DeleteINDT();
+    EXPECT_EQ(manager->lvw_IM->SelectedItem(), nullptr);
+    EXPECT_EQ(manager->lvw_IT->Count(), 0);
+}
+
+TEST_P(ManagerTest, UnknownKindShowsOneEmptyColumn) {
+    addInterface(hdbc(), "", "aaaaa", "坏类型");
+    manager->RefreshInterface();
+    select("坏类型");
+    EXPECT_EQ(row("坏类型")->SubItems(2), "未知类型界面");
+    ASSERT_EQ(manager->lvw_IT->ColumnCount(), 1);
+    EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "");
+    EXPECT_EQ(manager->lvw_IT->Count(), 0);
+}
+
+TEST_P(ManagerTest, SetDefaultSwapsTheFlagsAndRebuilds) {
+    const std::int32_t first = numberOf("发文登记");
+    const std::int32_t second = numberOf("发文登记（简版）");
+    select("发文登记（简版）");
+    manager->mnu_default->trigger();
+    EXPECT_EQ(flagOf(hdbc(), first), "aaaaa");
+    EXPECT_EQ(flagOf(hdbc(), second), "");
+    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
+    EXPECT_EQ(row("发文登记")->ForeColor(), 0);
+
+    // The default itself and other flags change nothing.
+    manager->mnu_default->trigger();
+    setFlag(hdbc(), first, "签批单");
+    manager->RefreshInterface();
+    select("发文登记");
+    manager->mnu_default_Click();
+    EXPECT_EQ(flagOf(hdbc(), first), "签批单");
+    EXPECT_EQ(flagOf(hdbc(), second), "");
+}
+
+TEST_P(ManagerTest, SetDefaultRefusedKeepsBothFlagsAndSaysSoOnce) {
+    const std::int32_t first = numberOf("发文登记");
+    const std::int32_t second = numberOf("发文登记（简版）");
+    select("发文登记（简版）");
+    ASSERT_TRUE(refuseOn(hdbc(), "update", "indt", GetParam()));
+    PromptScript script;
+    script.answer(vbOK);
+    manager->mnu_default_Click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, "界面标志修改错误！");
+    EXPECT_EQ(script.prompts()[0].title, "错误");
+    EXPECT_EQ(flagOf(hdbc(), first), "");
+    EXPECT_EQ(flagOf(hdbc(), second), "aaaaa");
+    EXPECT_EQ(manager->DefaultIDs[1], first);
+}
+
+TEST_P(ManagerTest, DeleteAsksDeletesAndPromotes) {
+    const std::int32_t first = numberOf("发文登记");
+    const std::int32_t second = numberOf("发文登记（简版）");
+    select("发文登记");
+    {
+        PromptScript script;
+        script.answer(vbCancel);
+        manager->DeleteINDT();
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].text, "此操作将删除选定用户界面，请按确认继续或取消操作");
+        EXPECT_EQ(script.prompts()[0].title, "系统确认");
+        EXPECT_EQ(script.prompts()[0].style, vbOKCancel | vbExclamation);
+    }
+    EXPECT_TRUE(interfaceExists(hdbc(), first));
+    EXPECT_EQ(manager->lvw_IT->Count(), 15);  // the row stays selected with its items
+
+    PromptScript script;
+    script.answer(vbOK);
+    manager->DeleteINDT();
+    EXPECT_FALSE(interfaceExists(hdbc(), first));
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), first), 0);
+    EXPECT_EQ(flagOf(hdbc(), second), "");
+    EXPECT_EQ(manager->DefaultIDs[1], second);
+    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
+    EXPECT_EQ(manager->lvw_IM->Count(), 4);
+}
+
+TEST_P(ManagerTest, DeleteRefusedHalfWayKeepsEverythingAndSaysSoOnce) {
+    const std::int32_t first = numberOf("发文登记");
+    ASSERT_TRUE(refuseDeletesOn(hdbc(), "isit", GetParam()));
+    select("发文登记");
+    PromptScript script;
+    script.answer(vbOK).answer(vbOK);
+    manager->DeleteINDT();
+    ASSERT_EQ(script.prompts().size(), 2u);
+    EXPECT_EQ(script.prompts()[1].text, "界面正在使用，请稍后再试!");
+    EXPECT_EQ(script.prompts()[1].title, "系统提示");
+    EXPECT_EQ(script.prompts()[1].style, vbExclamation);
+    EXPECT_TRUE(interfaceExists(hdbc(), first));
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), first), 15);
+    EXPECT_TRUE(row("发文登记"));
+    EXPECT_EQ(flagOf(hdbc(), numberOf("发文登记（简版）")), "aaaaa");
+}
+
+TEST_P(ManagerTest, FieldDeleteFollowsTheListedInterfaceEvenWhenTheSelectionMoved) {
+    const std::int32_t entry = numberOf("发文登记");
+    const std::int32_t search = numberOf("发文查询");
+    select("发文登记");
+    const QString key = manager->lvw_IT->Item(3)->Key();
+    manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(3));
+    {
+        // The interface list's selection moves without the item list following it.
+        const QSignalBlocker quiet(manager->lvw_IM);
+        select("发文查询");
+    }
+    manager->mnu_DelField->trigger();
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), entry), 14);
+    EXPECT_EQ(versionOf(hdbc(), entry), "2");
+    EXPECT_EQ(versionOf(hdbc(), search), fieldText(interfaceRow(hdbc(), search).id08));
+    EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), search), 14);
+    EXPECT_EQ(manager->lvw_IT->Item(key), nullptr);
+    EXPECT_EQ(manager->lvw_IT->Count(), 14);
+
+    // A refused delete leaves list and counter and says so.
+    ASSERT_TRUE(refuseDeletesOn(hdbc(), "isit", GetParam()));
+    manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
+    PromptScript script;
+    script.answer(vbOK);
+    manager->DeleteSelectedFields();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].text, "不能删除该栏目!");
+    EXPECT_EQ(script.prompts()[0].title, "提示");
+    EXPECT_EQ(manager->lvw_IT->Count(), 14);
+    EXPECT_EQ(versionOf(hdbc(), entry), "2");
+}
+
+TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
+    select("发文登记");
+    const auto menuFor = [&](const QString& column) {
+        popups.clear();
+        manager->lvw_IT->SetSelectedItem(
+            manager->lvw_IT->FindItem(column, ReportView::FindWhere::SubItem));
+        manager->lvw_IT_MouseUp(2, 0, 0, 0);
+        return popups.size() == 1 && popups[0] == manager->m_popfield;
+    };
+    ASSERT_TRUE(menuFor("ZDYBQ1"));
+    EXPECT_TRUE(manager->mnu_AddField->isVisible());
+    EXPECT_TRUE(manager->mnu_DelField->isVisible());
+    EXPECT_TRUE(manager->mnu_ChangeControlType->isVisible());
+    for (QAction* a :
+         {manager->mnu_type, manager->mnu_dp, manager->mnu_hint, manager->m_tableclass})
+        EXPECT_FALSE(a->isVisible()) << a->objectName().toStdString();
+    ASSERT_TRUE(menuFor("mj"));
+    EXPECT_TRUE(manager->mnu_dp->isVisible());
+    EXPECT_TRUE(manager->mnu_hint->isVisible());
+    EXPECT_FALSE(manager->m_tableclass->isVisible());
+    EXPECT_EQ(manager->mnu_dp->data().toString(), "mj");
+    ASSERT_TRUE(menuFor("fj"));
+    EXPECT_TRUE(manager->m_tableclass->isVisible());
+    EXPECT_FALSE(menuFor(""));  // a frame binds no field
+
+    select("发文列表录入");
+    manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
+    ASSERT_TRUE(manager->PrepareFieldMenu());
+    EXPECT_FALSE(manager->mnu_ChangeControlType->isVisible());
+
+    // The interface menu: the report entry only for entry forms and browse lists.
+    select("发文列表录入");
+    manager->lvw_IM_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(manager->mnu_createreport->isVisible());
+    select("发文浏览");
+    EXPECT_TRUE(manager->PrepareInterfaceMenu());
+    EXPECT_TRUE(manager->mnu_createreport->isVisible());
+    EXPECT_FALSE(manager->mnu_idesign->isVisible());
+
+    // The template menu: only creating without a template.
+    manager->picFLMB_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(manager->mnu_createFLMB->isEnabled());
+    EXPECT_TRUE(manager->mnu_DelFLMB->isEnabled());
+    manager->ChangeClassname("收文");
+    manager->PrepareTemplateMenu();
+    EXPECT_EQ(manager->Label1->text(), "类型模板未建立");
+    EXPECT_TRUE(manager->mnu_createFLMB->isEnabled());
+    EXPECT_FALSE(manager->mnu_updateFLMB->isEnabled());
+}
+
+TEST_P(ManagerTest, ChildWindowsGetTheirContext) {
+    PromptScript script;
+    script.onModal<frm_zelk_jmxd>([&](frm_zelk_jmxd& w) {
+        EXPECT_EQ(w.hdbc, hdbc());
+        EXPECT_EQ(w.SystemName, demo::kSystem);
+        EXPECT_EQ(w.MainTable, demo::kMainTable);
+        EXPECT_EQ(w.ClassName, demo::kClass);
+        EXPECT_EQ(w.UserName, demo::kAdminUser);
+        QString id = "wizard-help";
+        QStringList relayed;
+        QObject::connect(manager.get(), &Form::NeedHelp, manager.get(),
+                         [&](QString& got) { relayed << got; });
+        emit w.NeedHelp(id);
+        EXPECT_EQ(relayed, QStringList{"wizard-help"});
+        w.unload();
+    });
+    manager->m_newInterface->trigger();
+
+    select("发文查询");
+    script.onModal<frm_zelk_jmsx>([&](frm_zelk_jmsx& w) {
+        EXPECT_EQ(w.InterfaceId, numberOf("发文查询"));
+        EXPECT_EQ(w.SystemName, demo::kSystem);
+        EXPECT_TRUE(w.Command1->isEnabled());
+        w.unload();
+    });
+    manager->lvw_IM_DblClick();
+
+    script.onModal<frm_zelk_jssj>([](frm_zelk_jssj& w) { w.unload(); });
+    manager->DesignInterface();
+    select("发文浏览");
+    script.onModal<frm_zelk_lbsj>([](frm_zelk_lbsj& w) { w.unload(); });
+    manager->mnu_idesign_Click();
+    select("发文登记");
+    script.onModal<frm_zelk_jmsj>([](frm_zelk_jmsj& w) { w.unload(); });
+    manager->DoInterfaceCommand("tb_jmsj");
+    // The item-entry designer never opens on another kind.
+    select("发文查询");
+    manager->DoInterfaceCommand("tb_jmsj");
+    EXPECT_EQ(script.prompts().size(), 5u);
+}
+
+TEST_P(ManagerTest, EmptiedFlagInThePropertiesDialogMakesTheDefault) {
+    const std::int32_t first = numberOf("发文登记");
+    const std::int32_t second = numberOf("发文登记（简版）");
+    select("发文登记（简版）");
+    PromptScript script;
+    script.onModal<frm_zelk_jmsx>([&](frm_zelk_jmsx& w) {
+        setFlag(hdbc(), second, "");  // what the dialog's OK stores
+        w.unload();
+    });
+    manager->UpdateInterfaceProperty();
+    EXPECT_EQ(flagOf(hdbc(), second), "");
+    EXPECT_EQ(flagOf(hdbc(), first), "aaaaa");
+    EXPECT_EQ(manager->DefaultIDs[1], second);
+    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
+}
+
+ZELK_ON_BOTH_BACKENDS(ManagerTest);
+
+}  // namespace
