@@ -19,6 +19,7 @@
 #include "component/fixedfield.h"
 #include "component/records.h"
 #include "component/zelkmodule.h"
+#include "designer/canvas/arrange.h"
 #include "designer/canvas/canvasmouse.h"
 #include "designer/canvas/currentcontrol.h"
 #include "designer/canvas/lineindcate.h"
@@ -152,6 +153,35 @@ class DesignerBase : public Form {
     virtual void mnu_memo_prop_Click() = 0;
     virtual void mnu_mmx_prop_Click() = 0;
     virtual void mnu_check_prop_Click() = 0;
+
+    // ---- Canvas commands (canvascommands.cpp, customcommands.cpp) ---------------------------
+    // Toolbar2: "line" adds a custom line, "rectangle" and "label" a custom label.
+    void Toolbar2_ButtonClick(ToolbarButton* Button);
+    void Toolbar2_ButtonClick(const QString& key);
+    // New custom items and copies, through the designer's own loaders; the new control becomes
+    // current. A refused item (full table) leaves nothing behind.
+    virtual void AddCustomLine() = 0;
+    virtual void AddCustomLabel() = 0;
+    virtual void CopyCustomLine(DesignLine*& source) = 0;
+    virtual void CopyCustomLabel(DesignControl*& source) = 0;
+    // Toolbar3: alignment, size and spacing of the selection; Toolbar4: tab-order mode.
+    void Toolbar3_ButtonClick(ToolbarButton* Button);
+    void Toolbar3_ButtonClick(const QString& key);
+    void Toolbar4_ButtonClick(ToolbarButton* Button);
+    // The two context menus, the Del key and the double click on the canvas.
+    void mnu_toback_Click();
+    void mnu_tofront_Click();
+    void mnu_ucToBack_Click() { mnu_toback_Click(); }
+    void mnu_ucToFront_Click() { mnu_tofront_Click(); }
+    void mnu_ucCopy_Click();
+    void mnu_ucProperty_Click();
+    void mnu_unDelete_Click();
+    void PictureContainer_KeyDown(int keyCode, int shift);
+    void PictureContainer_DblClick();
+    // The colour of every line, the template and hidden ones included.
+    void setAllLineColors(std::int32_t color);
+    // The item a design control stands for (a caption label stands for its owner), or 0.
+    std::int32_t itemIndexOf(const DesignControl* control) const;
 
     // Dialogs held while they are shown, so that their help requests reach the window.
     frm_zelk_jmsx* jmsx = nullptr;
@@ -338,6 +368,8 @@ class DesignerBase : public Form {
     bool openSharedPropertyDialog(const QString& arrayName);
     // True where the label dialog edits the vertical alignment (kept in ToolTipText).
     virtual bool labelVerticalAlignEdited() const { return false; }
+    // How the spacing commands share a span out.
+    virtual SpacingRule spacingRule() const = 0;
     // Captions of the "close" button and of mnu_ucProperty.
     virtual QString closeCaption() const = 0;
     virtual QString ucPropertyCaption() const = 0;
@@ -387,6 +419,14 @@ class DesignerBase : public Form {
     void addFieldTreeNode(const QString& text, std::int32_t itemIndex);
 
   private:
+    // What the canvas commands need of the selection (canvasselectionhooks.cpp).
+    std::vector<DesignControl*> selectedForArrange() const;
+    void redrawSelectionAfterArrange();
+    void dropFromSelection(DesignControl* control);
+    void clearSelectionAfterDblClick();
+    void setTabOrderMode(bool on);
+    void restack(bool toFront);
+
     void buildWindow();
     void buildPropertyMenus();
     void connectHandlers();

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "designer/designerbase.h"
@@ -45,6 +46,22 @@ QLabel* bandCaption(const char* text, QWidget* parent) {
     label->setContentsMargins(4, 0, 4, 0);
     return label;
 }
+
+// Hands the events of one watched widget to a function; lets them go on.
+class CanvasInputFilter : public QObject {
+  public:
+    CanvasInputFilter(QObject* parent, std::function<void(QEvent*)> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        handler_(event);
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(QEvent*)> handler_;
+};
 
 }  // namespace
 
@@ -162,6 +179,25 @@ void DesignerBase::connectHandlers() {
     connect(VScrollBar, &QScrollBar::valueChanged, this,
             Trapped(source, [this] { VScrollBar_Change(); }));
     connect(mnu_prop, &QAction::triggered, this, Trapped(source, [this] { mnu_prop_Click(); }));
+    connect(Toolbar2, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar2_ButtonClick(b); }));
+    connect(Toolbar3, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar3_ButtonClick(b); }));
+    connect(Toolbar4, &KeyedToolbar::ButtonClick, this,
+            Trapped(source, [this](ToolbarButton* b) { Toolbar4_ButtonClick(b); }));
+    connect(mnu_toback, &QAction::triggered, this, Trapped(source, [this] { mnu_toback_Click(); }));
+    connect(mnu_tofront, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_tofront_Click(); }));
+    connect(mnu_ucToFront, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucToFront_Click(); }));
+    connect(mnu_ucToBack, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucToBack_Click(); }));
+    connect(mnu_ucCopy, &QAction::triggered, this, Trapped(source, [this] { mnu_ucCopy_Click(); }));
+    connect(mnu_unDelete, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_unDelete_Click(); }));
+    connect(mnu_ucProperty, &QAction::triggered, this,
+            Trapped(source, [this] { mnu_ucProperty_Click(); }));
+
     connect(sizeline, &LineIndcate::onSizeLT, this,
             Trapped(source, [this](std::int32_t& x, std::int32_t& y) { sizeline_onSizeLT(x, y); }));
     connect(sizeline, &LineIndcate::onSizeRB, this,
@@ -170,6 +206,20 @@ void DesignerBase::connectHandlers() {
     PictureBack->installEventFilter(this);
     PictureContainer->installEventFilter(this);
     connectMouse();
+    // The form also filters every event of the application (key preview): the canvas's own keys
+    // and double clicks come through a filter of their own, so that each arrives once.
+    auto* canvasInput = new CanvasInputFilter(this, [this](QEvent* event) {
+        const QString where = QStringLiteral("DesignerBase");
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            const int code = vbKeyCode(key->key());
+            const int shift = vbShiftState(key->modifiers());
+            TrapErrors(where, [&] { PictureContainer_KeyDown(code, shift); });
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            TrapErrors(where, [this] { PictureContainer_DblClick(); });
+        }
+    });
+    PictureContainer->installEventFilter(canvasInput);
 }
 
 bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {

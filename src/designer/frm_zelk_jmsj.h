@@ -92,6 +92,7 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     bool labelVerticalAlignEdited() const override { return true; }
     QString closeCaption() const override { return QStringLiteral("返回"); }
     QString ucPropertyCaption() const override { return QStringLiteral("编辑属性"); }
+    SpacingRule spacingRule() const override { return SpacingRule::Entry; }
 
     void loadItemOfKind(std::int32_t kind, const ISITRecord& row) override;
     void labelLoaded(DesignLabel& label, const ItemSettings& settings) override;

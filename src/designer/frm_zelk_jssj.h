@@ -33,6 +33,7 @@ class frm_zelk_jssj : public ItemDesigner<IJSTRecord> {
     void openPropertyDialog(const QString& arrayName) override;
     QString closeCaption() const override { return QStringLiteral("退出设计"); }
     QString ucPropertyCaption() const override { return QStringLiteral("修改属性..."); }
+    SpacingRule spacingRule() const override { return SpacingRule::Search; }
 };
 
 }  // namespace zelk

@@ -76,6 +76,20 @@ class ItemDesigner : public DesignerBase {
     virtual void LoadChildTableItem(const Row& row) { loadTextBoxLike(row, kKindChildTable); }
     virtual void LoadOtherItem(const Row& row);
 
+    // Custom lines and labels (customcommands.cpp).
+    void AddCustomLine() override;
+    void AddCustomLabel() override;
+    void CopyCustomLine(DesignLine*& source) override;
+    void CopyCustomLabel(DesignControl*& source) override;
+    // Load a shown element of their array and nothing else: no row, no item.
+    void AddShapeControl();
+    void AddFrameControl();
+    void AddCheckBoxControl();
+    void AddDatePickerControl();
+    void AddTextBoxControl();
+    void AddFrameControl2();
+    void AddListBoxControl();
+
     // Creates the row's caption label; its LabelArray index, or 0 when none could be made.
     void LoadCaptionLabel(const Row& row, std::int32_t& labelIndex);
 
@@ -158,6 +172,11 @@ class ItemDesigner : public DesignerBase {
     }
     // The loader of the kinds drawn as text boxes, into the given array.
     void loadTextBoxInto(const Row& row, std::int32_t kind, ControlArray<DesignTextBox>& array);
+
+    // Loads a custom item's row; true when it became an item. A refused row leaves no control
+    // and no kept row behind.
+    template <class T>
+    bool loadCustomRow(const Row& row, ControlArray<T>& array);
 
   private:
     template <class T>

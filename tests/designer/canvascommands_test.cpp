@@ -1,0 +1,378 @@
+// The context-menu, keyboard and toolbar commands of both designers on their current control:
+// stacking, delete, the custom line's colour, the double click and tab-order mode.
+
+#include <QTest>
+
+#include "canvas_support.h"
+#include "platform/promptscript.h"
+#include "propdialogs/frm_label_prop.h"
+#include "propdialogs/frm_text_prop.h"
+
+namespace zelk {
+namespace {
+
+template <class D>
+class CanvasCommands : public canvastest::BareDesigner<D> {
+  protected:
+    DesignControl* current() const { return this->d.CurrentControl(); }
+    void makeCurrent(DesignControl& c) { this->d.VBSelectControl(&c); }
+    int stackPlace(const QWidget& w) const {
+        return static_cast<int>(w.parentWidget()->children().indexOf(const_cast<QWidget*>(&w)));
+    }
+    int treeNodesTagged(std::int32_t index) const {
+        int n = 0;
+        for (int i = 1; i <= this->d.TreeView1->Count(); ++i)
+            if (this->d.TreeView1->Item(i)->Tag() == QString::number(index)) ++n;
+        return n;
+    }
+};
+TYPED_TEST_SUITE(CanvasCommands, canvastest::Designers, canvastest::DesignerNames);
+
+TYPED_TEST(CanvasCommands, StackingNumbersBeyondEveryItemAndMovesTheControl) {
+    auto& d = this->d;
+    for (int i = 0; i < 3; ++i) d.Toolbar2_ButtonClick("label");
+    d.ItemTable[1].ItemNo = 3;
+    d.ItemTable[2].ItemNo = 7;
+    d.ItemTable[3].ItemNo = 5;
+    DesignLabel& third = d.LabelArray[3];
+    this->makeCurrent(third);
+    d.DesignModified = false;
+    d.mnu_ucToBack_Click();
+    EXPECT_EQ(d.ItemTable[3].ItemNo, 2);
+    EXPECT_EQ(this->stackPlace(third), 0);
+    EXPECT_TRUE(d.DesignModified);
+    d.ItemTable[3].ItemNo = 5;
+    d.mnu_tofront_Click();
+    EXPECT_EQ(d.ItemTable[3].ItemNo, 8);
+    EXPECT_EQ(this->stackPlace(third), third.parentWidget()->children().size() - 1);
+    // A deleted item still counts.
+    d.ItemTable[2].Deleted = -1;
+    d.mnu_toback_Click();
+    EXPECT_EQ(d.ItemTable[3].ItemNo, 2);
+}
+
+TYPED_TEST(CanvasCommands, StackingASingleItemStepsItsOwnNumber) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("line");
+    d.ItemTable[1].ItemNo = 4;
+    d.mnu_toback_Click();
+    EXPECT_EQ(d.ItemTable[1].ItemNo, 3);
+    d.mnu_ucToFront_Click();
+    EXPECT_EQ(d.ItemTable[1].ItemNo, 4);
+}
+
+TYPED_TEST(CanvasCommands, NoCurrentControlChangesNothing) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.currentControlState().setCurrentControl(nullptr);
+    d.DesignModified = false;
+    PromptScript none;
+    d.mnu_toback_Click();
+    d.mnu_tofront_Click();
+    d.mnu_ucCopy_Click();
+    d.mnu_ucProperty_Click();
+    d.mnu_unDelete_Click();
+    EXPECT_EQ(d.ItemCount, 1);
+    EXPECT_EQ(d.ItemTable[1].Deleted, 0);
+    EXPECT_FALSE(d.DesignModified);
+}
+
+TYPED_TEST(CanvasCommands, DeleteHidesTheItemWithItsCaptionAndForgetsIt) {
+    auto& d = this->d;
+    this->loadCaptionedTextBox("姓名");
+    const DesignItem& item = d.ItemTable[1];
+    DesignControl* box = d.itemControl(item);
+    ASSERT_TRUE(box && item.CaptionIndex > 0);
+    DesignLabel& caption = d.LabelArray[item.CaptionIndex];
+    ASSERT_TRUE(caption.Visible());
+    this->makeCurrent(*box);
+    d.DesignModified = false;
+    d.mnu_unDelete_Click();
+    EXPECT_FALSE(box->Visible());
+    EXPECT_FALSE(caption.Visible());
+    EXPECT_EQ(item.Deleted, -1);
+    EXPECT_EQ(this->treeNodesTagged(1), 0);
+    EXPECT_EQ(d.CurrentControl(), nullptr);
+    EXPECT_TRUE(d.DesignModified);
+}
+
+TYPED_TEST(CanvasCommands, DelOnACaptionLabelDeletesTheWholeItem) {
+    auto& d = this->d;
+    this->loadCaptionedTextBox("姓名");
+    const DesignItem& item = d.ItemTable[1];
+    DesignLabel& caption = d.LabelArray[item.CaptionIndex];
+    this->makeCurrent(caption);
+    d.PictureContainer->setFocus();
+    QTest::keyClick(d.PictureContainer, Qt::Key_Delete);
+    EXPECT_EQ(item.Deleted, -1);
+    EXPECT_FALSE(d.itemControl(item)->Visible());
+    EXPECT_FALSE(caption.Visible());
+    EXPECT_EQ(d.CurrentControl(), nullptr);
+}
+
+TYPED_TEST(CanvasCommands, DeleteRemovesTheNodeOfItsOwnItemWhenNamesRepeat) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("label");
+    // Two items of one name, as after a reload.
+    d.ItemTable[2].ItemName = d.ItemTable[1].ItemName;
+    for (int i = 1; i <= d.TreeView1->Count(); ++i)
+        if (d.TreeView1->Item(i)->Tag() == "2")
+            d.TreeView1->Item(i)->SetText(d.ItemTable[1].ItemName);
+    this->makeCurrent(d.LabelArray[2]);
+    d.mnu_unDelete_Click();
+    EXPECT_EQ(this->treeNodesTagged(1), 1);
+    EXPECT_EQ(this->treeNodesTagged(2), 0);
+    EXPECT_EQ(d.ItemTable[1].Deleted, 0);
+}
+
+TYPED_TEST(CanvasCommands, TheLineColourGoesToOneOrEveryLineAndCancelChangesNothing) {
+    struct Case {
+        const char* name;
+        bool cancel;
+        int answer;
+        std::int32_t current, other, templ;
+    };
+    for (const Case c : {Case{"Yes", false, vbYes, 255, 255, 255},
+                         Case{"No", false, vbNo, 255, 0, 0}, Case{"Cancel", true, 0, 0, 0, 0}}) {
+        SCOPED_TRACE(c.name);
+        TypeParam d;
+        d.load();
+        d.Toolbar2_ButtonClick("line");
+        d.Toolbar2_ButtonClick("line");
+        d.LineArray[2].hide();  // hidden lines take the colour too
+        d.LineArray[0].setBorderColor(0);
+        d.VBSelectControl(&d.LineArray[1]);
+        d.DesignModified = false;
+        PromptScript script;
+        if (c.cancel)
+            script.cancelDialog();
+        else
+            script.chooseColor(QColor(255, 0, 0)).answer(c.answer);
+        d.mnu_ucProperty_Click();
+        script.finish();
+        EXPECT_EQ(d.LineArray[1].BorderColor(), c.current);
+        EXPECT_EQ(d.LineArray[2].BorderColor(), c.other);
+        EXPECT_EQ(d.LineArray[0].BorderColor(), c.templ);
+        EXPECT_EQ(d.DesignModified, !c.cancel);
+        ASSERT_EQ(script.prompts().size(), c.cancel ? 1u : 2u);
+        if (!c.cancel) {
+            EXPECT_EQ(script.prompts()[1].text, "是否应用到全部线条？");
+            EXPECT_EQ(script.prompts()[1].title, "确认");
+            EXPECT_EQ(script.prompts()[1].style, vbYesNo + vbQuestion);
+        }
+    }
+}
+
+TYPED_TEST(CanvasCommands, DoubleClickOpensWhatTheItemAsksFor) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("line");
+    this->loadCaptionedTextBox("姓名");
+    {
+        this->makeCurrent(d.LabelArray[1]);
+        d.DesignModified = false;
+        PromptScript script;
+        script.onModal<frm_label_prop>([](frm_label_prop& f) { f.unload(); });
+        d.PictureContainer_DblClick();
+        script.finish();
+        EXPECT_EQ(d.mnu_ucProperty->text(), "编辑属性...");
+        EXPECT_TRUE(d.DesignModified);
+    }
+    {
+        this->makeCurrent(d.LineArray[1]);
+        PromptScript script;
+        script.chooseColor(QColor(0, 0, 255)).answer(vbNo);
+        d.PictureContainer_DblClick();
+        script.finish();
+        EXPECT_EQ(d.mnu_ucProperty->text(), "颜色...");
+        EXPECT_EQ(d.LineArray[1].BorderColor(), 0xFF0000);
+    }
+    {
+        this->makeCurrent(*d.itemControl(d.ItemTable[3]));
+        d.DesignModified = false;
+        PromptScript script;
+        script.onModal<frm_text_prop>([](frm_text_prop& f) { f.unload(); });
+        d.PictureContainer_DblClick();
+        script.finish();
+        // The caption stays as the last custom item left it.
+        EXPECT_EQ(d.mnu_ucProperty->text(), "颜色...");
+        EXPECT_TRUE(d.DesignModified);
+    }
+}
+
+// ---- With the selection -------------------------------------------------------------------
+
+TYPED_TEST(CanvasCommands, SpacingFollowsTheSelectionOrderAndLeavesLinesAlone) {
+    auto& d = this->d;
+    const bool entry = std::is_same_v<TypeParam, frm_zelk_jmsj>;
+    d.Toolbar2_ButtonClick("line");
+    for (const double left : {0.0, 1000.0, 4000.0}) {
+        d.Toolbar2_ButtonClick("label");
+        d.LabelArray[d.LabelArray.ubound()].Move(left, 500, 500, 200);
+    }
+    for (const int i : {1, 2, 3}) d.AddToSelection(&d.LabelArray[i]);
+    d.AddToSelection(&this->line(1));
+    const double x1 = this->line(1).X1();
+    d.DesignModified = false;
+    d.Toolbar3_ButtonClick("horiSplit");
+    const std::vector<double> expected =
+        entry ? std::vector<double>{0, 2000, 4000} : std::vector<double>{0, 1833, 3666};
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(d.LabelArray[i].Left(), expected[i - 1]) << i;
+    EXPECT_EQ(this->line(1).X1(), x1);
+    EXPECT_TRUE(d.DesignModified);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 3u);  // lines get no frame
+}
+
+TYPED_TEST(CanvasCommands, AlignmentMarksModifiedOnlyWhenSomethingMoved) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("label");
+    d.LabelArray[1].Move(100, 0, 1001, 200);
+    d.LabelArray[2].Move(0, 500, 500, 200);
+    d.DesignModified = false;
+    d.Toolbar3_ButtonClick("alignCenter");  // nothing selected: nothing at all
+    EXPECT_FALSE(d.DesignModified);
+    d.AddToSelection(&d.LabelArray[1]);
+    d.Toolbar3_ButtonClick("sameWidth");    // the reference alone
+    d.Toolbar3_ButtonClick("AlignCenter");  // an unknown key only redraws
+    EXPECT_FALSE(d.DesignModified);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 1u);
+    d.AddToSelection(&d.LabelArray[2]);
+    d.Toolbar3_ButtonClick("alignCenter");
+    EXPECT_EQ(d.LabelArray[2].Left(), 350.5);
+    EXPECT_TRUE(d.DesignModified);
+}
+
+TYPED_TEST(CanvasCommands, DeleteTakesTheItemAndItsFrameOutOfTheSelection) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("label");
+    d.Toolbar2_ButtonClick("label");
+    d.AddToSelection(&d.LabelArray[1]);
+    d.AddToSelection(&d.LabelArray[2]);
+    this->makeCurrent(d.LabelArray[2]);
+    d.mnu_unDelete_Click();
+    ASSERT_EQ(d.SelectedControls().size(), 1u);
+    EXPECT_EQ(d.SelectedControls()[0].Index, 1);
+    EXPECT_EQ(d.selection().SelectionFrames().size(), 1u);
+    EXPECT_EQ(d.CurrentControl(), nullptr);
+}
+
+TYPED_TEST(CanvasCommands, DoubleClickClearsTheSelectionUnlessAGroupDragIsArmed) {
+    auto& d = this->d;
+    d.Toolbar2_ButtonClick("line");
+    d.Toolbar2_ButtonClick("label");
+    d.AddToSelection(&d.LabelArray[1]);
+    this->makeCurrent(this->line(1));
+    d.gesture().GroupDragging = true;
+    {
+        PromptScript script;
+        script.chooseColor(QColor(0, 0, 0)).answer(vbNo);
+        d.PictureContainer_DblClick();
+    }
+    EXPECT_EQ(d.SelectedControls().size(), 1u);
+    d.gesture().GroupDragging = false;
+    {
+        PromptScript script;
+        script.chooseColor(QColor(0, 0, 0)).answer(vbNo);
+        d.PictureContainer_DblClick();
+    }
+    EXPECT_TRUE(d.SelectedControls().empty());
+    EXPECT_TRUE(d.selection().SelectionFrames().empty());
+}
+
+// Records the tab-order mode while each message box is open.
+class ModeProbe : public PromptInterceptor {
+  public:
+    explicit ModeProbe(DesignerBase& d) : d_(d) { pushPromptInterceptor(this); }
+    ~ModeProbe() override { popPromptInterceptor(this); }
+    std::vector<bool> seen;
+    std::vector<std::tuple<QString, int, QString>> shown;
+    int messageBox(const QString& text, int style, const QString& title) override {
+        seen.push_back(d_.selection().TabOrderMode);
+        shown.emplace_back(text, style, title);
+        return vbOK;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool commonDialog(PromptKind, CommonDialog&) override { return false; }
+    void modalForm(Form& form) override { form.forceUnload(); }
+
+  private:
+    DesignerBase& d_;
+};
+
+TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedItemsFromOne) {
+    auto& d = this->d;
+    this->loadCaptionedTextBox("甲", 100);
+    this->loadCaptionedTextBox("乙", 1000);
+    this->loadCaptionedTextBox("丙", 2000);
+    ToolbarButton* button = d.Toolbar4->Button(QStringLiteral("tabOrder"));
+    const auto click = [&](std::int32_t item) {
+        const auto* box = static_cast<const DesignBox*>(d.itemControl(d.ItemTable[item]));
+        const float x = static_cast<float>(box->Left() + 100);
+        const float y = static_cast<float>(box->Top() + 100);
+        d.PictureContainer_MouseDown(1, 0, x, y);
+        d.PictureContainer_MouseUp(1, 0, x, y);
+    };
+    const auto toggle = [&](bool on) {
+        button->SetValue(on);
+        d.Toolbar4_ButtonClick(button);
+    };
+    ModeProbe probe(d);
+    toggle(true);
+    for (const std::int32_t item : {3, 1, 2}) click(item);
+    toggle(false);
+    EXPECT_EQ(d.ItemTable[3].EntryOrder, 1);
+    EXPECT_EQ(d.ItemTable[1].EntryOrder, 2);
+    EXPECT_EQ(d.ItemTable[2].EntryOrder, 3);
+    toggle(true);
+    click(2);
+    EXPECT_EQ(d.ItemTable[2].EntryOrder, 1);
+    EXPECT_EQ(probe.seen, std::vector<bool>({true, false, true}));
+    const QString title = QStringLiteral("操作提示");
+    EXPECT_EQ(probe.shown[0],
+              std::make_tuple(QStringLiteral("现在进入录入顺序调整模式，请按照要设置的"
+                                             "录入顺序用鼠标单击控件，\n完成后按"
+                                             "[调整录入顺序]取消该模式"),
+                              int(vbInformation), title));
+    EXPECT_EQ(probe.shown[1],
+              std::make_tuple(QStringLiteral("录入顺序调整结束"), int(vbInformation), title));
+}
+
+TYPED_TEST(CanvasCommands, ARealDoubleClickOnACustomLabelOpensItsProperties) {
+    auto& d = this->d;
+    d.show();
+    d.Toolbar2_ButtonClick("label");
+    d.LabelArray[1].Move(1500, 1500, 1500, 300);
+    PromptScript script;
+    script.onModal<frm_label_prop>([](frm_label_prop& f) { f.unload(); });
+    QTest::mouseDClick(d.PictureContainer, Qt::LeftButton, {}, QPoint(2000 / 15, 1600 / 15));
+    script.finish();
+    EXPECT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(d.mnu_ucProperty->text(), "编辑属性...");
+    EXPECT_TRUE(d.DesignModified);
+}
+
+TYPED_TEST(CanvasCommands, ACopyThroughTheMenuOfARightPressLandsBesideItsSource) {
+    auto& d = this->d;
+    d.show();
+    d.Toolbar2_ButtonClick("label");
+    DesignLabel& source = d.LabelArray[1];
+    source.Move(1005, 2010, 600, 300);
+    PromptScript script;
+    script.chooseMenuEntry(QStringLiteral("mnu_ucCopy"));
+    const QPoint at(1200 / 15, 2100 / 15);
+    QTest::mousePress(d.PictureContainer, Qt::RightButton, {}, at);
+    QTest::mouseRelease(d.PictureContainer, Qt::RightButton, {}, at);
+    script.finish();
+    ASSERT_EQ(d.LabelArray.ubound(), 2);
+    EXPECT_EQ(d.LabelArray[2].Left(), 1125);
+    EXPECT_EQ(d.LabelArray[2].Top(), 2130);
+    EXPECT_EQ(source.Left(), 1005);
+    EXPECT_EQ(source.Top(), 2010);
+}
+
+}  // namespace
+}  // namespace zelk
