@@ -163,6 +163,20 @@ void frm_zelk_ljgl::connectHandlers() {
     on(mnu_ResetField, "mnu_ResetField_Click", &frm_zelk_ljgl::mnu_ResetField_Click);
     on(mnu_CreateUserInterface, "mnu_CreateUserInterface_Click",
        &frm_zelk_ljgl::mnu_CreateUserInterface_Click);
+    on(mnu_AddField, "mnu_AddField_Click", &frm_zelk_ljgl::mnu_AddField_Click);
+    on(mnu_ChangeControlType, "mnu_ChangeControlType_Click",
+       &frm_zelk_ljgl::mnu_ChangeControlType_Click);
+    on(m_tableclass, "m_tableclass_Click", &frm_zelk_ljgl::m_tableclass_Click);
+    on(mnu_createFLMB, "mnu_createFLMB_Click", &frm_zelk_ljgl::mnu_createFLMB_Click);
+    on(mnu_updateFLMB, "mnu_updateFLMB_Click", &frm_zelk_ljgl::mnu_updateFLMB_Click);
+    on(mnu_DelFLMB, "mnu_DelFLMB_Click", &frm_zelk_ljgl::mnu_DelFLMB_Click);
+    on(mnu_createreport, "mnu_createreport_Click", &frm_zelk_ljgl::mnu_createreport_Click);
+    on(mnu_dp, "mnu_dp_Click", &frm_zelk_ljgl::mnu_dp_Click);
+    on(mnu_hint, "mnu_hint_Click", &frm_zelk_ljgl::mnu_hint_Click);
+    connect(Command1, &QPushButton::clicked, this,
+            Trapped(kSource + ".Command1_Click", [this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this,
+            Trapped(kSource + ".Command2_Click", [this] { Command2_Click(); }));
 
     connect(lvw_IM, &ReportView::DblClick, this,
             Trapped(kSource + ".lvw_IM_DblClick", [this] { lvw_IM_DblClick(); }));
@@ -207,6 +221,8 @@ bool frm_zelk_ljgl::eventFilter(QObject* watched, QEvent* event) {
             picFLMB_MouseUp(detail::vbButton(mouse->button()), vbShiftState(mouse->modifiers()),
                             at.x(), at.y());
         });
+        // Handled here: a label's release would reach the panel as well and pop a second menu.
+        return true;
     }
     return Form::eventFilter(watched, event);
 }
@@ -233,10 +249,11 @@ bool frm_zelk_ljgl::commandsAllowed() const {
 void frm_zelk_ljgl::ApplyCommandPermission(bool allowed) {
     load();
     for (QAction* action :
-         {m_newInterface, m_deleteinterface, mnu_idesign, m_interfaceproperty, mnu_DelField,
-          mnu_ResetField, mnu_ChangeControlType, m_tableclass, mnu_createFLMB, mnu_updateFLMB,
-          mnu_DelFLMB, mnu_CreateUserInterface, mnu_default})
+         {m_newInterface, m_deleteinterface, mnu_idesign, m_interfaceproperty, mnu_AddField,
+          mnu_DelField, mnu_ResetField, mnu_ChangeControlType, m_tableclass, mnu_createFLMB,
+          mnu_updateFLMB, mnu_DelFLMB, mnu_CreateUserInterface, mnu_default})
         action->setEnabled(allowed);
+    Command1->setEnabled(allowed);
     Command2->setEnabled(allowed);
 }
 

@@ -18,6 +18,7 @@
 
 #include "component/records.h"
 #include "management/interfacedata.h"
+#include "management/managercommands.h"
 #include "platform/controls/imagelist.h"
 #include "platform/controls/progressbar.h"
 #include "platform/controls/reportview.h"
@@ -127,6 +128,19 @@ class frm_zelk_ljgl : public Form {
     void mnu_DelField_Click() { DeleteSelectedFields(); }
     void mnu_ResetField_Click() { resetLXLM(); }
     void lvw_IM_DblClick() { UpdateInterfaceProperty(); }
+    // Field, template, report and settings commands: each runs its routine of the manager's
+    // commands on the current selection and reloads what it changed.
+    void mnu_AddField_Click();
+    void mnu_ChangeControlType_Click();
+    void m_tableclass_Click();
+    void Command1_Click();
+    void mnu_createFLMB_Click() { Command1_Click(); }
+    void Command2_Click();
+    void mnu_updateFLMB_Click() { Command2_Click(); }
+    void mnu_DelFLMB_Click();
+    void mnu_createreport_Click();
+    void mnu_dp_Click();
+    void mnu_hint_Click();
     void lvw_IM_ItemClick(ListItem* item);
     void lvw_IM_MouseUp(int button, int shift, double x, double y);
     void lvw_IT_MouseUp(int button, int shift, double x, double y);
@@ -166,6 +180,11 @@ class frm_zelk_ljgl : public Form {
     // Makes interface `id` the recorded default when the properties dialog emptied its flag.
     void adoptEmptiedFlag(std::int32_t id);
     ClassContext context() const;
+    // What the command routines need: the context, the permission rule's answer, this window
+    // as owner and the help relay.
+    ManagerCommandContext commandContext();
+    // The key of the selected row of `list`, empty without one.
+    static QString selectedKey(const ReportView* list);
     // The selected interface's number, when its key holds one.
     bool selectedInterface(std::int32_t& number) const;
     void connectHandlers();

@@ -120,7 +120,8 @@ bool frm_zelk_ljgl::PrepareFieldMenu() {
     mnu_type->setVisible(flag(field.m06, "2"));
     mnu_dp->setVisible(flag(field.m07, "1"));
     mnu_hint->setVisible(flag(field.m09, "1"));
-    m_tableclass->setVisible(flag(field.m16, "1"));
+    // A sub-table class belongs to an item-entry row only.
+    m_tableclass->setVisible(flag(field.m16, "1") && subTableClassApplies(row->Key()));
     for (QAction* action : {mnu_type, mnu_dp, mnu_hint}) action->setData(column);
     return true;
 }

@@ -146,10 +146,12 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
     EXPECT_TRUE(w.tlb_IM->Button(4)->Enabled());
     EXPECT_TRUE(w.tlb_IM->Button(5)->Enabled());
     // (A hidden menu item never reads enabled: "界面编辑" is left out.)
-    for (QAction* a : {m.m_newInterface, m.m_deleteinterface, m.m_interfaceproperty, m.mnu_DelField,
-                       m.mnu_ResetField, m.mnu_ChangeControlType, m.m_tableclass, m.mnu_createFLMB,
-                       m.mnu_updateFLMB, m.mnu_DelFLMB, m.mnu_CreateUserInterface, m.mnu_default})
+    for (QAction* a : {m.m_newInterface, m.m_deleteinterface, m.m_interfaceproperty, m.mnu_AddField,
+                       m.mnu_DelField, m.mnu_ResetField, m.mnu_ChangeControlType, m.m_tableclass,
+                       m.mnu_createFLMB, m.mnu_updateFLMB, m.mnu_DelFLMB, m.mnu_CreateUserInterface,
+                       m.mnu_default})
         EXPECT_EQ(a->isEnabled(), open) << a->objectName().toStdString();
+    EXPECT_EQ(m.Command1->isEnabled(), open);
     EXPECT_EQ(m.Command2->isEnabled(), open);
     m.PrepareTemplateMenu();
     EXPECT_FALSE(m.mnu_createFLMB->isEnabled() && !open);
@@ -175,6 +177,12 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
     m.DoInterfaceCommand("tb_design");
     m.DoInterfaceCommand("tb_jmsj");
     m.DoViewCommand("bm_fljm");
+    m.mnu_AddField_Click();
+    m.mnu_ChangeControlType_Click();
+    m.m_tableclass_Click();
+    m.Command1_Click();
+    m.Command2_Click();
+    m.mnu_DelFLMB_Click();
     w.tlb_IM_ButtonClick(w.tlb_IM->Button("tlbNew"));
     w.tlb_IM_ButtonClick(w.tlb_IM->Button("tb_delete"));
     w.tlb_IM_ButtonClick(w.tlb_IM->Button("tb_jmsj"));

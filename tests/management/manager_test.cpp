@@ -9,10 +9,13 @@
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "listdesigner/frm_zelk_lbsj.h"
+#include "management/frm_zelk_flmb.h"
+#include "management/frm_zelk_kjlx.h"
 #include "management/frm_zelk_ljgl.h"
 #include "management/testrows.h"
 #include "platform/controls/olecolor.h"
 #include "platform/promptscript.h"
+#include "propdialogs/frm_field_new.h"
 #include "propdialogs/frm_zelk_jmsx.h"
 #include "wizard/frm_zelk_jmxd.h"
 
@@ -278,6 +281,66 @@ TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
     EXPECT_EQ(manager->Label1->text(), "类型模板未建立");
     EXPECT_TRUE(manager->mnu_createFLMB->isEnabled());
     EXPECT_FALSE(manager->mnu_updateFLMB->isEnabled());
+}
+
+TEST_P(ManagerTest, CommandsReachTheirRoutinesAndReloadWhatTheyChanged) {
+    PromptScript script;
+    select("发文浏览");
+    const int columns = manager->lvw_IT->Count();
+    manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
+    script.onModal<frm_field_new>([](frm_field_new& d) { d.Command2->click(); });
+    manager->mnu_AddField->trigger();  // cancelled: not rebuilt, the selection stays
+    EXPECT_EQ(manager->lvw_IT->SelectedItem(), manager->lvw_IT->Item(1));
+    script.onModal<frm_field_new>([](frm_field_new& d) {
+        d.Combo1->setCurrentIndex(0);
+        d.Combo2->setCurrentIndex(1);
+        d.Command1->click();
+    });
+    manager->mnu_AddField->trigger();
+    EXPECT_EQ(manager->lvw_IT->Count(), columns + 1);
+
+    const auto pick = [&](const QString& interface, const QString& column) {
+        select(interface);
+        manager->lvw_IT->SetSelectedItem(
+            manager->lvw_IT->FindItem(column, ReportView::FindWhere::SubItem));
+        return manager->PrepareFieldMenu();
+    };
+    ASSERT_TRUE(pick("发文查询", "fj"));
+    EXPECT_FALSE(manager->m_tableclass->isVisible());  // a sub-table field, but a search row
+    ASSERT_TRUE(pick("发文登记", "mj"));
+    const std::int32_t item = manager->lvw_IT->SelectedItem()->Key().mid(4).toInt();
+    script.onModal<frm_zelk_kjlx>([](frm_zelk_kjlx& d) {
+        d.Combo1->setCurrentIndex(7);
+        d.Command1->click();
+    });
+    manager->mnu_ChangeControlType->trigger();
+    ISITRecord stored;
+    sysISITGetItem(hdbc(), stored, item);
+    EXPECT_EQ(fieldText(stored.ii06), "8");
+
+    script.onModal<frm_zelk_flmb>([](frm_zelk_flmb& d) {
+        EXPECT_EQ(d.Text1->text(), "[发文]分类模板");
+        d.Command2->click();
+    });
+    const auto hints = hintSpy->count();
+    manager->Command2->click();
+    EXPECT_EQ(hintSpy->count(), hints + 1);
+    EXPECT_EQ(script.prompts().size(), 4u);
+}
+
+TEST_P(ManagerTest, TemplatePopupFollowsTheTemplateAndTheRule) {
+    manager->show();
+    manager->ChangeClassname("");  // the main-table level
+    for (const bool admin : {false, true}) {
+        SCOPED_TRACE(admin);
+        manager->AdminUser = admin;
+        popups.clear();
+        QTest::mouseClick(manager->Label1, Qt::RightButton);
+        ASSERT_EQ(popups, std::vector<QMenu*>{manager->m_popFLMB});  // once
+        const bool none = manager->Label1->text() == "基础模板未建立";
+        EXPECT_EQ(manager->mnu_createFLMB->isEnabled(), admin && none);
+        EXPECT_EQ(manager->mnu_DelFLMB->isEnabled(), admin && !none);
+    }
 }
 
 TEST_P(ManagerTest, ChildWindowsGetTheirContext) {
