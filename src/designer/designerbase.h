@@ -115,8 +115,17 @@ class DesignerBase : public Form {
     void Toolbar1_ButtonClick(const QString& key);
     void ShowInterfaceProperties();
     void TreeView1_NodeClick(Node* node);
+    // The properties command of the current control, and the handler of each kind
+    // (properties/). The kinds whose dialog reference differs between the designers are theirs.
     void mnu_prop_Click();
     void mnu_label_prop_Click();
+    void mnu_combo_prop_Click();
+    void mnu_date_prop_Click();
+    void mnu_childtable_prop_Click();
+    virtual void mnu_text_prop_Click() = 0;
+    virtual void mnu_memo_prop_Click() = 0;
+    virtual void mnu_mmx_prop_Click() = 0;
+    virtual void mnu_check_prop_Click() = 0;
 
     // Dialogs held while they are shown, so that their help requests reach the window.
     frm_zelk_jmsx* jmsx = nullptr;
@@ -157,6 +166,23 @@ class DesignerBase : public Form {
     QAction* mnu_ucCopy = nullptr;
     QAction* mnu_unDelete = nullptr;
     QAction* mnu_ucProperty = nullptr;
+    // Hidden menus of the item kinds, one entry "属性" each (never popped up).
+    QMenu* pop_text = nullptr;
+    QMenu* pop_combo = nullptr;
+    QMenu* pop_memo = nullptr;
+    QMenu* pop_date = nullptr;
+    QMenu* pop_mmx = nullptr;
+    QMenu* pop_label = nullptr;
+    QMenu* pop_check = nullptr;
+    QMenu* pop_childtable = nullptr;
+    QAction* mnu_text_prop = nullptr;
+    QAction* mnu_combo_prop = nullptr;
+    QAction* mnu_memo_prop = nullptr;
+    QAction* mnu_date_prop = nullptr;
+    QAction* mnu_mmx_prop = nullptr;
+    QAction* mnu_label_prop = nullptr;
+    QAction* mnu_check_prop = nullptr;
+    QAction* mnu_childtable_prop = nullptr;
 
     // ---- State shared by the loaders, writers and (later) the canvas commands ----------------
     INDTRecord InterfaceRow{};
@@ -274,10 +300,11 @@ class DesignerBase : public Form {
     virtual void beforeCloseQuestion() {}
     // Opens the property dialog of a design control array other than LabelArray.
     virtual void openPropertyDialog(const QString& arrayName) = 0;
-    // The dialogs both designers hold in the same reference (drop-down, sub-table and date
-    // items); false for any other array.
+    // The kinds whose handler both designers have (all but list boxes and postils); false for
+    // any other array.
     bool openSharedPropertyDialog(const QString& arrayName);
-    void openCheckBoxDialog();
+    // True where the label dialog edits the vertical alignment (kept in ToolTipText).
+    virtual bool labelVerticalAlignEdited() const { return false; }
     // Captions of the "close" button and of mnu_ucProperty.
     virtual QString closeCaption() const = 0;
     virtual QString ucPropertyCaption() const = 0;
@@ -328,6 +355,7 @@ class DesignerBase : public Form {
 
   private:
     void buildWindow();
+    void buildPropertyMenus();
     void connectHandlers();
     void refreshCommands();
     void positionBoxChanged(int box);

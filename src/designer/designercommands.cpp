@@ -77,37 +77,4 @@ void DesignerBase::TreeView1_NodeClick(Node* node) {
     SelectItemControl(item.ControlKind, item.ArrayIndex);
 }
 
-void DesignerBase::mnu_prop_Click() {
-    DesignControl* control = CurrentControl();
-    if (!control) return;
-    if (control->Name() == QLatin1String("LabelArray")) {
-        mnu_label_prop_Click();
-        return;
-    }
-    openPropertyDialog(control->Name());
-}
-
-void DesignerBase::mnu_label_prop_Click() {
-    if (!CurrentControl()) return;
-    curIndex = static_cast<std::int16_t>(CurrentControl()->Index());
-    showHeld<frm_label_prop>(pf4, [this](QString& id) { pf4_NeedHelp(id); });
-}
-
-bool DesignerBase::openSharedPropertyDialog(const QString& arrayName) {
-    if (arrayName == QLatin1String("ComboBoxArray")) {
-        showHeld<frm_combo_prop>(pf1, [this](QString& id) { pf1_NeedHelp(id); });
-    } else if (arrayName == QLatin1String("ChildTableArray")) {
-        showHeld<frm_ctable_prop>(pf2, [this](QString& id) { pf2_NeedHelp(id); });
-    } else if (arrayName == QLatin1String("DatePickerArray")) {
-        showHeld<frm_date_prop>(pf3, [this](QString& id) { pf3_NeedHelp(id); });
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void DesignerBase::openCheckBoxDialog() {
-    showHeld<frm_check_prop>(pf, [this](QString& id) { pf_NeedHelp(id); });
-}
-
 }  // namespace zelk

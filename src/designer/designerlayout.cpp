@@ -144,6 +144,7 @@ void DesignerBase::buildWindow() {
     mnu_unDelete = menuEntry(mnu_usercontrol, "mnu_unDelete", "删除");
     mnu_usercontrol->addSeparator();
     mnu_ucProperty = menuEntry(mnu_usercontrol, "mnu_ucProperty", "编辑属性");
+    buildPropertyMenus();
 }
 
 void DesignerBase::connectHandlers() {

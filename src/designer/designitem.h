@@ -66,7 +66,7 @@ struct DesignItem {
     std::int32_t ExtraNumber = 0;
     std::int32_t MaxLength = 0;
     QString DataFormat;
-    std::int32_t DataSelectMode = 0;  // drop-down boxes: 0 typing allowed, 1 select only
+    std::int32_t DataSelectMode = 0;  // drop-down boxes: 0 typing allowed, any other select only
     std::int16_t ExtraInfoEntryMode = 0;
     std::int16_t Deleted = 0;  // 0 live, -1 deleted
     std::int32_t ItemNo = 0;

@@ -44,20 +44,4 @@ void frm_zelk_jmsj::beforeCloseQuestion() {
     }
 }
 
-void frm_zelk_jmsj::openPropertyDialog(const QString& arrayName) {
-    if (openSharedPropertyDialog(arrayName)) return;
-    if (arrayName == QLatin1String("CheckBoxArray"))
-        openCheckBoxDialog();
-    else if (arrayName == QLatin1String("ListBoxArray"))
-        showHeld<frm_list_prop>(pf5, [this](QString& id) { pf5_NeedHelp(id); });
-    else if (arrayName == QLatin1String("MemoBoxArray"))
-        showHeld<frm_memo_prop>(pf6, [this](QString& id) { pf6_NeedHelp(id); });
-    else if (arrayName == QLatin1String("MMXArray"))
-        showHeld<frm_mmx_prop>(pf7, [this](QString& id) { pf7_NeedHelp(id); });
-    else if (arrayName == QLatin1String("PostilArray"))
-        showHeld<frm_postil_prop>(pf8, [this](QString& id) { pf8_NeedHelp(id); });
-    else if (arrayName == QLatin1String("TextBoxArray"))
-        showHeld<frm_text_prop>(pf9, [this](QString& id) { pf9_NeedHelp(id); });
-}
-
 }  // namespace zelk

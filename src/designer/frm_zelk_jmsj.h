@@ -47,6 +47,14 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     void pf8_NeedHelp(QString& id) { raiseNeedHelp(id); }
     void pf9_NeedHelp(QString& id) { raiseNeedHelp(id); }
 
+    void mnu_text_prop_Click() override;
+    void mnu_memo_prop_Click() override;
+    void mnu_mmx_prop_Click() override;
+    void mnu_check_prop_Click() override;
+    // List-box and postil items: reached only through the properties command.
+    void ShowListProp();
+    void ShowPostilProp();
+
     // Postil items (kind 13): text boxes like sub-table items, in their own array.
     virtual void LoadPostilItem(const ISITRecord& row);
 
@@ -81,6 +89,7 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     // A prompt text of "0" is stored as no prompt.
     void beforeCloseQuestion() override;
     void openPropertyDialog(const QString& arrayName) override;
+    bool labelVerticalAlignEdited() const override { return true; }
     QString closeCaption() const override { return QStringLiteral("返回"); }
     QString ucPropertyCaption() const override { return QStringLiteral("编辑属性"); }
 

@@ -23,8 +23,13 @@ class frm_zelk_jssj : public ItemDesigner<IJSTRecord> {
     void pf6_NeedHelp(QString& id) { raiseNeedHelp(id); }
     void pf7_NeedHelp(QString& id) { raiseNeedHelp(id); }
 
+    void mnu_text_prop_Click() override;
+    void mnu_memo_prop_Click() override;
+    void mnu_mmx_prop_Click() override;
+    void mnu_check_prop_Click() override;
+
   protected:
-    // Check boxes, list boxes, rectangles, frames and lines open nothing.
+    // List boxes, rectangles, frames and lines open nothing.
     void openPropertyDialog(const QString& arrayName) override;
     QString closeCaption() const override { return QStringLiteral("退出设计"); }
     QString ucPropertyCaption() const override { return QStringLiteral("修改属性..."); }

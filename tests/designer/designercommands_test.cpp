@@ -38,8 +38,8 @@ TEST_P(DesignerCommands, EveryHeldDialogsHelpRequestReachesTheWindowOnce) {
         {"DatePickerArray", "frm_date_prop"}, {"LabelArray", "frm_label_prop"},
         {"MemoBoxArray", "frm_memo_prop"},    {"MMXArray", "frm_mmx_prop"},
         {"TextBoxArray", "frm_text_prop"}};
+    dialogs.push_back({"CheckBoxArray", "frm_check_prop"});
     if (entry) {
-        dialogs.push_back({"CheckBoxArray", "frm_check_prop"});
         dialogs.push_back({"ListBoxArray", "frm_list_prop"});
         dialogs.push_back({"PostilArray", "frm_postil_prop"});
     }
@@ -71,12 +71,10 @@ TEST_P(DesignerCommands, EveryHeldDialogsHelpRequestReachesTheWindowOnce) {
     EXPECT_EQ(received, QStringList({QString()}));
 }
 
-TEST_P(DesignerCommands, ShapesFramesLinesAndSearchCheckAndListBoxesOpenNothing) {
+TEST_P(DesignerCommands, ShapesFramesLinesAndSearchListBoxesOpenNothing) {
     auto w = open();
     QStringList none = {"ShapeArray", "FrameArray", "LineArray"};
-    if (GetParam() == DesignerKind::ItemSearch)
-        none << "CheckBoxArray"
-             << "ListBoxArray";
+    if (GetParam() == DesignerKind::ItemSearch) none << "ListBoxArray";
     PromptScript script;  // any dialog would be unexpected
     for (const QString& array : none) {
         ASSERT_NE(makeCurrent(*w, array), nullptr) << array.toStdString();
