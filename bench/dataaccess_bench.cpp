@@ -2,18 +2,16 @@
 // QtSql statements on the same connection and the same rows. Counters: library_ms, bare_ms
 // and their ratio (the library aims at no more than 1.5).
 
-#include <chrono>
-
 #include <benchmark/benchmark.h>
 #include <QSqlQuery>
 
+#include "benchdb.h"
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
 #include "dataaccess/internal.h"
-#include "support/testdb.h"
 
 using namespace zelk;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 namespace {
 
@@ -74,7 +72,7 @@ double libraryRound(std::int32_t hdbc, std::vector<ISITRecord>& items) {
     int n = 0;
     while (sysISITGetRecord(h, row) > 0) ++n;
     if (n != kItems) throw std::runtime_error("library round lost rows");
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return bench::msSince(start);
 }
 
 // The same rows as column values, the way a caller with its own QtSql code would hold them.
@@ -122,45 +120,20 @@ double bareRound(QSqlDatabase db, const std::vector<QVariantList>& rows) {
         ++n;
     }
     if (n != kItems) throw std::runtime_error("bare round lost rows");
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return bench::msSince(start);
 }
 
 void BM_Interface1024_SaveAndLoad(benchmark::State& state) {
-    const bool server = state.range(0) == 1;
-    if (server && !test::TestDb::postgresAvailable()) {
-        state.SkipWithError("ZELK_TEST_PG names no server");
-        return;
-    }
-    test::TestDb db(server ? test::TestBackend::PostgreSQL : test::TestBackend::SQLite);
-    if (!db.ok()) {
-        state.SkipWithError(db.error().toStdString().c_str());
-        return;
-    }
+    const auto db = bench::benchDb(state);
+    if (!db) return;
     auto items = makeItems();
     const auto rows = asValues(items);
     // SQLite: the bare loop uses the library's own connection; the server wants its own plan.
-    const QSqlDatabase qdb = da::connection(db.hdbc())->db();
-    double library = 0, bare = 0;
-    libraryRound(db.hdbc(), items);  // warm both paths
-    bareRound(qdb, rows);
-    for (auto _ : state) {
-        const double l = libraryRound(db.hdbc(), items);
-        const double b = bareRound(qdb, rows);
-        library += l;
-        bare += b;
-        state.SetIterationTime(l / 1000.0);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["library_ms"] = library / n;
-    state.counters["bare_ms"] = bare / n;
-    state.counters["ratio"] = bare > 0 ? library / bare : 0;
+    const QSqlDatabase qdb = da::connection(db->hdbc())->db();
+    bench::compareRounds(
+        state, "library_ms", [&] { return libraryRound(db->hdbc(), items); },
+        [&] { return bareRound(qdb, rows); });
 }
-BENCHMARK(BM_Interface1024_SaveAndLoad)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("postgres")
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0);
+BENCHMARK(BM_Interface1024_SaveAndLoad)->Apply(bench::onBothBackends);
 
 }  // namespace

@@ -2,19 +2,17 @@
 // items, against bare prepared QtSql selects of the same INDT and ISIT rows on the same
 // connection. Counters: manager_ms, bare_ms and their ratio (the manager aims at 2 or less).
 
-#include <chrono>
-
 #include <benchmark/benchmark.h>
 #include <QSqlQuery>
 
+#include "benchdb.h"
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
 #include "dataaccess/internal.h"
 #include "management/frm_zelk_ljgl.h"
-#include "support/testdb.h"
 
 using namespace zelk;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 namespace {
 
@@ -59,7 +57,7 @@ double managerRound(frm_zelk_ljgl& manager) {
     manager.RefreshInterface();
     if (manager.lvw_IM->Count() != kInterfaces || manager.lvw_IT->Count() != kItems)
         throw std::runtime_error("the refresh lost rows");
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return bench::msSince(start);
 }
 
 double bareRound(QSqlDatabase db, std::int32_t selected) {
@@ -89,47 +87,22 @@ double bareRound(QSqlDatabase db, std::int32_t selected) {
         ++m;
     }
     if (n != kInterfaces || m != kItems) throw std::runtime_error("bare round lost rows");
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return bench::msSince(start);
 }
 
 void BM_RefreshInterface200x1024(benchmark::State& state) {
-    const bool server = state.range(0) == 1;
-    if (server && !test::TestDb::postgresAvailable()) {
-        state.SkipWithError("ZELK_TEST_PG names no server");
-        return;
-    }
-    test::TestDb db(server ? test::TestBackend::PostgreSQL : test::TestBackend::SQLite);
-    if (!db.ok()) {
-        state.SkipWithError(db.error().toStdString().c_str());
-        return;
-    }
-    const std::int32_t selected = fill(db.hdbc());
+    const auto db = bench::benchDb(state);
+    if (!db) return;
+    const std::int32_t selected = fill(db->hdbc());
     frm_zelk_ljgl manager;
     manager.AdminUser = true;
-    manager.init(db.hdbc(), kSystem, kTable, kClass, QStringLiteral("张明"));
+    manager.init(db->hdbc(), kSystem, kTable, kClass, QStringLiteral("张明"));
     manager.lvw_IM->SetSelectedItem(manager.lvw_IM->Item("record" + QString::number(selected)));
-    const QSqlDatabase qdb = da::connection(db.hdbc())->db();
-    double ours = 0, bare = 0;
-    managerRound(manager);  // warm both paths
-    bareRound(qdb, selected);
-    for (auto _ : state) {
-        const double l = managerRound(manager);
-        const double b = bareRound(qdb, selected);
-        ours += l;
-        bare += b;
-        state.SetIterationTime(l / 1000.0);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["manager_ms"] = ours / n;
-    state.counters["bare_ms"] = bare / n;
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    const QSqlDatabase qdb = da::connection(db->hdbc())->db();
+    bench::compareRounds(
+        state, "manager_ms", [&] { return managerRound(manager); },
+        [&] { return bareRound(qdb, selected); });
 }
-BENCHMARK(BM_RefreshInterface200x1024)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("postgres")
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0);
+BENCHMARK(BM_RefreshInterface200x1024)->Apply(bench::onBothBackends);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
+#include "platform/controls/reportrows.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/resources.h"
@@ -218,57 +219,28 @@ void ColumnPicker::LoadTemplateFields() {
     }
 }
 
-void ColumnPicker::moveRows(ReportView& from, ReportView& to, bool all) {
-    if (from.Count() == 0) return;
-    if (all) {
-        for (const PickerRow& row : rowsOf(from)) append(to, row);
-        from.Clear();
-        return;
-    }
-    ListItem* selected = from.SelectedItem();
-    if (!selected) return;  // nothing chosen, nothing moves
-    append(to, rowsOf(from)[static_cast<std::size_t>(selected->Index() - 1)]);
-    from.Remove(selected);
-}
-
 void ColumnPicker::MoveColumnToInterface() {
-    moveRows(*SRCListView, *DSNListView, false);
+    moveSelectedReportRow(*SRCListView, *DSNListView);
 }
 
 void ColumnPicker::MoveAllColumnsToInterface() {
-    moveRows(*SRCListView, *DSNListView, true);
+    moveAllReportRows(*SRCListView, *DSNListView);
 }
 
 void ColumnPicker::RemoveColumnFromInterface() {
-    moveRows(*DSNListView, *SRCListView, false);
+    moveSelectedReportRow(*DSNListView, *SRCListView);
 }
 
 void ColumnPicker::RemoveAllColumnsFromInterface() {
-    moveRows(*DSNListView, *SRCListView, true);
-}
-
-void ColumnPicker::swapWithNeighbour(int step) {
-    ListItem* selected = DSNListView->SelectedItem();
-    if (DSNListView->Count() == 0 || !selected) return;
-    ListItem* p = selected;
-    ListItem* q = DSNListView->Item(p->Index() + step);
-    if (!q) return;  // already first (up) or last (down)
-    const QString text = p->Text(), tag = p->Tag(), field = p->SubItems(1);
-    p->SetText(q->Text());
-    p->SetTag(q->Tag());
-    p->SetSubItems(1, q->SubItems(1));
-    q->SetText(text);
-    q->SetTag(tag);
-    q->SetSubItems(1, field);
-    DSNListView->SetSelectedItem(q);
+    moveAllReportRows(*DSNListView, *SRCListView);
 }
 
 void ColumnPicker::Command8_Click() {
-    swapWithNeighbour(-1);
+    swapSelectedReportRow(*DSNListView, -1);
 }
 
 void ColumnPicker::Command7_Click() {
-    swapWithNeighbour(1);
+    swapSelectedReportRow(*DSNListView, 1);
 }
 
 void ColumnPicker::Command1_Click() {

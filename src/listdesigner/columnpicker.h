@@ -78,10 +78,7 @@ class ColumnPicker : public Form {
   private:
     void layoutControls();
     void connectHandlers();
-    void swapWithNeighbour(int step);
     static void append(ReportView& list, const PickerRow& row);
-    // Moves the selected row, or every row, to the end of the other list.
-    static void moveRows(ReportView& from, ReportView& to, bool all);
 
     ListTable table_;
 };

@@ -58,9 +58,7 @@ int OrderListBox::TopIndex() const {
 
 void OrderListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
-    const QPointF at = detail::twipsIn(this, viewport(), event);
-    emit MouseDown(detail::vbButton(event->button()), vbShiftState(event->modifiers()), at.x(),
-                   at.y());
+    detail::emitMouse(this, &OrderListBox::MouseDown, viewport(), event);
 }
 
 void OrderListBox::mouseMoveEvent(QMouseEvent* event) {
@@ -75,9 +73,7 @@ void OrderListBox::mouseMoveEvent(QMouseEvent* event) {
 
 void OrderListBox::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
-    const QPointF at = detail::twipsIn(this, viewport(), event);
-    emit MouseUp(detail::vbButton(event->button()), vbShiftState(event->modifiers()), at.x(),
-                 at.y());
+    detail::emitMouse(this, &OrderListBox::MouseUp, viewport(), event);
 }
 
 // ---- Drawing objects ------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "management/classtemplate.h"
+#include "platform/controls/reportrows.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/resources.h"
@@ -32,50 +33,6 @@ void setupList(ReportView* list, const QString& tip) {
 }
 
 }  // namespace
-
-void moveTemplateRow(ReportView* from, ReportView* to) {
-    if (from->Count() == 0) return;
-    ListItem* row = from->SelectedItem();
-    if (!row) return;
-    ListItem* before = to->SelectedItem();
-    const QString key = row->Key(), text = row->Text(), column = row->SubItems(1);
-    // The key moves with the row: take it out of the source first.
-    from->Remove(row);
-    addRow(to, before ? before->Index() : 0, key, text, column);
-}
-
-void moveAllTemplateRows(ReportView* from, ReportView* to) {
-    if (from->Count() == 0) return;
-    std::vector<std::array<QString, 3>> rows;
-    for (int i = 1; i <= from->Count(); ++i) {
-        ListItem* row = from->Item(i);
-        rows.push_back({row->Key(), row->Text(), row->SubItems(1)});
-    }
-    from->Clear();
-    for (const auto& [key, text, column] : rows) addRow(to, 0, key, text, column);
-}
-
-void swapTemplateRow(ReportView* list, bool down) {
-    ListItem* row = list->SelectedItem();
-    if (list->Count() == 0 || !row) return;
-    const int i = row->Index();
-    const int j = down ? i + 1 : i - 1;
-    if (j < 1 || j > list->Count()) return;
-    ListItem* other = list->Item(j);
-    const QString key = row->Key(), text = row->Text(), column = row->SubItems(1);
-    const QString otherKey = other->Key(), otherText = other->Text(),
-                  otherColumn = other->SubItems(1);
-    // Passing keys that no row holds, so that two rows never share one during the swap.
-    row->SetKey(QStringLiteral("xxxxxxxxxxxx"));
-    other->SetKey(QStringLiteral("ccccccccc"));
-    other->SetKey(key);
-    other->SetText(text);
-    other->SetSubItems(1, column);
-    row->SetKey(otherKey);
-    row->SetText(otherText);
-    row->SetSubItems(1, otherColumn);
-    list->SetSelectedItem(other);
-}
 
 frm_zelk_flmb::frm_zelk_flmb(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frm_zelk_flmb"));
@@ -215,28 +172,29 @@ void frm_zelk_flmb::LoadSystemTemplateFields() {
     }
 }
 
+// A single row goes in front of the other list's selected row.
 void frm_zelk_flmb::MoveFieldToTemplate() {
-    moveTemplateRow(SRCListView, DSNListView);
+    moveSelectedReportRow(*SRCListView, *DSNListView, true);
 }
 
 void frm_zelk_flmb::MoveAllFieldsToTemplate() {
-    moveAllTemplateRows(SRCListView, DSNListView);
+    moveAllReportRows(*SRCListView, *DSNListView);
 }
 
 void frm_zelk_flmb::RemoveFieldFromTemplate() {
-    moveTemplateRow(DSNListView, SRCListView);
+    moveSelectedReportRow(*DSNListView, *SRCListView, true);
 }
 
 void frm_zelk_flmb::RemoveAllFieldsFromTemplate() {
-    moveAllTemplateRows(DSNListView, SRCListView);
+    moveAllReportRows(*DSNListView, *SRCListView);
 }
 
 void frm_zelk_flmb::Command7_Click() {
-    swapTemplateRow(DSNListView, true);
+    swapSelectedReportRow(*DSNListView, 1);
 }
 
 void frm_zelk_flmb::Command8_Click() {
-    swapTemplateRow(DSNListView, false);
+    swapSelectedReportRow(*DSNListView, -1);
 }
 
 bool frm_zelk_flmb::DeleteTemplateData(std::int32_t id) {

@@ -75,11 +75,4 @@ class frm_zelk_flmb : public Form {
     bool saving_ = false;
 };
 
-// Moves the selected row (or every row) of `from` into `to`: before the selected row of `to`, or
-// at its end; keys, texts and column names travel with the rows.
-void moveTemplateRow(ReportView* from, ReportView* to);
-void moveAllTemplateRows(ReportView* from, ReportView* to);
-// Swaps the selected row with its neighbour (`down` or up) and keeps it selected.
-void swapTemplateRow(ReportView* list, bool down);
-
 }  // namespace zelk

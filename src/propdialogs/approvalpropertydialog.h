@@ -5,37 +5,15 @@
 // only: width, banner, two captions, the caption labels' array name and the hidden boxes.
 
 #include "propdialogs/itempropertydialog.h"
+#include "propdialogs/propertyvars.h"
 
 namespace zelk {
 
-struct ApprovalPropertyVars {
-    QString ItemName;
-    QString Format;
-    QString DefaultValue;
-    QString HintText;
-    std::int16_t EntryOrder = 0;
-    bool Visible = false;
-    bool Enabled = false;
-    bool ReadOnly = false;
+struct ApprovalPropertyVars : PropertyItemVars, PropertyLookVars {
     bool AutoTab = false;
-    std::int32_t ForeColor = 0;
-    std::int32_t BackColor = 0;
-    std::int32_t BorderColor = 0;
-    QString FontName;
-    std::int32_t FontSize = 0;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    std::int32_t TextAlign = 0;
-    std::int32_t BackStyle = 0;
     std::int16_t SpecialEffect = 0;
-    std::int32_t BorderStyle = 0;
-    bool AutoSize = false;
     bool ApplyToSameKind = false;
-    QString BoundColumn;
     QString ApprovalStepName;
-    QString DataFormat;
-    QString MaxLength;
     bool SingleUserWindow = false;
     // Inputs of the step list only: never shown or changed.
     std::int32_t hdbc = 0;

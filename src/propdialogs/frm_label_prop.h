@@ -4,29 +4,15 @@
 // own apply box Check6.
 
 #include "propdialogs/itempropertydialog.h"
+#include "propdialogs/propertyvars.h"
 
 namespace zelk {
 
-struct LabelPropertyVars {
+struct LabelPropertyVars : PropertyLookVars {
     QString Caption;
-    bool Visible = false;
-    bool Enabled = false;
-    bool ReadOnly = false;
     bool AutoTab = false;
-    std::int32_t ForeColor = 0;
-    std::int32_t BackColor = 0;
-    std::int32_t BorderColor = 0;
-    QString FontName;
-    std::int32_t FontSize = 0;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    std::int32_t TextAlign = 0;
     std::int16_t VerticalAlign = 0;  // 0 top, 1 middle, 2 bottom
-    std::int32_t BackStyle = 0;
     std::int16_t SpecialEffect = 0;
-    std::int32_t BorderStyle = 0;
-    bool AutoSize = false;
     bool ApplyToSameKind = false;
 };
 

@@ -4,36 +4,14 @@
 // first is ticked.
 
 #include "propdialogs/itempropertydialog.h"
+#include "propdialogs/propertyvars.h"
 
 namespace zelk {
 
-struct MmxPropertyVars {
-    QString ItemName;
-    QString Format;
-    QString DefaultValue;
-    QString HintText;
-    std::int16_t EntryOrder = 0;
-    bool Visible = false;
-    bool Enabled = false;
-    bool ReadOnly = false;
+struct MmxPropertyVars : PropertyItemVars, PropertyLookVars {
     bool AutoConvertToPostil = false;  // convert to a postil file when the form is saved
-    std::int32_t ForeColor = 0;
-    std::int32_t BackColor = 0;
-    std::int32_t BorderColor = 0;
-    QString FontName;
-    std::int32_t FontSize = 0;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    std::int32_t TextAlign = 0;
-    std::int32_t BackStyle = 0;
     std::int16_t SpecialEffect = 0;
-    std::int32_t BorderStyle = 0;
-    bool AutoSize = false;
-    QString BoundColumn;
     QString ChildTableClass;
-    QString DataFormat;
-    QString MaxLength;
     bool AutoWordSelect = false;
     bool ShowMediaInline = false;
     bool ShowPictureDirect = false;

@@ -1,23 +1,30 @@
 #pragma once
 // The public variables of the item property dialogs. Cancelled belongs to every dialog's frame
 // (ItemPropertyDialog). Colours are 32-bit colour values, TextAlign 1 left, 2 centre, 3 right.
+// A dialog's set is built from the parts below plus the few variables of its own.
 
 #include <QString>
 #include <cstdint>
 
 namespace zelk {
 
-// The text-box dialog's set, shared by the list-box, memo, drop-down and sub-table dialogs.
-struct ItemPropertyDialogVars {
+// An item's own and data-page variables: every dialog's but the label's.
+struct PropertyItemVars {
     QString ItemName;
     QString Format;
     QString DefaultValue;
     QString HintText;
     std::int16_t EntryOrder = 0;
+    QString BoundColumn;
+    QString DataFormat;
+    QString MaxLength;
+};
+
+// The state boxes, colours, font, alignment and border: every dialog has them.
+struct PropertyLookVars {
     bool Visible = false;
     bool Enabled = false;
     bool ReadOnly = false;
-    bool AutoTab = false;
     std::int32_t ForeColor = 0;
     std::int32_t BackColor = 0;
     std::int32_t BorderColor = 0;
@@ -28,14 +35,16 @@ struct ItemPropertyDialogVars {
     bool FontUnderline = false;
     std::int32_t TextAlign = 0;
     std::int32_t BackStyle = 0;
-    std::int16_t SpecialEffect = 0;
     std::int32_t BorderStyle = 0;
     bool AutoSize = false;
+};
+
+// The text-box dialog's set, shared by the list-box, memo, drop-down and sub-table dialogs.
+struct ItemPropertyDialogVars : PropertyItemVars, PropertyLookVars {
+    bool AutoTab = false;
+    std::int16_t SpecialEffect = 0;
     bool ApplyToSameKind = false;
-    QString BoundColumn;
     QString ChildTableClass;
-    QString DataFormat;
-    QString MaxLength;
     bool AutoWordSelect = false;
 };
 

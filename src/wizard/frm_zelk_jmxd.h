@@ -153,10 +153,6 @@ class frm_zelk_jmxd : public Form {
     // False, after telling the user, when a name the kinds would store is already in use.
     bool namesAreFree(const QStringList& kindTexts);
     void showGenerationFailed();
-    // Adds a copy of `row` at the end of `to` and removes it from `from`.
-    static void moveRow(ReportView& from, ReportView& to, ListItem* row);
-    // Swaps the contents of rows i and j of the chosen list and selects row j.
-    void swapChosenRows(int i, int j);
     WizardContext context() const { return {hdbc, SystemName, MainTable, ClassName}; }
 };
 

@@ -23,12 +23,11 @@ void writeSettings(const QString& folder, const QByteArray& text) {
     file.write(text);
 }
 
-class SuiteDataSourceTest : public test::BackendTest {
+class SuiteDataSourceTest : public test::DemoBackendTest {
   protected:
     void SetUp() override {
-        BackendTest::SetUp();
+        DemoBackendTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo));
         source.folder = folder.path();
         writeSettings(folder.path(),
                       "[AppInfo]\r\nAppDNS = " + db().connectionString().toUtf8() + "\r\n");
@@ -38,22 +37,21 @@ class SuiteDataSourceTest : public test::BackendTest {
     }
     QTemporaryDir folder;
     SuiteDataSource source;
-    DemoInterfaces demo;
 };
 
 TEST_P(SuiteDataSourceTest, LooksUpInterfacesOfTheSameClass) {
-    std::int32_t number = demo.itemEntry;
+    std::int32_t number = demo_.itemEntry;
     std::int32_t result = -1;
     source.FindInterfaceByKeys(number, result, QStringLiteral("3"));
-    EXPECT_EQ(result, demo.itemSearch);
+    EXPECT_EQ(result, demo_.itemSearch);
     source.FindInterfaceByKeys(number, result, QStringLiteral("4"));
-    EXPECT_EQ(result, demo.browseList);
+    EXPECT_EQ(result, demo_.browseList);
     // No interface of that kind: the result stays.
     result = -1;
     source.FindInterfaceByKeys(number, result, QStringLiteral("x'; delete from indt; --"));
     EXPECT_EQ(result, -1);
     INDTRecord row;
-    EXPECT_GE(sysINDTGetDataByNo(hdbc(), row, demo.itemSearch), 1);
+    EXPECT_GE(sysINDTGetDataByNo(hdbc(), row, demo_.itemSearch), 1);
 
     QString system, table;
     source.QueryIndtNameAndId09(number, system, table);
@@ -62,16 +60,16 @@ TEST_P(SuiteDataSourceTest, LooksUpInterfacesOfTheSameClass) {
 }
 
 TEST_P(SuiteDataSourceTest, AQuoteInTheClassNameIsFound) {
-    for (std::int32_t n : {demo.itemEntry, demo.itemSearch}) {
+    for (std::int32_t n : {demo_.itemEntry, demo_.itemSearch}) {
         INDTRecord row;
         ASSERT_GE(sysINDTGetDataByNo(hdbc(), row, n), 1);
         setField(row.id02, QStringLiteral("O'Neil's 发文"));
         ASSERT_GE(sysINDTUpdateRecord(hdbc(), row), 0);
     }
-    std::int32_t number = demo.itemEntry;
+    std::int32_t number = demo_.itemEntry;
     std::int32_t result = -1;
     source.FindInterfaceByKeys(number, result, QStringLiteral("3"));
-    EXPECT_EQ(result, demo.itemSearch);
+    EXPECT_EQ(result, demo_.itemSearch);
 }
 
 ZELK_ON_BOTH_BACKENDS(SuiteDataSourceTest);

@@ -27,7 +27,7 @@ class PickerTest : public ListFixture {
         return form;
     }
     std::int32_t fidOf(ListTable table) const {
-        return table == ListTable::ILIT ? demo.listEntry : demo.browseList;
+        return table == ListTable::ILIT ? demo_.listEntry : demo_.browseList;
     }
     static QStringList texts(const ReportView& list) {
         QStringList all;
@@ -46,7 +46,7 @@ const ListTable kTables[] = {ListTable::ILIT, ListTable::ILST};
 TEST_P(PickerTest, OffersTemplateFieldsNotChosenAndNamesEmptyCaptions) {
     ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update ilst set is03 = '' where is01 = %1 and "
                                              "is02 = 'wh'")
-                                  .arg(demo.browseList)),
+                                  .arg(demo_.browseList)),
               0);
     for (const ListTable table : kTables) {
         auto form = open(table);
@@ -126,7 +126,7 @@ TEST_P(PickerTest, MessagesForNoTemplateAndAnEmptyList) {
         EXPECT_EQ(p.style, vbExclamation);
     }
     EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(rows(ListTable::ILST, demo.browseList).size(), 6u);
+    EXPECT_EQ(rows(ListTable::ILST, demo_.browseList).size(), 6u);
     form->forceUnload();
 }
 
@@ -134,7 +134,7 @@ TEST_P(PickerTest, FailureAtColumnKKeepsTheOldRows) {
     auto form = open(ListTable::ILIT);
     form->DSNListView->Item(4)->SetSubItems(1, QStringLiteral("bh"));  // repeats the first field
     refuse(ListTable::ILIT, "02", QStringLiteral("'bh'"));
-    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    const auto before = bytes(ListTable::ILIT, demo_.listEntry);
     PromptScript script;
     script.answer(vbOK);
     form->Command1_Click();
@@ -142,18 +142,18 @@ TEST_P(PickerTest, FailureAtColumnKKeepsTheOldRows) {
                  vbExclamation);
     EXPECT_TRUE(form->isLoaded());
     EXPECT_FALSE(form->prg1->isVisible());
-    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+    EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     form->forceUnload();
 }
 
 TEST_P(PickerTest, HundredFiftyColumns) {
-    makeColumns(ListTable::ILST, demo.browseList, 150);
+    makeColumns(ListTable::ILST, demo_.browseList, 150);
     auto form = open(ListTable::ILST);
     ASSERT_EQ(form->DSNListView->Count(), 150);
     form->DSNListView->SetSelectedItem(form->DSNListView->Item(150));
     form->Command8_Click();
     form->Command1_Click();
-    const auto saved = rows(ListTable::ILST, demo.browseList);
+    const auto saved = rows(ListTable::ILST, demo_.browseList);
     ASSERT_EQ(saved.size(), 150u);
     EXPECT_EQ(fieldText(saved[148].ii02), QStringLiteral("f150"));
     EXPECT_EQ(form->prg1->Max(), 151);

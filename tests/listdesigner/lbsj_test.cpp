@@ -26,7 +26,7 @@ class LbsjTest : public ListFixture {
     std::unique_ptr<frm_zelk_lbsj> open(const QString& kind) {
         auto form = std::make_unique<frm_zelk_lbsj>();
         form->load();
-        form->init(hdbc(), kind == kEntry ? demo.listEntry : demo.browseList, kind);
+        form->init(hdbc(), kind == kEntry ? demo_.listEntry : demo_.browseList, kind);
         form->show();
         return form;
     }
@@ -57,12 +57,12 @@ class LbsjTest : public ListFixture {
 TEST_P(LbsjTest, OpensBothKindsWithHeadersOrderAndSettings) {
     ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update ilit set ii26 = '0121000000' where ii01 = %1 "
                                              "and ii02 = 'bt'")
-                                  .arg(demo.listEntry)),
+                                  .arg(demo_.listEntry)),
               0);
     for (const QString& kind : {kEntry, kBrowse}) {
         auto form = open(kind);
         const auto stored = rows(kind == kEntry ? ListTable::ILIT : ListTable::ILST,
-                                 kind == kEntry ? demo.listEntry : demo.browseList);
+                                 kind == kEntry ? demo_.listEntry : demo_.browseList);
         ASSERT_EQ(form->ListView1->ColumnCount(), 6);
         EXPECT_EQ(order(*form),
                   (QStringList{"编号", "标题", "文号", "发文日期", "密级", "拟稿人"}));
@@ -102,7 +102,7 @@ TEST_P(LbsjTest, EditorsBeforeAChosenColumnDoNothing) {
 }
 
 TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
-    setVersion(demo.listEntry, QStringLiteral("41"));
+    setVersion(demo_.listEntry, QStringLiteral("41"));
     auto form = open(kEntry);
     form->ListView1_ColumnClick(form->ListView1->Column(1));
     form->Text1->setText(QStringLiteral("序号"));
@@ -125,9 +125,9 @@ TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
     }
     form->Command1_Click(0);
     EXPECT_FALSE(form->isLoaded());
-    EXPECT_EQ(version(demo.listEntry), QStringLiteral("42"));
+    EXPECT_EQ(version(demo_.listEntry), QStringLiteral("42"));
 
-    auto saved = rows(ListTable::ILIT, demo.listEntry);
+    auto saved = rows(ListTable::ILIT, demo_.listEntry);
     ASSERT_EQ(saved.size(), 6u);
     // New keys in insert order, which is the columns' creation order.
     std::sort(saved.begin(), saved.end(),
@@ -151,7 +151,7 @@ TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
 TEST_P(LbsjTest, UneditedSaveKeepsColumnsAndWritesTheDefaults) {
     for (const QString& kind : {kEntry, kBrowse}) {
         const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
-        const std::int32_t fid = kind == kEntry ? demo.listEntry : demo.browseList;
+        const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
         const auto before = rows(table, fid);
         auto form = open(kind);
         ASSERT_TRUE(form->SaveInterface());
@@ -209,7 +209,7 @@ TEST_P(LbsjTest, DropRulesOfTheOrderList) {
 TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
     for (const QString& kind : {kEntry, kBrowse}) {
         const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
-        const std::int32_t fid = kind == kEntry ? demo.listEntry : demo.browseList;
+        const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
         setVersion(fid, QStringLiteral("7"));
         auto form = open(kind);
         for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);  // the fourth insert fails
@@ -231,20 +231,20 @@ TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
 
 TEST_P(LbsjTest, GoneInterfaceIsNotSaved) {
     auto form = open(kEntry);
-    ASSERT_GE(sysINDTDeleteData(hdbc(), demo.listEntry), 0);
-    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    ASSERT_GE(sysINDTDeleteData(hdbc(), demo_.listEntry), 0);
+    const auto before = bytes(ListTable::ILIT, demo_.listEntry);
     PromptScript script;
     script.answer(vbOK);
     form->Command1_Click(0);
     EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面！"));
     EXPECT_EQ(script.prompts()[0].title, QStringLiteral("警告"));
     EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+    EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     form->forceUnload();
 }
 
 TEST_P(LbsjTest, ClosingAModifiedListAsks) {
-    const auto before = bytes(ListTable::ILIT, demo.listEntry);
+    const auto before = bytes(ListTable::ILIT, demo_.listEntry);
     {
         // Esc on a modified list: No discards.
         auto form = open(kEntry);
@@ -258,7 +258,7 @@ TEST_P(LbsjTest, ClosingAModifiedListAsks) {
                   QStringLiteral("界面设计器即将退出,是否保存界面所做的修改?"));
         EXPECT_EQ(script.prompts()[0].style, vbYesNo + vbQuestion);
         EXPECT_FALSE(form->isLoaded());
-        EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), before);
+        EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     }
     {
         // Cancel discards without asking.
@@ -278,12 +278,12 @@ TEST_P(LbsjTest, ClosingAModifiedListAsks) {
         form->close();
         EXPECT_FALSE(form->isLoaded());
     }
-    EXPECT_EQ(fieldText(rows(ListTable::ILIT, demo.listEntry)[1].ii03), QStringLiteral("题名"));
+    EXPECT_EQ(fieldText(rows(ListTable::ILIT, demo_.listEntry)[1].ii03), QStringLiteral("题名"));
 }
 
 TEST_P(LbsjTest, CodesTheListsCannotShowAreKept) {
     ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("update ilit set ii26 = '1781000000' where ii01 = %1")
-                                  .arg(demo.listEntry)),
+                                  .arg(demo_.listEntry)),
               0);
     auto form = open(kEntry);
     form->ListView1_ColumnClick(form->ListView1->Column(1));
@@ -292,21 +292,21 @@ TEST_P(LbsjTest, CodesTheListsCannotShowAreKept) {
     form->ListView1_ColumnClick(form->ListView1->Column(2));
     form->Combo2->setCurrentIndex(2);  // a choice replaces the stored code
     ASSERT_TRUE(form->SaveInterface());
-    const auto saved = rows(ListTable::ILIT, demo.listEntry);
+    const auto saved = rows(ListTable::ILIT, demo_.listEntry);
     EXPECT_EQ(fieldText(saved[0].ii26), QStringLiteral("1781000000"));
     EXPECT_EQ(fieldText(saved[1].ii26), QStringLiteral("1281000000"));
     form->forceUnload();
 }
 
 TEST_P(LbsjTest, HundredFiftyColumnsLoadEditAndSave) {
-    makeColumns(ListTable::ILIT, demo.listEntry, 150);
+    makeColumns(ListTable::ILIT, demo_.listEntry, 150);
     auto form = open(kEntry);
     ASSERT_EQ(form->ListView1->ColumnCount(), 150);
     form->ListView1_ColumnClick(form->ListView1->Column(150));
     form->Check2->setChecked(true);
     form->txtWidth->setText(QStringLiteral("-30"));
     ASSERT_TRUE(form->SaveInterface());
-    const auto saved = rows(ListTable::ILIT, demo.listEntry);
+    const auto saved = rows(ListTable::ILIT, demo_.listEntry);
     ASSERT_EQ(saved.size(), 150u);
     EXPECT_EQ(fieldText(saved[149].ii26), QStringLiteral("1101000000"));
     EXPECT_EQ(saved[149].ii07, 0);

@@ -67,27 +67,27 @@ class ListSaveTest : public ListFixture {
 TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
     const ListTable browse = ListTable::ILST;
     // A browse list without columns keeps its rows; an unknown kind writes none.
-    ListDesignerSave empty = designerSave(&browse, demo.browseList);
+    ListDesignerSave empty = designerSave(&browse, demo_.browseList);
     empty.columns.clear();
-    const auto before = bytes(browse, demo.browseList);
-    setVersion(demo.browseList, QStringLiteral("41"));
+    const auto before = bytes(browse, demo_.browseList);
+    setVersion(demo_.browseList, QStringLiteral("41"));
     EXPECT_EQ(saveListDesigner(empty), ListSaveResult::Saved);
-    EXPECT_EQ(version(demo.browseList), QStringLiteral("42"));
-    EXPECT_EQ(bytes(browse, demo.browseList), before);
+    EXPECT_EQ(version(demo_.browseList), QStringLiteral("42"));
+    EXPECT_EQ(bytes(browse, demo_.browseList), before);
 
-    ListDesignerSave unknown = designerSave(nullptr, demo.listEntry);
-    const auto entryBefore = bytes(ListTable::ILIT, demo.listEntry);
-    setVersion(demo.listEntry, QStringLiteral("abc"));
+    ListDesignerSave unknown = designerSave(nullptr, demo_.listEntry);
+    const auto entryBefore = bytes(ListTable::ILIT, demo_.listEntry);
+    setVersion(demo_.listEntry, QStringLiteral("abc"));
     EXPECT_EQ(saveListDesigner(unknown), ListSaveResult::Saved);
-    EXPECT_EQ(version(demo.listEntry), QStringLiteral("1"));
-    EXPECT_EQ(bytes(ListTable::ILIT, demo.listEntry), entryBefore);
+    EXPECT_EQ(version(demo_.listEntry), QStringLiteral("1"));
+    EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), entryBefore);
 }
 
 TEST_P(ListSaveTest, DeleteInterfaceDataRemovesRowAndItems) {
-    EXPECT_TRUE(deleteInterfaceData(hdbc(), demo.itemEntry));
+    EXPECT_TRUE(deleteInterfaceData(hdbc(), demo_.itemEntry));
     INDTRecord row;
-    EXPECT_LT(sysINDTGetDataByNo(hdbc(), row, demo.itemEntry), 1);
-    EXPECT_EQ(sysISITGetRecordCount(hdbc(), demo.itemEntry), 0);
+    EXPECT_LT(sysINDTGetDataByNo(hdbc(), row, demo_.itemEntry), 1);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), demo_.itemEntry), 0);
 }
 
 ZELK_ON_BOTH_BACKENDS(ListSaveTest);

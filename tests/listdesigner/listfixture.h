@@ -16,14 +16,8 @@
 
 namespace zelk::test {
 
-class ListFixture : public BackendTest {
+class ListFixture : public DemoBackendTest {
   protected:
-    void SetUp() override {
-        BackendTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo));
-    }
-
     std::vector<ILITRecord> rows(ListTable table, std::int32_t fid) {
         return readListRows(table, hdbc(), fid);
     }
@@ -73,8 +67,6 @@ class ListFixture : public BackendTest {
         EXPECT_EQ(script.prompts()[0].title, title);
         EXPECT_EQ(script.prompts()[0].style, style);
     }
-
-    DemoInterfaces demo;
 };
 
 }  // namespace zelk::test

@@ -62,15 +62,8 @@ TEST(TemplateKind, LaterRulesWin) {
     }
 }
 
-class TemplateTest : public ::testing::TestWithParam<test::TestBackend> {
+class TemplateTest : public test::DemoBackendTest {
   protected:
-    void SetUp() override {
-        ZELK_SKIP_WITHOUT_SERVER(GetParam());
-        db_ = std::make_unique<test::TestDb>(GetParam());
-        ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
-    }
-    std::int32_t hdbc() const { return db_->hdbc(); }
     std::vector<ISITRecord> items(std::int32_t id) {
         std::vector<ISITRecord> rows;
         const std::int32_t h = sysISITPrepareGetData(hdbc(), id);
@@ -100,8 +93,6 @@ class TemplateTest : public ::testing::TestWithParam<test::TestBackend> {
         int i = 0;
         for (const char* m : messages) EXPECT_EQ(script.prompts()[i++].text, QString::fromUtf8(m));
     }
-    std::unique_ptr<test::TestDb> db_;
-    DemoInterfaces demo_;
 };
 
 TEST_P(TemplateTest, EditModeListsTheTemplateAndOffersTheRest) {
@@ -197,7 +188,6 @@ TEST_P(TemplateTest, RefusalsAtEachStepLeaveNoTrace) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        db_.reset();
         SetUp();
         if (c.table) {
             ASSERT_TRUE(test::refuseRows(hdbc(), GetParam(), QString::fromLatin1(c.table),

@@ -32,13 +32,11 @@ TEST(FieldCommands, KindNumbersAndSubTableRows) {
         EXPECT_FALSE(subTableClassApplies(key)) << key;
 }
 
-class CommandsTest : public ::testing::TestWithParam<test::TestBackend> {
+class CommandsTest : public test::DemoBackendTest {
   protected:
     void SetUp() override {
-        ZELK_SKIP_WITHOUT_SERVER(GetParam());
-        db_ = std::make_unique<test::TestDb>(GetParam());
-        ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
+        DemoBackendTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         context_.hdbc = hdbc();
         context_.systemName = demo::kSystem;
         context_.mainTable = demo::kMainTable;
@@ -46,7 +44,6 @@ class CommandsTest : public ::testing::TestWithParam<test::TestBackend> {
         context_.userName = demo::kUser;
         context_.allowed = true;
     }
-    std::int32_t hdbc() const { return db_->hdbc(); }
     std::int32_t firstRow(std::int32_t (*prepare)(std::int32_t, std::int32_t), std::int32_t fid) {
         const std::int32_t h = prepare(hdbc(), fid);
         ISITRecord r;
@@ -60,8 +57,6 @@ class CommandsTest : public ::testing::TestWithParam<test::TestBackend> {
         odbc_FreeStmtHandle(h);
         return key;
     }
-    std::unique_ptr<test::TestDb> db_;
-    DemoInterfaces demo_;
     ManagerCommandContext context_;
 };
 

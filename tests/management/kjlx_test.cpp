@@ -20,15 +20,8 @@ TEST(ControlKindIndex, SelectsTheKindsEntryOrNone) {
     EXPECT_EQ(controlKindEntries(true)[5], QStringLiteral("6-子表检索项"));
 }
 
-class KjlxTest : public ::testing::TestWithParam<test::TestBackend> {
+class KjlxTest : public test::DemoBackendTest {
   protected:
-    void SetUp() override {
-        ZELK_SKIP_WITHOUT_SERVER(GetParam());
-        db_ = std::make_unique<test::TestDb>(GetParam());
-        ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
-    }
-    std::int32_t hdbc() const { return db_->hdbc(); }
     std::int32_t item(const char* kind) {
         ISITRecord r;
         r.ii01 = demo_.itemEntry;
@@ -46,8 +39,6 @@ class KjlxTest : public ::testing::TestWithParam<test::TestBackend> {
         sysISITGetItem(hdbc(), r, id);
         return fieldText(r.ii06);
     }
-    std::unique_ptr<test::TestDb> db_;
-    DemoInterfaces demo_;
 };
 
 TEST_P(KjlxTest, OpensOnTheStoredKindAndOffersOkOnlyForAnother) {

@@ -24,16 +24,8 @@ TEST(CustomLabel, CountsItsLastTwoCharactersOrAWholeLongNumber) {
     EXPECT_EQ(customLabelEntry(99), QStringLiteral("ZDYBQ100[ 自定义]"));
 }
 
-class FieldNewTest : public ::testing::TestWithParam<test::TestBackend> {
+class FieldNewTest : public test::DemoBackendTest {
   protected:
-    void SetUp() override {
-        ZELK_SKIP_WITHOUT_SERVER(GetParam());
-        db_ = std::make_unique<test::TestDb>(GetParam());
-        ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
-    }
-    std::int32_t hdbc() const { return db_->hdbc(); }
-
     std::int32_t newInterface(const char* kind, const QString& mainTable = demo::kMainTable) {
         INDTRecord r;
         setField(r.id01, mainTable);
@@ -75,9 +67,6 @@ class FieldNewTest : public ::testing::TestWithParam<test::TestBackend> {
         EXPECT_TRUE(script.prompts().empty());
         EXPECT_FALSE(d.Cancelled);
     }
-
-    std::unique_ptr<test::TestDb> db_;
-    DemoInterfaces demo_;
 };
 
 TEST_P(FieldNewTest, ItemEntryRowGoesBelowTheLowestBoundItemWithTheVersionRaisedOnce) {

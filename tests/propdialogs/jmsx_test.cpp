@@ -24,15 +24,8 @@ TEST(InterfaceName, LongerThanSixtyIsShortenedWithDots) {
     EXPECT_EQ(shortenedInterfaceName(sixty + "x"), QString(57, QChar(u'名')) + "...");
 }
 
-class JmsxTest : public ::testing::TestWithParam<test::TestBackend> {
+class JmsxTest : public test::DemoBackendTest {
   protected:
-    void SetUp() override {
-        ZELK_SKIP_WITHOUT_SERVER(GetParam());
-        db_ = std::make_unique<test::TestDb>(GetParam());
-        ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
-        ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
-    }
-    std::int32_t hdbc() const { return db_->hdbc(); }
     INDTRecord row() {
         INDTRecord r;
         EXPECT_GE(sysINDTGetDataByNo(hdbc(), r, demo_.itemEntry), 1);
@@ -50,8 +43,6 @@ class JmsxTest : public ::testing::TestWithParam<test::TestBackend> {
         EXPECT_TRUE(script.prompts().empty());
         EXPECT_FALSE(d.EditCancelled);
     }
-    std::unique_ptr<test::TestDb> db_;
-    DemoInterfaces demo_;
 };
 
 TEST_P(JmsxTest, UneditedOkChangesNothing) {

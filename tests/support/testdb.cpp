@@ -109,8 +109,15 @@ std::int32_t TestDb::openAnother(QString* error) {
 
 void BackendTest::SetUp() {
     ZELK_SKIP_WITHOUT_SERVER(GetParam());
+    db_.reset();  // a repeated SetUp closes the old database first
     db_ = std::make_unique<TestDb>(GetParam(), withDemoData());
     ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
+}
+
+void DemoBackendTest::SetUp() {
+    BackendTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    ASSERT_TRUE(loadDemoData(hdbc(), &demo_));
 }
 
 }  // namespace zelk::test

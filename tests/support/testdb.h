@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "dataaccess/demodata.h"
 #include "support/qtprint.h"
 
 namespace zelk::test {
@@ -58,6 +59,14 @@ class BackendTest : public ::testing::TestWithParam<TestBackend> {
 
   private:
     std::unique_ptr<TestDb> db_;
+};
+
+// Fixture: BackendTest on the demo data set, with the numbers of its interfaces. Calling SetUp
+// again starts over on a fresh database.
+class DemoBackendTest : public BackendTest {
+  protected:
+    void SetUp() override;
+    DemoInterfaces demo_;
 };
 
 }  // namespace zelk::test

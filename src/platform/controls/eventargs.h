@@ -1,6 +1,8 @@
 #pragma once
-// Arguments of the window controls' mouse events: button code, shift state, place in twips.
+// Arguments of the window controls' mouse and key events: button code, shift state, place in
+// twips, key code.
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -27,6 +29,26 @@ inline int vbButton(Qt::MouseButton button) {
 inline QPointF twipsIn(QWidget* control, QWidget* viewport, const QMouseEvent* event) {
     const QPointF p = event->position() + QPointF(viewport->mapTo(control, QPoint(0, 0)));
     return {pixelsToTwips(p.x()), pixelsToTwips(p.y())};
+}
+
+// Raises a mouse signal (button, shift, x, y) of `control` for an event arriving at its viewport.
+template <class Control>
+void emitMouse(Control* control, void (Control::*signal)(int, int, double, double),
+               QWidget* viewport, const QMouseEvent* event) {
+    const QPointF at = twipsIn(control, viewport, event);
+    (control->*signal)(vbButton(event->button()), vbShiftState(event->modifiers()), at.x(), at.y());
+}
+
+// Raises KeyDown(keyCode, shift) of `control` for a key that has a code. True when the handler
+// cleared the code: the key is then eaten and the control must not act on it.
+template <class Control>
+bool keyDownEaten(Control* control, QKeyEvent* event) {
+    int code = vbKeyCode(event->key());
+    if (code == 0) return false;
+    emit control->KeyDown(code, vbShiftState(event->modifiers()));
+    if (code != 0) return false;
+    event->accept();
+    return true;
 }
 
 }  // namespace zelk::detail

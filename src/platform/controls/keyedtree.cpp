@@ -233,9 +233,7 @@ void KeyedTree::SetSorted(bool on) {
 
 void KeyedTree::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
-    const QPointF at = detail::twipsIn(this, viewport(), event);
-    emit MouseUp(detail::vbButton(event->button()), vbShiftState(event->modifiers()), at.x(),
-                 at.y());
+    detail::emitMouse(this, &KeyedTree::MouseUp, viewport(), event);
 }
 
 void KeyedTree::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -244,14 +242,7 @@ void KeyedTree::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void KeyedTree::keyPressEvent(QKeyEvent* event) {
-    int code = vbKeyCode(event->key());
-    if (code != 0) {
-        emit KeyDown(code, vbShiftState(event->modifiers()));
-        if (code == 0) {
-            event->accept();
-            return;
-        }
-    }
+    if (detail::keyDownEaten(this, event)) return;
     keyboardMove_ = true;
     QTreeWidget::keyPressEvent(event);
     keyboardMove_ = false;

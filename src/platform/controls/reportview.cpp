@@ -315,17 +315,13 @@ void ReportView::SetBackColor(std::int32_t color) {
 
 void ReportView::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
-    const QPointF at = detail::twipsIn(this, viewport(), event);
-    emit MouseDown(detail::vbButton(event->button()), vbShiftState(event->modifiers()), at.x(),
-                   at.y());
+    detail::emitMouse(this, &ReportView::MouseDown, viewport(), event);
 }
 
 void ReportView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) emit Click();
-    const QPointF at = detail::twipsIn(this, viewport(), event);
-    emit MouseUp(detail::vbButton(event->button()), vbShiftState(event->modifiers()), at.x(),
-                 at.y());
+    detail::emitMouse(this, &ReportView::MouseUp, viewport(), event);
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -334,14 +330,7 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-    int code = vbKeyCode(event->key());
-    if (code != 0) {
-        emit KeyDown(code, vbShiftState(event->modifiers()));
-        if (code == 0) {
-            event->accept();
-            return;
-        }
-    }
+    if (detail::keyDownEaten(this, event)) return;
     QTreeWidget::keyPressEvent(event);
 }
 
