@@ -210,7 +210,8 @@ ISITRecord itemRecord(std::int32_t owner, int number, const ItemSpec& s) {
     setField(r.ii27, s.kind == 12 ? "1" : "0");
     setField(r.ii28, QString::fromUtf8(s.step));
     setField(r.ii29, QString::number(number));
-    setField(r.ii31, "0");
+    // A rectangle takes its fill from member 31: a white panel rather than a black box.
+    setField(r.ii31, s.kind == 7 ? "16777215" : "0");
     setField(r.ii33, QString::fromUtf8(s.format));
     setField(r.ii36, QString::fromUtf8(s.value));
     setField(r.ii37, QString::fromUtf8(s.prompt));
