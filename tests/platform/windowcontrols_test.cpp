@@ -8,19 +8,14 @@
 #include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTest>
-#include <QToolButton>
 
 #include "platform/controls/imagelist.h"
 #include "platform/controls/keyedtoolbar.h"
 #include "platform/controls/keyedtree.h"
-#include "platform/controls/olecolor.h"
-#include "platform/controls/progressbar.h"
 #include "platform/controls/reportview.h"
 #include "platform/controls/splitter.h"
-#include "platform/controls/statusbar.h"
 #include "platform/controls/tabstrip.h"
 #include "platform/errors.h"
-#include "platform/resources.h"
 
 namespace zelk {
 namespace {
@@ -65,41 +60,44 @@ TEST(ReportView, KeysTagsAndSubItemsRoundTrip) {
     EXPECT_EQ(errorNumber([&] { list.Add(0, "record8"); }), kErrKeyNotUnique);
     EXPECT_EQ(errorNumber([&] { b->SetKey("record9"); }), kErrKeyNotUnique);
     EXPECT_EQ(errorNumber([&] { list.Add(9); }), kErrIndexOutOfBounds);
-    b->SetKey("xxxxxxxxxxxx");
-    c->SetKey("record8");
-    EXPECT_EQ(list.Item("record8"), c);
-
-    list.Remove(1);
-    EXPECT_EQ(list.Item("record7"), nullptr);
-    EXPECT_EQ(c->Index(), 2);
     list.SetSelectedItem(c);
-    EXPECT_EQ(list.SelectedItem(), c);
     list.Item(1)->SetSelected(true);  // single selection: c is deselected
     EXPECT_FALSE(c->Selected());
     EXPECT_EQ(list.SelectedItem(), list.Item(1));
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.SelectedItem(), nullptr);
 }
 
-TEST(ReportView, ForeColorAndPositions) {
+// Rows found by key stay right through renames, removals and clearing, also in long lists.
+TEST(ReportView, KeysFollowRenamesRemovalsAndClearing) {
     ReportView list;
-    for (int i = 1; i <= 4; ++i) list.AddColumn(QString("_%1").arg(i), QString::number(i));
-    ListItem* row = list.Add();
-    row->SetForeColor(SysColor::GrayText);
-    EXPECT_EQ(row->ForeColor(), SysColor::GrayText);
-    list.SetBackColor(16777215);
-    EXPECT_EQ(list.BackColor(), 16777215);
+    list.AddColumn("c", "名称");
+    for (int i = 0; i < 2000; ++i) list.Add(0, QString("k%1").arg(i), QString::number(i));
+    EXPECT_EQ(list.Item("k1999")->Text(), "1999");
 
-    // Moving column 4 to place 2 shifts columns 2 and 3 on; positions stay 1..n.
-    list.Column(4)->SetPosition(2);
-    std::vector<int> positions;
-    for (int i = 1; i <= 4; ++i) positions.push_back(list.Column(i)->Position());
-    EXPECT_EQ(positions, (std::vector<int>{1, 3, 4, 2}));
-    list.ClearColumns();
-    list.AddColumn("_a", "a");
-    list.AddColumn("_b", "b");
-    EXPECT_EQ(list.Column(2)->Position(), 2);
+    list.Item("k5")->SetKey("renamed");
+    EXPECT_EQ(list.Item("k5"), nullptr);
+    EXPECT_EQ(list.Item("renamed")->Text(), "5");
+    list.Add(0, "k5", "again");
+    EXPECT_EQ(list.Item("k5")->Text(), "again");
+
+    list.Remove(list.Item("k7"));
+    EXPECT_EQ(list.Item("k7"), nullptr);
+    EXPECT_EQ(list.Item("k8")->Index(), 8);
+    list.Add(0, "k7", "back");
+    EXPECT_EQ(list.Item("k7")->Text(), "back");
+
+    // A row taken out of the list is no longer found in it.
+    QTreeWidgetItem* taken = list.takeTopLevelItem(0);
+    EXPECT_EQ(list.Item("k0"), nullptr);
+    list.Add(0, "k0", "new");
+    delete taken;
+    EXPECT_EQ(list.Item("k0")->Text(), "new");
+
+    list.SetSelectedItem(list.Item("k1"));
+    list.Clear();
+    EXPECT_EQ(list.SelectedItem(), nullptr);
+    EXPECT_EQ(list.Item("k1"), nullptr);
+    list.Add(0, "k1", "fresh");
+    EXPECT_EQ(list.Item("k1")->Text(), "fresh");
 }
 
 // The header edge of column `logical`, in header viewport coordinates.
@@ -140,18 +138,13 @@ TEST(ReportView, HeaderWidthIsKeptInTwipsUntilTheUserDragsTheEdge) {
     EXPECT_EQ(first->Width(), 201 * 15);
 }
 
-TEST(ReportView, ColumnClickMouseUpAndKeys) {
-    ImageList headerImages;
-    headerImages.Add(QString("ID_TABLE"), "grid");
+TEST(ReportView, ColumnClickAndMouseUpInTwips) {
     ReportView list;
     list.resize(400, 200);
-    list.SetHeaderIcons(&headerImages);
-    list.AddColumn("_1", "名称", 1500)->SetIcon(1);
+    list.AddColumn("_1", "名称", 1500);
     ColumnHeader* second = list.AddColumn("_2", "类型", 1500);
     list.Add(0, "a", "甲");
     list.show();
-    EXPECT_FALSE(list.headerItem()->icon(0).isNull());
-    EXPECT_TRUE(list.headerItem()->icon(1).isNull());
 
     QSignalSpy columnClicks(&list, &ReportView::ColumnClick);
     QHeaderView* header = list.header();
@@ -159,8 +152,6 @@ TEST(ReportView, ColumnClickMouseUpAndKeys) {
                       QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
     ASSERT_EQ(columnClicks.count(), 1);
     EXPECT_EQ(columnClicks.at(0).at(0).value<ColumnHeader*>(), second);
-    list.SetHeaderButtons(false);  // what the transfer window's header toggle does
-    EXPECT_FALSE(list.HeaderButtons());
 
     // The right button's release, where the windows open their popup menus; place in twips
     // from the list's own corner, below the header bar.
@@ -173,44 +164,6 @@ TEST(ReportView, ColumnClickMouseUpAndKeys) {
     EXPECT_EQ(ups.at(0).at(1).toInt(), 1);
     EXPECT_EQ(ups.at(0).at(2).toDouble(), inList.x() * 15.0);
     EXPECT_EQ(ups.at(0).at(3).toDouble(), inList.y() * 15.0);
-    EXPECT_GT(inList.y(), header->height() - 1);
-}
-
-TEST(ReportView, SortedListsKeepTheirOrderAndIconsComeFromTheList) {
-    ImageList icons;
-    icons.Add(QString("ID_TEMP2"));
-    icons.Add(QString("ID_TEMP1"), "t1");
-    EXPECT_EQ(icons.IndexOf("t1"), 2);
-    EXPECT_EQ(icons.Key(2), "t1");
-    EXPECT_TRUE(icons.Icon(3).isNull());
-    EXPECT_THROW(icons.Add(QString("ID_NO_SUCH_PICTURE")), ResourceError);
-
-    ReportView list;
-    list.AddColumn({}, "名称");
-    list.AddColumn({}, "长度");
-    ListItem* first = list.Add(0, {}, "b", 0, 2);
-    EXPECT_TRUE(first->icon(0).isNull());  // no list yet: the index waits for it
-    list.SetSmallIcons(&icons);
-    EXPECT_FALSE(first->icon(0).isNull());
-    EXPECT_EQ(first->SmallIcon(), 2);
-    list.Add(0, {}, "c")->SetSubItems(1, "1");
-    list.Add(0, {}, "a")->SetSubItems(1, "3");
-    first->SetSubItems(1, "2");
-
-    auto texts = [&] {
-        QString s;
-        for (int i = 1; i <= list.Count(); ++i) s += list.Item(i)->Text();
-        return s;
-    };
-    EXPECT_EQ(texts(), "bca");
-    list.SetSorted(true);
-    EXPECT_EQ(texts(), "abc");
-    list.Add(0, {}, "bb");
-    EXPECT_EQ(texts(), "abbbc");
-    list.SetSortKey(1);
-    list.SetSortOrder(Qt::DescendingOrder);
-    EXPECT_EQ(texts().left(3), "abc");
-    EXPECT_EQ(list.Item(1)->SubItems(1), "3");
 }
 
 // Clicks the check box of a row as the user does.
@@ -272,11 +225,8 @@ TEST(KeyedTree, NodesAreAddedRelativeToKeysAndRemovedWithTheirSubtree) {
     for (Node* n = root->Child(); n; n = n->Next()) order << n->Key();
     EXPECT_EQ(order, (QStringList{"first", "a", "b", "c"}));
     EXPECT_EQ(tree.Item("b1")->Parent(), b);
-    EXPECT_EQ(tree.Item("b1")->Root(), root);
     EXPECT_EQ(tree.Item("b1")->Tag(), "5");
     EXPECT_EQ(tree.Item(2), b);  // collection order is the order of adding
-    EXPECT_EQ(b->Image(), 2);
-    EXPECT_EQ(b->SelectedImage(), 3);
     EXPECT_EQ(errorNumber([&] { tree.Add("data", TreeRelationship::Child, "a"); }),
               kErrKeyNotUnique);
     EXPECT_EQ(errorNumber([&] { tree.Add("zz", TreeRelationship::Child, "new"); }),
@@ -285,10 +235,7 @@ TEST(KeyedTree, NodesAreAddedRelativeToKeysAndRemovedWithTheirSubtree) {
     tree.Remove("b");
     EXPECT_EQ(tree.Count(), 4);
     EXPECT_EQ(tree.Item("b1"), nullptr);
-    EXPECT_EQ(tree.Item(2)->Key(), "a");
     EXPECT_EQ(tree.Item(2)->Index(), 2);
-    tree.Clear();
-    EXPECT_EQ(tree.Count(), 0);
 }
 
 TEST(KeyedTree, ExpandLetsTheWindowLoadChildrenLazily) {
@@ -335,33 +282,6 @@ TEST(KeyedTree, ExpandLetsTheWindowLoadChildrenLazily) {
     EXPECT_EQ(tree.SelectedItem()->Key(), "U1");  // consumed
 }
 
-TEST(KeyedTree, SelectedImageFollowsTheCurrentNodeAndClicksRaiseNodeClick) {
-    ImageList images;
-    images.Add(QString("ID_PROPS"));
-    images.Add(QString("ID_PROP"));
-    images.Add(QString("ID_HOTPROP"));
-    KeyedTree tree;
-    tree.resize(300, 300);
-    tree.SetImageList(&images);
-    Node* root = tree.Add({}, TreeRelationship::Last, "data", "数据栏目", 1, 1);
-    Node* item = tree.Add("data", TreeRelationship::Child, {}, "栏目", 2, 3);
-    root->SetExpanded(true);
-    tree.show();
-    const qint64 plain = images.Icon(2).cacheKey();
-    const qint64 selected = images.Icon(3).cacheKey();
-    EXPECT_EQ(item->icon(0).cacheKey(), plain);
-
-    QSignalSpy clicks(&tree, &KeyedTree::NodeClick);
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
-    ASSERT_EQ(clicks.count(), 1);
-    EXPECT_EQ(clicks.at(0).at(0).value<Node*>(), item);
-    EXPECT_EQ(tree.SelectedItem(), item);
-    EXPECT_EQ(item->icon(0).cacheKey(), selected);
-    tree.SetSelectedItem(root);
-    EXPECT_EQ(item->icon(0).cacheKey(), plain);
-    EXPECT_EQ(clicks.count(), 1);  // code does not click
-}
-
 // ----- toolbar -----------------------------------------------------------------------------
 
 TEST(KeyedToolbar, ButtonGroupMayHaveNonePressed) {
@@ -378,9 +298,7 @@ TEST(KeyedToolbar, ButtonGroupMayHaveNonePressed) {
     bar.show();
     QSignalSpy clicked(&bar, &KeyedToolbar::ButtonClick);
 
-    EXPECT_EQ(bar.Button(3)->Key(), "left");
     EXPECT_EQ(bar.Button(3)->Image(), 2);
-    EXPECT_EQ(errorNumber([&] { bar.Add(0, "bold"); }), kErrKeyNotUnique);
 
     auto pressed = [&] {
         QString s;
@@ -403,55 +321,25 @@ TEST(KeyedToolbar, ButtonGroupMayHaveNonePressed) {
     bar.Button("left")->SetValue(true);
     bar.Button("right")->SetValue(true);
     EXPECT_EQ(pressed(), "001");
-
-    bar.Click("bold");
-    EXPECT_TRUE(bar.Button(1)->Value());
-    bar.Click("bold");
-    EXPECT_FALSE(bar.Button(1)->Value());
-    bar.Button("bold")->SetEnabled(false);
-    bar.Click("bold");
-    bar.Click(2);  // the separator
-    EXPECT_EQ(clicked.count(), 5);
 }
 
-// ----- tab strip, splitter, progress bar, status bar ---------------------------------------
+// ----- tab strip, splitter --------------------------------------------------------------
 
-TEST(TabStrip, HiddenTabsAndTheTabLeft) {
+TEST(TabStrip, HiddenAndDisabledTabs) {
     TabStrip tabs;
-    tabs.SetTabs(3);
-    tabs.SetTabCaption(0, "基本属性");
-    QSignalSpy clicks(&tabs, &TabStrip::Click);
-    tabs.SetTab(1);
-    ASSERT_EQ(clicks.count(), 1);
-    EXPECT_EQ(clicks.at(0).at(0).toInt(), 0);
-
-    tabs.SetTabVisible(1, false);
-    EXPECT_FALSE(tabs.TabVisible(1));
-    EXPECT_TRUE(tabs.TabVisible(2));
-    EXPECT_EQ(tabs.Tab(), 2);
-    EXPECT_EQ(tabs.TabCaption(0), "基本属性");
-    EXPECT_FALSE(tabs.TabVisible(7));
-    EXPECT_EQ(tabs.page(7), nullptr);
-    tabs.SetTabs(1);
-    EXPECT_EQ(tabs.Tabs(), 1);
-}
-
-TEST(TabStrip, TheUsersTabClickAndDisabledTabs) {
-    TabStrip tabs;
-    tabs.AddTab("基本属性");
-    tabs.AddTab("颜色");
-    tabs.AddTab("字体");
-    tabs.SetTabEnabled(1, false);
+    for (const char* caption : {"基本属性", "颜色", "字体"}) tabs.AddTab(caption);
     tabs.show();
     QSignalSpy clicks(&tabs, &TabStrip::Click);
+    tabs.SetTabEnabled(1, false);
     QTabBar* bar = tabs.tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     EXPECT_EQ(tabs.Tab(), 0);  // disabled
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
-    EXPECT_EQ(tabs.Tab(), 2);
+    tabs.SetTabEnabled(1, true);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     ASSERT_EQ(clicks.count(), 1);
     EXPECT_EQ(clicks.at(0).at(0).toInt(), 0);
-    EXPECT_FALSE(tabs.TabEnabled(1));
+    tabs.SetTabVisible(1, false);  // the tab on view goes: the next one is shown
+    EXPECT_EQ(tabs.Tab(), 2);
 }
 
 TEST(Splitter, FixedPaneKeepsItsWidthOnResize) {
@@ -471,29 +359,6 @@ TEST(Splitter, FixedPaneKeepsItsWidthOnResize) {
     QApplication::processEvents();
     EXPECT_EQ(split.Pane(1)->width(), 112);
     EXPECT_EQ(split.PaneSize(2), (500 - 112 - 4) * 15);
-}
-
-TEST(ProgressBar, ValuesOutsideTheRangeAreClamped) {
-    ProgressBar bar;
-    bar.SetMax(12);
-    bar.SetValue(13);
-    EXPECT_EQ(bar.Value(), 12);
-    bar.SetValue(-1);
-    EXPECT_EQ(bar.Value(), 0);
-}
-
-TEST(StatusBar, SimpleTextAndPanels) {
-    StatusBar bar;
-    bar.AddPanel("tip", "就绪", 3000, PanelAutoSize::Spring);
-    bar.SetSimpleText("操作提示：\r\n  tip");
-    EXPECT_EQ(bar.Panel("tip")->Text(), "就绪");
-    EXPECT_EQ(bar.Panel(1)->Width(), 3000);
-    EXPECT_EQ(bar.Panel(2), nullptr);
-    bar.SetSimple(true);
-    EXPECT_EQ(bar.SimpleText(), "操作提示：\r\n  tip");
-    EXPECT_TRUE(bar.Panel(1)->label()->isHidden());
-    bar.SetSimple(false);
-    EXPECT_FALSE(bar.Panel(1)->label()->isHidden());
 }
 
 }  // namespace

@@ -55,40 +55,31 @@ class ApprovalSteps : public BackendTest {
     QString savedSystem_;
 };
 
-TEST_P(ApprovalSteps, TheEntryFormListsTheStepsOfItsRoute) {
+// The route's steps of the entry form; a form without a route, or none assigned, falls back to
+// the system's steps.
+TEST_P(ApprovalSteps, TheRouteOfTheFormOrElseTheStepsOfTheSystem) {
     const QString fid = QString::number(form(QStringLiteral("发文登记")));
     const QStringList route = {"拟稿", "核稿", "部门审核", "领导签发"};
     EXPECT_EQ(listed(fid, "核稿"), route);
     EXPECT_EQ(listed<frm_postil_prop>(fid), route);
+    const QString plain = QString::number(form(QStringLiteral("发文登记（简版）")));
+    EXPECT_EQ(listed(plain), QStringList({"拟稿", "核稿", "部门审核", "领导签发", "归档"}));
+    EXPECT_EQ(listed(QString()), listed(plain));
 }
 
-TEST_P(ApprovalSteps, AFormWithoutARouteFallsBackToTheSystemsSteps) {
-    const QString fid = QString::number(form(QStringLiteral("发文登记（简版）")));
-    EXPECT_EQ(listed(fid), QStringList({"拟稿", "核稿", "部门审核", "领导签发", "归档"}));
-    EXPECT_EQ(listed(QString()), listed(fid));  // nothing assigned: the same fall-back
-}
-
-TEST_P(ApprovalSteps, NeitherConditionGivesAnEmptyListAndKeepsTheStepName) {
-    gSystemName = QStringLiteral("别的系统");
-    EXPECT_TRUE(listed("99999", "领导签发").isEmpty());
-}
-
-TEST_P(ApprovalSteps, NamesAreTrimmedKeptInOrderWithDuplicatesAndEmptyOnes) {
-    gSystemName = QStringLiteral("测试系统");
+// Names trimmed, kept in order with duplicates and empty ones; a quote breaks out of nothing:
+// condition 1 matches no route, condition 2 the system.
+TEST_P(ApprovalSteps, NamesAreTrimmedAndQuotesAreOnlyText) {
+    gSystemName = QStringLiteral("O'Neil系统");
     addStep(21, "会签  ", gSystemName);
     addStep(22, "", gSystemName);
     addStep(23, "会签", gSystemName);
-    EXPECT_EQ(listed("99999"), QStringList({"会签", "", "会签"}));
+    EXPECT_EQ(listed("1' or '1'='1"), QStringList({"会签", "", "会签"}));
 }
 
-TEST_P(ApprovalSteps, QuotesInTheInterfaceAndSystemNameAreOnlyText) {
-    // A quote breaks out of nothing: condition 1 matches no route, condition 2 the system.
-    gSystemName = QStringLiteral("O'Neil系统");
-    addStep(31, "复核", gSystemName);
-    EXPECT_EQ(listed("1' or '1'='1"), QStringList({"复核"}));
-}
-
-TEST_P(ApprovalSteps, AFailingLookupStillOpensTheDialog) {
+TEST_P(ApprovalSteps, NoRowOrAFailingLookupGivesAnEmptyListAndTheDialogOpens) {
+    gSystemName = QStringLiteral("别的系统");
+    EXPECT_TRUE(listed("99999", "领导签发").isEmpty());
     ASSERT_EQ(ExecSQL(hdbc(), "drop table mbhj"), 0);
     EXPECT_TRUE(listed("1", "拟稿").isEmpty());
 }

@@ -69,6 +69,10 @@ class FieldNewTest : public test::DemoBackendTest {
     }
 };
 
+// Label and control rectangle of an item-entry (ii) or item-search (is) row.
+#define ZELK_PLACE(r, p) \
+    (std::array{r.p##07, r.p##08, r.p##09, r.p##10, r.p##11, r.p##12, r.p##13, r.p##14})
+
 TEST_P(FieldNewTest, ItemEntryRowGoesBelowTheLowestBoundItemWithTheVersionRaisedOnce) {
     const std::int32_t fid = newInterface("1");
     addItem(fid, "bh", 900, 930, 5200);
@@ -86,40 +90,32 @@ TEST_P(FieldNewTest, ItemEntryRowGoesBelowTheLowestBoundItemWithTheVersionRaised
     EXPECT_EQ(fieldText(row.ii03), QStringLiteral("标题"));
     EXPECT_EQ(fieldText(row.ii06), QStringLiteral("8"));
     EXPECT_EQ(fieldText(row.ii15), QStringLiteral("黑体"));  // copied from the reference row
-    EXPECT_EQ((std::array{row.ii07, row.ii08, row.ii09, row.ii10, row.ii11, row.ii12, row.ii13,
-                          row.ii14}),
-              (std::array{210, 1080, 1710, 1430, 1740, 1080, 5200, 1430}));
+    EXPECT_EQ(ZELK_PLACE(row, ii), (std::array{210, 1080, 1710, 1430, 1740, 1080, 5200, 1430}));
     EXPECT_EQ(version(fid), QStringLiteral("4"));
 }
 
 TEST_P(FieldNewTest, FirstItemOfAnEmptyInterfaceTakesTheDefaultPlaceOfItsKind) {
+    const std::array formPlace{210, 210, 1710, 570, 1740, 210, 4740, 570};
     for (const char* kind : {"1", "2", "3", "4"}) {
         SCOPED_TRACE(kind);
         const std::int32_t fid = newInterface(kind);
         frm_field_new d;
         d.init(hdbc(), demo::kSystem, demo::kMainTable, fid, QString(kind).toShort());
         add(d, QStringLiteral("标题 [bt]"), 2);
-        std::array<std::int32_t, 8> place{};
-        QString flag, settings;
-        if (kind[0] == '1' || kind[0] == '3') {
+        EXPECT_EQ(version(fid), QStringLiteral("4"));
+        const QString flags = QStringLiteral("1|001100111000111|%1").arg(fid);
+        if (kind[0] == '1') {
             ISITRecord r;
-            IJSTRecord s;
-            if (kind[0] == '1') {
-                ASSERT_GE(sysISITGetItem(hdbc(), r, d.NewItemId), 1);
-                place = {r.ii07, r.ii08, r.ii09, r.ii10, r.ii11, r.ii12, r.ii13, r.ii14};
-                flag = fieldText(r.ii05);
-                settings = fieldText(r.ii41);
-                EXPECT_EQ(r.ii01, fid);
-            } else {
-                ASSERT_GE(sysIJSTGetItem(hdbc(), s, d.NewItemId), 1);
-                place = {s.is07, s.is08, s.is09, s.is10, s.is11, s.is12, s.is13, s.is14};
-                flag = fieldText(s.is05);
-                settings = fieldText(s.is41);
-                EXPECT_EQ(s.is01, fid);
-            }
-            EXPECT_EQ(place, (std::array{210, 210, 1710, 570, 1740, 210, 4740, 570}));
-            EXPECT_EQ(flag, QStringLiteral("1"));
-            EXPECT_EQ(settings, QStringLiteral("001100111000111"));
+            ASSERT_GE(sysISITGetItem(hdbc(), r, d.NewItemId), 1);
+            EXPECT_EQ(ZELK_PLACE(r, ii), formPlace);
+            EXPECT_EQ(fieldText(r.ii05) + "|" + fieldText(r.ii41) + "|" + QString::number(r.ii01),
+                      flags);
+        } else if (kind[0] == '3') {
+            IJSTRecord r;
+            ASSERT_GE(sysIJSTGetItem(hdbc(), r, d.NewItemId), 1);
+            EXPECT_EQ(ZELK_PLACE(r, is), formPlace);
+            EXPECT_EQ(fieldText(r.is05) + "|" + fieldText(r.is41) + "|" + QString::number(r.is01),
+                      flags);
         } else {
             const std::int32_t handle = kind[0] == '2' ? sysILITPrepareGetData(hdbc(), fid)
                                                        : sysILSTPrepareGetData(hdbc(), fid);
@@ -135,7 +131,6 @@ TEST_P(FieldNewTest, FirstItemOfAnEmptyInterfaceTakesTheDefaultPlaceOfItsKind) {
                       (std::array{1440, 0, 0, 0, 0}));
             EXPECT_EQ(fieldText(r.ii02), QStringLiteral("bt"));
         }
-        EXPECT_EQ(version(fid), QStringLiteral("4"));
     }
 }
 
@@ -153,8 +148,7 @@ TEST_P(FieldNewTest, SearchAndListRowsFollowTheReferenceRow) {
     add(search, search.Combo1->itemText(0), 4);
     IJSTRecord added;
     ASSERT_GE(sysIJSTGetItem(hdbc(), added, search.NewItemId), 1);
-    EXPECT_EQ((std::array{added.is07, added.is08, added.is09, added.is10, added.is11, added.is12,
-                          added.is13, added.is14}),
+    EXPECT_EQ(ZELK_PLACE(added, is),
               (std::array{lowest.is07, lowest.is10 + 150, lowest.is09, lowest.is10 + 500,
                           lowest.is11, lowest.is14 + 150, lowest.is13, lowest.is14 + 500}));
     EXPECT_EQ(fieldText(added.is06), QStringLiteral("4"));

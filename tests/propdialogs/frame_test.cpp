@@ -53,20 +53,6 @@ TEST_P(Frame, F1AsksForHelpOnceAndTheControlNeverSeesIt) {
     dialog->forceUnload();
 }
 
-TEST_P(Frame, EnterInAOneLineBoxIsOKEscIsNothing) {
-    std::unique_ptr<ItemPropertyDialog> dialog = GetParam().make();
-    dialog->LoadAllProperties();
-    PromptScript script;
-    script.onModal<ItemPropertyDialog>([](ItemPropertyDialog& shown) {
-        shown.Text1[0].setFocus();
-        QTest::keyClick(&shown.Text1[0], Qt::Key_Escape);  // Esc is bound to nothing
-        EXPECT_TRUE(shown.isVisible());
-        QTest::keyClick(&shown.Text1[0], Qt::Key_Return);
-    });
-    ShowModal(*dialog);
-    EXPECT_FALSE(dialog->Cancelled);
-}
-
 TEST_P(Frame, AChosenColourReachesSwatchAndVariableCancelKeepsIt) {
     std::unique_ptr<ItemPropertyDialog> dialog = GetParam().make();
     QVariantMap v;
@@ -97,7 +83,9 @@ TEST_P(Frame, AChosenColourReachesSwatchAndVariableCancelKeepsIt) {
     EXPECT_EQ(script.prompts().size(), 4u);  // three colour dialogs and the modal window
 }
 
-TEST_P(Frame, AFontSizeThatIsNoNumberIsRefusedAndTheDialogStaysOpen) {
+// A refused font size keeps the dialog open; Esc is bound to nothing; Enter in a one-line box
+// is OK.
+TEST_P(Frame, AFontSizeThatIsNoNumberIsRefusedAndEnterThenConfirms) {
     std::unique_ptr<ItemPropertyDialog> dialog = GetParam().make();
     QVariantMap v;
     v["FontSize"] = QVariant::fromValue<std::int32_t>(9);
@@ -114,7 +102,10 @@ TEST_P(Frame, AFontSizeThatIsNoNumberIsRefusedAndTheDialogStaysOpen) {
         QWidget* focus = shown.focusWidget();
         EXPECT_TRUE(focus == &shown.ComboBox1[10] || focus == shown.ComboBox1[10].lineEdit());
         shown.ComboBox1[10].setEditText(QStringLiteral(" 10.5 "));
-        shown.Command4->click();
+        shown.Text1[0].setFocus();
+        QTest::keyClick(&shown.Text1[0], Qt::Key_Escape);
+        EXPECT_TRUE(shown.isVisible());
+        QTest::keyClick(&shown.Text1[0], Qt::Key_Return);
     });
     script.answer(vbOK);
     ShowModal(*dialog);
@@ -146,7 +137,6 @@ TEST(TextDialog, AnEntryOrderOutOfRangeIsRefusedAndNothingIsWritten) {
         dialog.EntryOrder = 7;
         dialog.ItemName = QStringLiteral("原名");
         dialog.LoadAllProperties();
-        EXPECT_EQ(dialog.Text1[8].text(), QStringLiteral("7"));
         PromptScript script;
         script.onModal<frm_text_prop>([&](frm_text_prop& shown) {
             shown.Text1[0].setText(QStringLiteral("新名"));

@@ -57,15 +57,6 @@ TEST_P(Templates, ACycleInTheClassTreeEndsAtTheEmptyClass) {
     EXPECT_EQ(names(rows), QStringList({"[上行文]模板", "[发文]分类模板", "公共模板"}));
 }
 
-TEST_P(Templates, FailedQueryIsReportedAndEndsTheWalk) {
-    WizardContext broken = context();
-    broken.hdbc = 9999;
-    PromptScript script;
-    script.answer(vbOK);
-    EXPECT_TRUE(CollectTemplates(broken).empty());
-    expectPrompt(script, "没有可供生成的模板界面，请先生成模板");
-}
-
 // The system template holds every field; the four the system keeps are never offered.
 TEST_P(Templates, FieldsLeaveOutTheColumnsTheSystemKeeps) {
     const std::int32_t tmpl = sysINDTGetSystemID(hdbc(), demo::kMainTable, demo::kSystem);
@@ -78,7 +69,14 @@ TEST_P(Templates, FieldsLeaveOutTheColumnsTheSystemKeeps) {
     EXPECT_EQ(fields[1].caption, "标题");
 }
 
-TEST_P(Templates, FieldsNeedTheMainTableDefinition) {
+TEST_P(Templates, AFailedQueryOrNoMainTableDefinitionIsReported) {
+    WizardContext broken = context();
+    broken.hdbc = 9999;
+    PromptScript none;
+    none.answer(vbOK);
+    EXPECT_TRUE(CollectTemplates(broken).empty());
+    expectPrompt(none, "没有可供生成的模板界面，请先生成模板");
+
     WizardContext other = context();
     other.mainTable = "NOTABLE";
     PromptScript script;
