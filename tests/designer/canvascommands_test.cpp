@@ -232,18 +232,21 @@ class ModeProbe : public PromptInterceptor {
     DesignerBase& d_;
 };
 
-TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedItemsFromOne) {
+TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedInputItemsFromOne) {
     auto& d = this->d;
+    const bool entry = std::is_same_v<TypeParam, frm_zelk_jmsj>;
     this->loadCaptionedTextBox("甲", 100);
     this->loadCaptionedTextBox("乙", 1000);
     this->loadCaptionedTextBox("丙", 2000);
+    d.Toolbar2_ButtonClick("label");  // at (300, 300): it takes no number
     ToolbarButton* button = d.Toolbar4->Button(QStringLiteral("tabOrder"));
-    const auto click = [&](std::int32_t item) {
+    const auto click = [&](std::int32_t item, float dx = 0) {
         const auto* box = static_cast<const DesignBox*>(d.itemControl(d.ItemTable[item]));
         const float x = static_cast<float>(box->Left() + 100);
         const float y = static_cast<float>(box->Top() + 100);
         d.PictureContainer_MouseDown(1, 0, x, y);
-        d.PictureContainer_MouseUp(1, 0, x, y);
+        if (dx != 0) d.PictureContainer_MouseMove(1, 0, x + dx, y);
+        d.PictureContainer_MouseUp(1, 0, x + dx, y);
     };
     const auto toggle = [&](bool on) {
         button->SetValue(on);
@@ -251,14 +254,26 @@ TYPED_TEST(CanvasCommands, TabOrderModeNumbersTheClickedItemsFromOne) {
     };
     ModeProbe probe(d);
     toggle(true);
-    for (const std::int32_t item : {3, 1, 2}) click(item);
+    d.DesignModified = false;
+    for (const std::int32_t item : {3, 4, 1}) click(item);
+    click(2, 300);  // the item-entry designer starts no move in this mode
     toggle(false);
     EXPECT_EQ(d.ItemTable[3].EntryOrder, 1);
+    EXPECT_EQ(d.ItemTable[4].EntryOrder, 0);
     EXPECT_EQ(d.ItemTable[1].EntryOrder, 2);
     EXPECT_EQ(d.ItemTable[2].EntryOrder, 3);
+    EXPECT_TRUE(d.DesignModified);
+    EXPECT_EQ(static_cast<const DesignBox*>(d.itemControl(d.ItemTable[2]))->Left() == 1100, entry);
     toggle(true);
     click(2);
     EXPECT_EQ(d.ItemTable[2].EntryOrder, 1);
+    // Nor a handle drag.
+    auto* box = static_cast<DesignBox*>(d.itemControl(d.ItemTable[1]));
+    d.VBSelectControl(box);
+    d.pic_MouseDown(4, 1, 0, 45, 45);
+    d.pic_MouseMove(4, 1, 0, 345, 45);
+    d.pic_MouseUp(4, 1, 0, 345, 45);
+    EXPECT_EQ(box->Width() == 1900, entry);
     EXPECT_EQ(probe.seen, std::vector<bool>({true, false, true}));
     const QString title = QStringLiteral("操作提示");
     EXPECT_EQ(probe.shown[0],

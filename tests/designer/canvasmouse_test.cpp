@@ -250,34 +250,6 @@ TEST_P(CanvasMouse, ALineFollowsTheMouseRigidlyAndABoxMovesOnTheGrid) {
     EXPECT_TRUE(ScreenFramesShown().isEmpty());
 }
 
-// ---- Tab order --------------------------------------------------------------------------------
-
-TEST_P(CanvasMouse, TabOrderNumbersInputControlsOnly) {
-    auto& a = text(990, 990, 990, 300);
-    auto& b = text(990, 1995, 990, 300);
-    auto& caption = label(3000, 990, 990, 300);
-    auto order = [&](DesignControl& c) {
-        return w->ItemTable[static_cast<std::size_t>(c.Tag().toInt())].EntryOrder;
-    };
-    w->selection().TabOrderMode = true;
-    w->DesignModified = false;
-    drag(1, 0, 1100, 2100, 0, 0);
-    drag(1, 0, 3100, 1100, 0, 0);
-    drag(1, 0, 1100, 1100, 0, 0);
-    drag(1, 0, 1100, 2100, 300, 0);
-    EXPECT_EQ(order(b), 3);
-    EXPECT_EQ(order(a), 2);
-    EXPECT_EQ(order(caption), 0);
-    EXPECT_TRUE(w->DesignModified);
-    // In the item-entry designer tab-order mode starts no move and no handle drag.
-    EXPECT_EQ(b.Left(), entry() ? 990 : 1290);
-    w->VBSelectControl(&a);
-    w->pic_MouseDown(4, 1, 0, 45, 45);
-    w->pic_MouseMove(4, 1, 0, 345, 45);
-    w->pic_MouseUp(4, 1, 0, 345, 45);
-    EXPECT_EQ(a.Width(), entry() ? 990 : 1290);
-}
-
 // ---- Context menus -----------------------------------------------------------------------------
 
 TEST_P(CanvasMouse, ARightReleasePopsTheItemsMenuAfterThePendingMove) {
