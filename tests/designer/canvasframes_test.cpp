@@ -16,8 +16,6 @@ using mousetest::rectOf;
 using Rect = std::array<double, 4>;
 using Caught = std::array<std::int32_t, 4>;
 
-// ---- Selection frames --------------------------------------------------------------------------
-
 class Frames : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -102,8 +100,6 @@ TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
     EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
 }
 
-// ---- Hit tests ----------------------------------------------------------------------------------
-
 // The canvas picks cover boxes and the 45/75-twip band; these are the cases across a slope.
 TEST(HitTests, ALineIsHitWithin60TwipsAcrossIt) {
     const struct {
@@ -119,8 +115,6 @@ TEST(HitTests, ALineIsHitWithin60TwipsAcrossIt) {
         EXPECT_EQ(HitTestLineBand(l.x1, l.y1, l.x2, l.y2, l.x, l.y), l.hit)
             << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
 }
-
-// ---- Through Qt's events ------------------------------------------------------------------------
 
 class CanvasEvents : public mousetest::CanvasFixture {
   protected:

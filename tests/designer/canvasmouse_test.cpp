@@ -1,6 +1,6 @@
 // The canvas's mouse gestures in both designers, driven through the handlers with (button, shift,
-// x, y) in twips: picks, Shift-selection, handle drags, group and line moves, the canvas edge,
-// tab-order numbering, the context menus and the group nudge.
+// x, y) in twips: picks, Shift-selection, handle drags, the canvas edge, group and line moves, the
+// group nudge and the context menus.
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -15,8 +15,6 @@ using mousetest::rectOf;
 using Rect = std::array<double, 4>;
 
 class CanvasMouse : public mousetest::CanvasFixture {};
-
-// ---- Picks ------------------------------------------------------------------------------------
 
 struct PickCase {
     const char* what;
@@ -68,8 +66,6 @@ TEST_P(CanvasMouse, OverlapPicksTheFrontMostHiddenNeverAndPostilsInTheEntryDesig
     }
 }
 
-// ---- Selection ------------------------------------------------------------------------------
-
 TEST_P(CanvasMouse, ShiftClicksToggleTheSelectionAndAToggledOffFrameGoes) {
     auto& a = text(990, 990, 990, 300);
     auto& b = text(990, 1995, 990, 300);
@@ -114,8 +110,6 @@ TEST_P(CanvasMouse, ShiftClicksToggleTheSelectionAndAToggledOffFrameGoes) {
     EXPECT_TRUE(w->SelectedControls().empty());
 }
 
-// ---- Handle drags -----------------------------------------------------------------------------
-
 struct HandleCase {
     const char* what;
     int handle;
@@ -156,8 +150,6 @@ TEST_P(CanvasMouse, DraggingASizeHandleResizesOnTheGridAndNormalises) {
     }
 }
 
-// ---- The canvas edge --------------------------------------------------------------------------
-
 TEST_P(CanvasMouse, TheEdgePointersShowWithin120TwipsAndTheLeftButtonResizesTheCanvas) {
     const struct {
         float x, y;
@@ -189,8 +181,6 @@ TEST_P(CanvasMouse, TheEdgePointersShowWithin120TwipsAndTheLeftButtonResizesTheC
     drag(2, 0, 9550, 6350, 600, 300);
     EXPECT_EQ(w->PictureContainer->Width(), 9600);
 }
-
-// ---- Group moves, line moves and the group nudge ----------------------------------------------
 
 void sendKey(DesignerBase& w, Qt::Key key, Qt::KeyboardModifiers mods) {
     QKeyEvent event(QEvent::KeyPress, key, mods);
@@ -249,8 +239,6 @@ TEST_P(CanvasMouse, ALineFollowsTheMouseRigidlyAndABoxMovesOnTheGrid) {
     EXPECT_EQ(w->Text1->text(), QStringLiteral("1290"));
     EXPECT_TRUE(ScreenFramesShown().isEmpty());
 }
-
-// ---- Context menus -----------------------------------------------------------------------------
 
 TEST_P(CanvasMouse, ARightReleasePopsTheItemsMenuAfterThePendingMove) {
     auto& custom = label(990, 990, 990, 300, QStringLiteral("自定义标签1"));
