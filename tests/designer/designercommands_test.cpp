@@ -14,35 +14,21 @@
 namespace zelk {
 namespace {
 
-using windowtest::DesignerWindowTest;
+using windowtest::makeCurrent;
 
-class DesignerCommands : public DesignerWindowTest {
-  protected:
-    // The first element of a control array, made current whether shown or not.
-    DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName) {
-        for (int kind = 1; kind <= 13; ++kind) {
-            if (designArrayName(static_cast<DesignArray>(kind)) != arrayName) continue;
-            DesignControl* control = w.itemControl(kind, 1);
-            w.currentControlState().setCurrentControl(control);
-            return control;
-        }
-        return nullptr;
-    }
-};
+class DesignerCommands : public windowtest::DesignerWindowTest {};
 
+// Each item kind's property command opens its own dialog class, whose help request reaches the
+// window once; so does the interface properties dialog's.
 TEST_P(DesignerCommands, EveryHeldDialogsHelpRequestReachesTheWindowOnce) {
-    const bool entry = GetParam() == DesignerKind::ItemEntry;
-    // Array of the current control -> the dialog its property command holds.
     std::vector<std::pair<QString, QString>> dialogs = {
         {"ComboBoxArray", "frm_combo_prop"},  {"ChildTableArray", "frm_ctable_prop"},
         {"DatePickerArray", "frm_date_prop"}, {"LabelArray", "frm_label_prop"},
         {"MemoBoxArray", "frm_memo_prop"},    {"MMXArray", "frm_mmx_prop"},
-        {"TextBoxArray", "frm_text_prop"}};
-    dialogs.push_back({"CheckBoxArray", "frm_check_prop"});
-    if (entry) {
-        dialogs.push_back({"ListBoxArray", "frm_list_prop"});
-        dialogs.push_back({"PostilArray", "frm_postil_prop"});
-    }
+        {"TextBoxArray", "frm_text_prop"},    {"CheckBoxArray", "frm_check_prop"}};
+    if (GetParam() == DesignerKind::ItemEntry)
+        dialogs.insert(dialogs.end(),
+                       {{"ListBoxArray", "frm_list_prop"}, {"PostilArray", "frm_postil_prop"}});
     auto w = open();
     QStringList received;
     QObject::connect(w.get(), &Form::NeedHelp, [&](QString& id) { received << id; });
@@ -71,7 +57,7 @@ TEST_P(DesignerCommands, EveryHeldDialogsHelpRequestReachesTheWindowOnce) {
     EXPECT_EQ(received, QStringList({QString()}));
 }
 
-TEST_P(DesignerCommands, ShapesFramesLinesAndSearchListBoxesOpenNothing) {
+TEST_P(DesignerCommands, ShapesFramesLinesSearchListBoxesAndNoCurrentControlOpenNothing) {
     auto w = open();
     QStringList none = {"ShapeArray", "FrameArray", "LineArray"};
     if (GetParam() == DesignerKind::ItemSearch) none << "ListBoxArray";
@@ -80,6 +66,9 @@ TEST_P(DesignerCommands, ShapesFramesLinesAndSearchListBoxesOpenNothing) {
         ASSERT_NE(makeCurrent(*w, array), nullptr) << array.toStdString();
         w->mnu_prop_Click();
     }
+    w->currentControlState().setCurrentControl(nullptr);
+    w->mnu_prop_Click();
+    w->mnu_label_prop_Click();
     EXPECT_TRUE(script.prompts().empty());
 }
 
@@ -92,8 +81,6 @@ TEST_P(DesignerCommands, InterfacePropertiesApplyColourAndPictureOnlyWhenStored)
     updateRow(&INDTRecord::id16, "p.png");
     auto w = open();
     ASSERT_FALSE(w->PictureTest->Picture().isNull());
-    const std::int32_t colour = w->PictureTest->BackColor();
-
     struct Case {
         const char* what;
         const char* colourText;
@@ -109,7 +96,7 @@ TEST_P(DesignerCommands, InterfacePropertiesApplyColourAndPictureOnlyWhenStored)
         {"empty file name", "65280", "", true, false, 65280, false},
         {"row deleted meanwhile", "16711680", "p.png", true, true, 0, false},
     };
-    std::int32_t expectedColour = colour;
+    std::int32_t expectedColour = w->PictureTest->BackColor();
     for (const Case& c : cases) {
         PromptScript script;
         script.onModal<frm_zelk_jmsx>([&](frm_zelk_jmsx& d) {
@@ -118,7 +105,7 @@ TEST_P(DesignerCommands, InterfacePropertiesApplyColourAndPictureOnlyWhenStored)
             updateRow(&INDTRecord::id12, c.colourText);
             updateRow(&INDTRecord::id16, c.picture);
             if (c.deleteRow) sysINDTDeleteData(hdbc(), fid);
-            if (c.stored) d.EditCancelled = false;
+            d.EditCancelled = !c.stored;
             d.unload();
         });
         const QByteArray rowBefore = toWire(w->InterfaceRow);
@@ -127,38 +114,33 @@ TEST_P(DesignerCommands, InterfacePropertiesApplyColourAndPictureOnlyWhenStored)
         EXPECT_EQ(w->PictureTest->BackColor(), expectedColour) << c.what;
         EXPECT_EQ(!w->PictureTest->Picture().isNull(), c.pictureAfter) << c.what;
         if (c.deleteRow) {
-            EXPECT_EQ(toWire(w->InterfaceRow), rowBefore) << c.what;
+            EXPECT_EQ(toWire(w->InterfaceRow), rowBefore);
         }
         EXPECT_EQ(w->jmsx, nullptr);
     }
 }
 
-template <class Row>
-std::int32_t insertCopyOfFirstItem(std::int32_t hdbc, std::int32_t fid, const char* name) {
-    auto rows = testrows::readRows<Row>(hdbc, fid);
-    if (rows.empty()) return 0;
-    Row row = rows.front();
-    testrows::put(row, {{3, name}, {6, "2"}});
-    if constexpr (std::is_same_v<Row, ISITRecord>)
-        return sysISITInsertRecord(hdbc, row);
-    else
-        return sysIJSTInsertRecord(hdbc, row);
-}
-
 TEST_P(DesignerCommands, FieldLoadsTheNewRowAndMarksTheDesignModified) {
     gSystemName = demo::kSystem;
     gMainTable = demo::kMainTable;
+    const bool entry = GetParam() == DesignerKind::ItemEntry;
     auto w = open();
     const std::int32_t before = w->ItemCount;
     PromptScript script;
     script.onModal<frm_field_new>([&](frm_field_new& d) {
         EXPECT_EQ(d.InterfaceId, fid);
-        EXPECT_EQ(d.InterfaceKind, GetParam() == DesignerKind::ItemEntry ? 1 : 3);
-        EXPECT_EQ(d.SystemName, demo::kSystem);
+        EXPECT_EQ(d.InterfaceKind, entry ? 1 : 3);
         EXPECT_EQ(d.MainTable, demo::kMainTable);
-        d.NewItemId = GetParam() == DesignerKind::ItemEntry
-                          ? insertCopyOfFirstItem<ISITRecord>(hdbc(), fid, "新栏目")
-                          : insertCopyOfFirstItem<IJSTRecord>(hdbc(), fid, "新栏目");
+        // A copy of the first item row under a new name.
+        const auto copy = [&]<class Row>(Row row) {
+            testrows::put(row, {{3, "新栏目"}, {6, "2"}});
+            if constexpr (std::is_same_v<Row, ISITRecord>)
+                return sysISITInsertRecord(hdbc(), row);
+            else
+                return sysIJSTInsertRecord(hdbc(), row);
+        };
+        d.NewItemId = entry ? copy(testrows::readRows<ISITRecord>(hdbc(), fid).front())
+                            : copy(testrows::readRows<IJSTRecord>(hdbc(), fid).front());
         d.Cancelled = d.NewItemId <= 0;
         d.unload();
     });
@@ -167,7 +149,6 @@ TEST_P(DesignerCommands, FieldLoadsTheNewRowAndMarksTheDesignModified) {
     EXPECT_TRUE(w->DesignModified);
     Node* root = w->fieldTreeRoot();
     EXPECT_EQ(root->child(root->childCount() - 1)->text(0), QStringLiteral("新栏目"));
-
     // Closed without adding: nothing loaded, nothing marked.
     w->DesignModified = false;
     script.onModal<frm_field_new>([](frm_field_new& d) { d.unload(); });
@@ -182,27 +163,23 @@ TEST_P(DesignerCommands, TreeClicksSelectKindsOneToElevenOnly) {
     const auto nodeOfKind = [&](std::int32_t kind) -> Node* {
         for (int i = 0; i < root->childCount(); ++i) {
             auto* node = static_cast<Node*>(root->child(i));
-            const int item = node->Tag().toInt();
-            if (w->ItemTable[item].ControlKind == kind && w->itemControl(w->ItemTable[item]) &&
-                w->itemControl(w->ItemTable[item])->Visible())
+            const DesignItem& item = w->ItemTable[node->Tag().toInt()];
+            if (item.ControlKind == kind && w->itemControl(item) && w->itemControl(item)->Visible())
                 return node;
         }
         return nullptr;
     };
-    Node* label = nodeOfKind(kKindLabel);
-    ASSERT_NE(label, nullptr);
-    w->TreeView1_NodeClick(label);
+    ASSERT_NE(nodeOfKind(kKindLabel), nullptr);
+    ASSERT_NE(nodeOfKind(kKindChildTable), nullptr);
+    w->TreeView1_NodeClick(nodeOfKind(kKindLabel));
     DesignControl* current = w->CurrentControl();
     ASSERT_NE(current, nullptr);
     EXPECT_EQ(current->Name(), QStringLiteral("LabelArray"));
     EXPECT_TRUE(w->statusText().startsWith(QStringLiteral("左上角坐标(")));
-
-    Node* childTable = nodeOfKind(kKindChildTable);
-    ASSERT_NE(childTable, nullptr);
-    w->TreeView1_NodeClick(childTable);
-    EXPECT_EQ(w->CurrentControl(), current);
-    w->TreeView1_NodeClick(root);
-    EXPECT_EQ(w->CurrentControl(), current);
+    for (Node* ignored : {nodeOfKind(kKindChildTable), root}) {
+        w->TreeView1_NodeClick(ignored);
+        EXPECT_EQ(w->CurrentControl(), current);
+    }
 }
 
 ZELK_ON_BOTH_DESIGNERS(DesignerCommands);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "designer/frm_zelk_jmsj.h"
@@ -41,6 +42,23 @@ inline void clearSettings() {
     DeleteSetting(kSettingsApplication, demo::kSystem);
 }
 
+// The table holding the designer's item rows.
+inline QString itemTable(DesignerKind kind) {
+    return kind == DesignerKind::ItemEntry ? "isit" : "ijst";
+}
+
+// Element `index` of the array named `arrayName` made current; nullptr when it does not exist.
+inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int index = 1) {
+    for (int kind = 1; kind <= 13; ++kind) {
+        if (designArrayName(static_cast<DesignArray>(kind)) != arrayName) continue;
+        DesignControl* control = w.itemControl(kind, index);
+        if (!control && kind == kKindLabel) control = w.LabelArray.find(index);
+        w.currentControlState().setCurrentControl(control);
+        return control;
+    }
+    return nullptr;
+}
+
 inline INDTRecord interfaceRow(std::int32_t hdbc, std::int32_t number) {
     INDTRecord row{};
     sysINDTGetDataByNo(hdbc, row, number);
@@ -63,6 +81,7 @@ class DesignerWindowTest : public ::testing::TestWithParam<DesignerKind> {
         window->init(hdbc(), number < 0 ? fid : number);
         return window;
     }
+    QString name() const { return TrimFixedField(fieldText(interfaceRow(hdbc(), fid).id03)); }
     template <std::size_t N>
     void updateRow(std::array<char, N> INDTRecord::*member, const char* value) {
         INDTRecord row = interfaceRow(hdbc(), fid);

@@ -16,17 +16,7 @@
 
 namespace zelk::proptest {
 
-// Element `index` of the array named `arrayName` made current; nullptr when it does not exist.
-inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int index = 1) {
-    for (int kind = 1; kind <= 13; ++kind) {
-        if (designArrayName(static_cast<DesignArray>(kind)) != arrayName) continue;
-        DesignControl* control = w.itemControl(kind, index);
-        if (!control && kind == kKindLabel) control = w.LabelArray.find(index);
-        w.currentControlState().setCurrentControl(control);
-        return control;
-    }
-    return nullptr;
-}
+using windowtest::makeCurrent;
 
 // Runs f(dialog) on the shown property dialog as its own class.
 template <class F>
@@ -60,18 +50,19 @@ inline void editDialog(Form& shown, const QVariantMap& values, bool applyToAll =
     });
 }
 
-// Edits the shown dialog and presses OK: what comes back is what its controls held.
-inline void editAndConfirm(Form& shown, const QVariantMap& values, bool applyToAll = false) {
-    editDialog(shown, values, applyToAll);
-    if (auto* d = dynamic_cast<ItemPropertyDialog*>(&shown)) d->Command4_Click();
-}
-
 // The shown dialog's variables with `changes` applied.
 inline QVariantMap changed(Form& shown, const QVariantMap& changes) {
     QVariantMap v = variablesOf(shown);
     for (auto it = changes.begin(); it != changes.end(); ++it)
         if (v.contains(it.key())) v[it.key()] = it.value();
     return v;
+}
+
+// Applies `changes` to the shown dialog and presses OK: what comes back is what its controls
+// held.
+inline void confirm(Form& shown, const QVariantMap& changes, bool applyToAll = false) {
+    editDialog(shown, changed(shown, changes), applyToAll);
+    if (auto* d = dynamic_cast<ItemPropertyDialog*>(&shown)) d->Command4_Click();
 }
 
 // Runs the property command on element `index` of `arrayName`; `action` gets the dialog.
