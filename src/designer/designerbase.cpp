@@ -55,10 +55,9 @@ DesignerBase::DesignerBase(QWidget* parent)
       handles_(PictureContainer),
       current_(handles_, *(sizeline = new LineIndcate(this)), {Text1, Text2, Text3, Text4},
                [this](const QString& text) { SetStatusText(text); }),
-      selection_(current_, this, PictureContainer,
-                 [this](const QString& name, std::int32_t index) {
-                     return controlByName(name, index);
-                 }) {
+      selection_(current_, this, PictureContainer, [this](const QString& name, std::int32_t index) {
+          return controlByName(name, index);
+      }) {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     // The window's own background layer: the system window colour until the interface says.
     PictureTest->setBackColor(SysColor::Window);

@@ -1,12 +1,12 @@
 #include "management/frm_zelk_kjlx.h"
 
 #include "component/fixedfield.h"
-#include "rowchanges/transactions.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 
@@ -119,13 +119,13 @@ void frm_zelk_kjlx::Command1_Click() {
         ISITRecord row = isit_;
         setField(row.ii06, kind);
         saved = ChangeInterfaceItems(hdbc_, interfaceId_,
-                                       [&] { return sysISITUpdateRecord(hdbc_, row) == row.ii00; });
+                                     [&] { return sysISITUpdateRecord(hdbc_, row) == row.ii00; });
         if (saved) isit_ = row;
     } else {
         IJSTRecord row = ijst_;
         setField(row.is06, kind);
         saved = ChangeInterfaceItems(hdbc_, interfaceId_,
-                                       [&] { return sysIJSTUpdateRecord(hdbc_, row) == row.is00; });
+                                     [&] { return sysIJSTUpdateRecord(hdbc_, row) == row.is00; });
         if (saved) ijst_ = row;
     }
     if (!saved) {

@@ -5,10 +5,10 @@
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "management/frm_zelk_ljgl.h"
-#include "rowchanges/transactions.h"
 #include "platform/controls/olecolor.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 

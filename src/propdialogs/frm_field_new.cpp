@@ -1,13 +1,13 @@
 #include "propdialogs/frm_field_new.h"
 
 #include "component/fixedfield.h"
-#include "rowchanges/transactions.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/resources.h"
 #include "platform/twips.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 

@@ -20,16 +20,17 @@
 
 namespace zelk::test {
 
-#define ZELK_DIALOG_VARIABLES(X)                                                                  \
-    X(ItemName)                                                                                   \
-    X(Caption)                                                                                    \
-    X(Format) X(DefaultValue) X(HintText) X(EntryOrder) X(Visible) X(Enabled) X(ReadOnly)         \
-        X(AutoTab) X(AutoConvertToPostil) X(ExtraInfoEntryMode) X(ListEntryMode) X(ForeColor)     \
-            X(BackColor) X(BorderColor) X(FontName) X(FontSize) X(FontBold) X(FontItalic)         \
-                X(FontUnderline) X(TextAlign) X(VerticalAlign) X(BackStyle) X(SpecialEffect)      \
-                    X(Appearance) X(BorderStyle) X(AutoSize) X(ApplyToSameKind) X(DataSelectMode) \
-                        X(BoundColumn) X(ChildTableClass) X(ApprovalStepName) X(DataFormat)       \
-                            X(MaxLength) X(AutoWordSelect) X(SingleUserWindow) X(ShowMediaInline) \
+#define ZELK_DIALOG_VARIABLES(X)                                                                   \
+    X(ItemName)                                                                                    \
+    X(Caption)                                                                                     \
+    X(Format)                                                                                      \
+    X(DefaultValue) X(HintText) X(EntryOrder) X(Visible) X(Enabled) X(ReadOnly) X(AutoTab)         \
+        X(AutoConvertToPostil) X(ExtraInfoEntryMode) X(ListEntryMode) X(ForeColor) X(BackColor)    \
+            X(BorderColor) X(FontName) X(FontSize) X(FontBold) X(FontItalic) X(FontUnderline)      \
+                X(TextAlign) X(VerticalAlign) X(BackStyle) X(SpecialEffect) X(Appearance)          \
+                    X(BorderStyle) X(AutoSize) X(ApplyToSameKind) X(DataSelectMode) X(BoundColumn) \
+                        X(ChildTableClass) X(ApprovalStepName) X(DataFormat) X(MaxLength)          \
+                            X(AutoWordSelect) X(SingleUserWindow) X(ShowMediaInline)               \
                                 X(ShowPictureDirect) X(hdbc) X(fid)
 
 // Every variable the dialog has, by name.
