@@ -184,34 +184,29 @@ void frm_zelk_ibr::ComboBox3_Change() {
     Command2->setEnabled(!ComboBox3->currentText().isEmpty());
 }
 
-void frm_zelk_ibr::Command6_Click() {
+bool frm_zelk_ibr::choosePackageFile(QComboBox* box) {
     dlg.InitDir = componentFolder();
     // A cancelled dialog chooses nothing, whatever name it still holds.
     dlg.CancelError = true;
     try {
         dlg.ShowOpen();
     } catch (const ZelkError& error) {
-        if (error.number() == kErrCancel) return;
+        if (error.number() == kErrCancel) return false;
         throw;
     }
-    if (dlg.FileName.isEmpty()) return;
-    ComboBox3->addItem(dlg.FileName);
-    ComboBox3->setEditText(dlg.FileName);
+    if (dlg.FileName.isEmpty()) return false;
+    box->addItem(dlg.FileName);
+    box->setEditText(dlg.FileName);
+    return true;
+}
+
+void frm_zelk_ibr::Command6_Click() {
+    choosePackageFile(ComboBox3);
 }
 
 void frm_zelk_ibr::Command9_Click() {
     dlg.Filter = QStringLiteral("*.idf(界面文件)|*.idf");
-    dlg.InitDir = componentFolder();
-    dlg.CancelError = true;
-    try {
-        dlg.ShowOpen();
-    } catch (const ZelkError& error) {
-        if (error.number() == kErrCancel) return;
-        throw;
-    }
-    if (dlg.FileName.isEmpty()) return;
-    ComboBox4->addItem(dlg.FileName);
-    ComboBox4->setEditText(dlg.FileName);
+    if (!choosePackageFile(ComboBox4)) return;
     ReadPackageHeader(dlg.FileName);
     if (ListView4->Count() == 0)
         MsgBox(QStringLiteral("界面包中没有包含界面数据！"), vbOKOnly | vbExclamation,
