@@ -47,6 +47,13 @@ TemplatePlace systemTemplatePlace(int index) {
     return place(index % 2, index / 2, 250, 400, 350, {250, 1750, 4850, 6350});
 }
 
+void placeTemplateItem(ISITRecord& row, const TemplatePlace& p) {
+    row.ii07 = p.label.left, row.ii08 = p.label.top, row.ii09 = p.label.right;
+    row.ii10 = p.label.bottom;
+    row.ii11 = p.control.left, row.ii12 = p.control.top, row.ii13 = p.control.right;
+    row.ii14 = p.control.bottom;
+}
+
 QString templateControlKind(const FieldRecord& field, bool allRules) {
     QString kind = QStringLiteral("2");
     if (flagSet(field.m09)) kind = QStringLiteral("3");
@@ -103,11 +110,7 @@ bool SaveClassTemplate(std::int32_t hdbc, const QString& systemName, const QStri
         FieldRecord field;
         sysFieldGetItem(hdbc, mainTable, fields[i].bound, field);
         setField(r.ii06, templateControlKind(field, true));
-        const TemplatePlace p = dialogTemplatePlace(position);
-        r.ii07 = p.label.left, r.ii08 = p.label.top, r.ii09 = p.label.right;
-        r.ii10 = p.label.bottom;
-        r.ii11 = p.control.left, r.ii12 = p.control.top, r.ii13 = p.control.right;
-        r.ii14 = p.control.bottom;
+        placeTemplateItem(r, dialogTemplatePlace(position));
         setField(r.ii15, "宋体");
         setField(r.ii16, "1");
         setField(r.ii17, "9");
@@ -206,11 +209,7 @@ bool createFromSystem(const ManagerContext& manager, std::int32_t hdbc,
             setField(r.ii05, "1");
             setField(r.ii06,
                      columnControlKind(manager.hdbc, manager.mainTable, fieldText(r.ii02), false));
-            const TemplatePlace p = systemTemplatePlace(i);
-            r.ii07 = p.label.left, r.ii08 = p.label.top, r.ii09 = p.label.right;
-            r.ii10 = p.label.bottom;
-            r.ii11 = p.control.left, r.ii12 = p.control.top, r.ii13 = p.control.right;
-            r.ii14 = p.control.bottom;
+            placeTemplateItem(r, systemTemplatePlace(i));
             setField(r.ii15, "宋体");
             setField(r.ii16, "1");
             setField(r.ii17, "10");

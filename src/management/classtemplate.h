@@ -31,6 +31,8 @@ TemplatePlace dialogTemplatePlace(int position);
 // The place of system-template item `index` (0, 1, ...) in a template made from the system
 // template: even indices left, odd right, rows 400 twips apart from 250.
 TemplatePlace systemTemplatePlace(int index);
+// The caption label's (ii07-ii10) and the control's (ii11-ii14) rectangles of a template row.
+void placeTemplateItem(ISITRecord& row, const TemplatePlace& p);
 
 // The default control kind of a field: "2", then check box ("3") for flags 9, 7 or 12, sub-table
 // item ("12") for flag 16; with `allRules` also "6" for a date type, "2" for a number type and
