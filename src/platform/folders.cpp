@@ -1,6 +1,7 @@
 #include "platform/folders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -46,6 +47,17 @@ bool EnsureFolder(QString& path) {
     if (!wanted.endsWith(QLatin1Char('/'))) wanted += QLatin1Char('/');
     path = wanted;
     return true;
+}
+
+void UsePrivateUserFolders(const QString& root) {
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        const QString folder = QDir(root).filePath(QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        qputenv(name, folder.toLocal8Bit());
+    }
+    // Qt refuses a runtime folder that others may read.
+    QFile::setPermissions(QDir(root).filePath("XDG_RUNTIME_DIR"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace zelk

@@ -12,4 +12,8 @@ namespace zelk {
 // made before a later level failed are taken away again.
 bool EnsureFolder(QString& path);
 
+// Points the per-user runtime, settings and data folders (XDG) at folders under `root`, so that a
+// headless run (tests, screenshots) never touches the user's own. Call before QApplication.
+void UsePrivateUserFolders(const QString& root);
+
 }  // namespace zelk

@@ -7,6 +7,7 @@
 
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
+#include "platform/folders.h"
 #include "screenshots.h"
 
 // Writes every registered window (or those named on the command line after the output folder) to
@@ -57,13 +58,7 @@ int main(int argc, char** argv) {
     using namespace zelk::shots;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        const QString folder = home.filePath(QString::fromLatin1(name));
-        QDir().mkpath(folder);
-        qputenv(name, folder.toLocal8Bit());
-    }
-    QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    zelk::UsePrivateUserFolders(home.path());
     QApplication app(argc, argv);
 
     const QStringList args = app.arguments().mid(1);
