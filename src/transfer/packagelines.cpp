@@ -39,116 +39,53 @@ const LineTable& indtLineTable() {
     return table;
 }
 
+// Members 00 to 30 of the four item and column rows have the same types under either prefix;
+// the item rows (ISIT, IJST) go on to member 45, all text.
+#define ITEM_MEMBERS_00_30(R, p)                                                                  \
+    INT_MEMBER(R, p##00), INT_MEMBER(R, p##01), TEXT_MEMBER(R, p##02), TEXT_MEMBER(R, p##03),     \
+        INT_MEMBER(R, p##04), TEXT_MEMBER(R, p##05), TEXT_MEMBER(R, p##06), INT_MEMBER(R, p##07), \
+        INT_MEMBER(R, p##08), INT_MEMBER(R, p##09), INT_MEMBER(R, p##10), INT_MEMBER(R, p##11),   \
+        INT_MEMBER(R, p##12), INT_MEMBER(R, p##13), INT_MEMBER(R, p##14), TEXT_MEMBER(R, p##15),  \
+        TEXT_MEMBER(R, p##16), TEXT_MEMBER(R, p##17), TEXT_MEMBER(R, p##18),                      \
+        TEXT_MEMBER(R, p##19), TEXT_MEMBER(R, p##20), TEXT_MEMBER(R, p##21),                      \
+        TEXT_MEMBER(R, p##22), TEXT_MEMBER(R, p##23), TEXT_MEMBER(R, p##24),                      \
+        TEXT_MEMBER(R, p##25), TEXT_MEMBER(R, p##26), TEXT_MEMBER(R, p##27),                      \
+        TEXT_MEMBER(R, p##28), TEXT_MEMBER(R, p##29), TEXT_MEMBER(R, p##30)
+#define ITEM_MEMBERS_31_45(R, p)                                                                \
+    TEXT_MEMBER(R, p##31), TEXT_MEMBER(R, p##32), TEXT_MEMBER(R, p##33), TEXT_MEMBER(R, p##34), \
+        TEXT_MEMBER(R, p##35), TEXT_MEMBER(R, p##36), TEXT_MEMBER(R, p##37),                    \
+        TEXT_MEMBER(R, p##38), TEXT_MEMBER(R, p##39), TEXT_MEMBER(R, p##40),                    \
+        TEXT_MEMBER(R, p##41), TEXT_MEMBER(R, p##42), TEXT_MEMBER(R, p##43),                    \
+        TEXT_MEMBER(R, p##44), TEXT_MEMBER(R, p##45)
+
 const LineTable& isitLineTable() {
-    static const LineTable table{"ISIT",
-                                 sizeof(ISITRecord),
-                                 {
-                                     INT_MEMBER(ISITRecord, ii00),  INT_MEMBER(ISITRecord, ii01),
-                                     TEXT_MEMBER(ISITRecord, ii02), TEXT_MEMBER(ISITRecord, ii03),
-                                     INT_MEMBER(ISITRecord, ii04),  TEXT_MEMBER(ISITRecord, ii05),
-                                     TEXT_MEMBER(ISITRecord, ii06), INT_MEMBER(ISITRecord, ii07),
-                                     INT_MEMBER(ISITRecord, ii08),  INT_MEMBER(ISITRecord, ii09),
-                                     INT_MEMBER(ISITRecord, ii10),  INT_MEMBER(ISITRecord, ii11),
-                                     INT_MEMBER(ISITRecord, ii12),  INT_MEMBER(ISITRecord, ii13),
-                                     INT_MEMBER(ISITRecord, ii14),  TEXT_MEMBER(ISITRecord, ii15),
-                                     TEXT_MEMBER(ISITRecord, ii16), TEXT_MEMBER(ISITRecord, ii17),
-                                     TEXT_MEMBER(ISITRecord, ii18), TEXT_MEMBER(ISITRecord, ii19),
-                                     TEXT_MEMBER(ISITRecord, ii20), TEXT_MEMBER(ISITRecord, ii21),
-                                     TEXT_MEMBER(ISITRecord, ii22), TEXT_MEMBER(ISITRecord, ii23),
-                                     TEXT_MEMBER(ISITRecord, ii24), TEXT_MEMBER(ISITRecord, ii25),
-                                     TEXT_MEMBER(ISITRecord, ii26), TEXT_MEMBER(ISITRecord, ii27),
-                                     TEXT_MEMBER(ISITRecord, ii28), TEXT_MEMBER(ISITRecord, ii29),
-                                     TEXT_MEMBER(ISITRecord, ii30), TEXT_MEMBER(ISITRecord, ii31),
-                                     TEXT_MEMBER(ISITRecord, ii32), TEXT_MEMBER(ISITRecord, ii33),
-                                     TEXT_MEMBER(ISITRecord, ii34), TEXT_MEMBER(ISITRecord, ii35),
-                                     TEXT_MEMBER(ISITRecord, ii36), TEXT_MEMBER(ISITRecord, ii37),
-                                     TEXT_MEMBER(ISITRecord, ii38), TEXT_MEMBER(ISITRecord, ii39),
-                                     TEXT_MEMBER(ISITRecord, ii40), TEXT_MEMBER(ISITRecord, ii41),
-                                     TEXT_MEMBER(ISITRecord, ii42), TEXT_MEMBER(ISITRecord, ii43),
-                                     TEXT_MEMBER(ISITRecord, ii44), TEXT_MEMBER(ISITRecord, ii45),
-                                 }};
+    static const LineTable table{
+        "ISIT",
+        sizeof(ISITRecord),
+        {ITEM_MEMBERS_00_30(ISITRecord, ii), ITEM_MEMBERS_31_45(ISITRecord, ii)}};
     return table;
 }
 
 const LineTable& ijstLineTable() {
-    static const LineTable table{"IJST",
-                                 sizeof(IJSTRecord),
-                                 {
-                                     INT_MEMBER(IJSTRecord, is00),  INT_MEMBER(IJSTRecord, is01),
-                                     TEXT_MEMBER(IJSTRecord, is02), TEXT_MEMBER(IJSTRecord, is03),
-                                     INT_MEMBER(IJSTRecord, is04),  TEXT_MEMBER(IJSTRecord, is05),
-                                     TEXT_MEMBER(IJSTRecord, is06), INT_MEMBER(IJSTRecord, is07),
-                                     INT_MEMBER(IJSTRecord, is08),  INT_MEMBER(IJSTRecord, is09),
-                                     INT_MEMBER(IJSTRecord, is10),  INT_MEMBER(IJSTRecord, is11),
-                                     INT_MEMBER(IJSTRecord, is12),  INT_MEMBER(IJSTRecord, is13),
-                                     INT_MEMBER(IJSTRecord, is14),  TEXT_MEMBER(IJSTRecord, is15),
-                                     TEXT_MEMBER(IJSTRecord, is16), TEXT_MEMBER(IJSTRecord, is17),
-                                     TEXT_MEMBER(IJSTRecord, is18), TEXT_MEMBER(IJSTRecord, is19),
-                                     TEXT_MEMBER(IJSTRecord, is20), TEXT_MEMBER(IJSTRecord, is21),
-                                     TEXT_MEMBER(IJSTRecord, is22), TEXT_MEMBER(IJSTRecord, is23),
-                                     TEXT_MEMBER(IJSTRecord, is24), TEXT_MEMBER(IJSTRecord, is25),
-                                     TEXT_MEMBER(IJSTRecord, is26), TEXT_MEMBER(IJSTRecord, is27),
-                                     TEXT_MEMBER(IJSTRecord, is28), TEXT_MEMBER(IJSTRecord, is29),
-                                     TEXT_MEMBER(IJSTRecord, is30), TEXT_MEMBER(IJSTRecord, is31),
-                                     TEXT_MEMBER(IJSTRecord, is32), TEXT_MEMBER(IJSTRecord, is33),
-                                     TEXT_MEMBER(IJSTRecord, is34), TEXT_MEMBER(IJSTRecord, is35),
-                                     TEXT_MEMBER(IJSTRecord, is36), TEXT_MEMBER(IJSTRecord, is37),
-                                     TEXT_MEMBER(IJSTRecord, is38), TEXT_MEMBER(IJSTRecord, is39),
-                                     TEXT_MEMBER(IJSTRecord, is40), TEXT_MEMBER(IJSTRecord, is41),
-                                     TEXT_MEMBER(IJSTRecord, is42), TEXT_MEMBER(IJSTRecord, is43),
-                                     TEXT_MEMBER(IJSTRecord, is44), TEXT_MEMBER(IJSTRecord, is45),
-                                 }};
+    static const LineTable table{
+        "IJST",
+        sizeof(IJSTRecord),
+        {ITEM_MEMBERS_00_30(IJSTRecord, is), ITEM_MEMBERS_31_45(IJSTRecord, is)}};
     return table;
 }
 
 const LineTable& ilitLineTable() {
-    static const LineTable table{"ILIT",
-                                 sizeof(ILITRecord),
-                                 {
-                                     INT_MEMBER(ILITRecord, ii00),  INT_MEMBER(ILITRecord, ii01),
-                                     TEXT_MEMBER(ILITRecord, ii02), TEXT_MEMBER(ILITRecord, ii03),
-                                     INT_MEMBER(ILITRecord, ii04),  TEXT_MEMBER(ILITRecord, ii05),
-                                     TEXT_MEMBER(ILITRecord, ii06), INT_MEMBER(ILITRecord, ii07),
-                                     INT_MEMBER(ILITRecord, ii08),  INT_MEMBER(ILITRecord, ii09),
-                                     INT_MEMBER(ILITRecord, ii10),  INT_MEMBER(ILITRecord, ii11),
-                                     INT_MEMBER(ILITRecord, ii12),  INT_MEMBER(ILITRecord, ii13),
-                                     INT_MEMBER(ILITRecord, ii14),  TEXT_MEMBER(ILITRecord, ii15),
-                                     TEXT_MEMBER(ILITRecord, ii16), TEXT_MEMBER(ILITRecord, ii17),
-                                     TEXT_MEMBER(ILITRecord, ii18), TEXT_MEMBER(ILITRecord, ii19),
-                                     TEXT_MEMBER(ILITRecord, ii20), TEXT_MEMBER(ILITRecord, ii21),
-                                     TEXT_MEMBER(ILITRecord, ii22), TEXT_MEMBER(ILITRecord, ii23),
-                                     TEXT_MEMBER(ILITRecord, ii24), TEXT_MEMBER(ILITRecord, ii25),
-                                     TEXT_MEMBER(ILITRecord, ii26), TEXT_MEMBER(ILITRecord, ii27),
-                                     TEXT_MEMBER(ILITRecord, ii28), TEXT_MEMBER(ILITRecord, ii29),
-                                     TEXT_MEMBER(ILITRecord, ii30),
-                                 }};
+    static const LineTable table{"ILIT", sizeof(ILITRecord), {ITEM_MEMBERS_00_30(ILITRecord, ii)}};
     return table;
 }
 
 const LineTable& ilstLineTable() {
-    static const LineTable table{"ILST",
-                                 sizeof(ILSTRecord),
-                                 {
-                                     INT_MEMBER(ILSTRecord, is00),  INT_MEMBER(ILSTRecord, is01),
-                                     TEXT_MEMBER(ILSTRecord, is02), TEXT_MEMBER(ILSTRecord, is03),
-                                     INT_MEMBER(ILSTRecord, is04),  TEXT_MEMBER(ILSTRecord, is05),
-                                     TEXT_MEMBER(ILSTRecord, is06), INT_MEMBER(ILSTRecord, is07),
-                                     INT_MEMBER(ILSTRecord, is08),  INT_MEMBER(ILSTRecord, is09),
-                                     INT_MEMBER(ILSTRecord, is10),  INT_MEMBER(ILSTRecord, is11),
-                                     INT_MEMBER(ILSTRecord, is12),  INT_MEMBER(ILSTRecord, is13),
-                                     INT_MEMBER(ILSTRecord, is14),  TEXT_MEMBER(ILSTRecord, is15),
-                                     TEXT_MEMBER(ILSTRecord, is16), TEXT_MEMBER(ILSTRecord, is17),
-                                     TEXT_MEMBER(ILSTRecord, is18), TEXT_MEMBER(ILSTRecord, is19),
-                                     TEXT_MEMBER(ILSTRecord, is20), TEXT_MEMBER(ILSTRecord, is21),
-                                     TEXT_MEMBER(ILSTRecord, is22), TEXT_MEMBER(ILSTRecord, is23),
-                                     TEXT_MEMBER(ILSTRecord, is24), TEXT_MEMBER(ILSTRecord, is25),
-                                     TEXT_MEMBER(ILSTRecord, is26), TEXT_MEMBER(ILSTRecord, is27),
-                                     TEXT_MEMBER(ILSTRecord, is28), TEXT_MEMBER(ILSTRecord, is29),
-                                     TEXT_MEMBER(ILSTRecord, is30),
-                                 }};
+    static const LineTable table{"ILST", sizeof(ILSTRecord), {ITEM_MEMBERS_00_30(ILSTRecord, is)}};
     return table;
 }
 
+#undef ITEM_MEMBERS_00_30
+#undef ITEM_MEMBERS_31_45
 #undef INT_MEMBER
 #undef TEXT_MEMBER
 
