@@ -333,7 +333,10 @@ std::int32_t odbc_CommitTrans(std::int32_t hdbc) {
     if (!conn) return -1;
     if (!conn->inTransaction) return 0;  // several callers commit what they never began
     for (auto& [sql, query] : conn->prepared) query->finish();
-    const bool ok = runPlain(*conn, "commit");
+    // A server answers COMMIT of a transaction that a failed statement aborted with ROLLBACK and
+    // no error; in that state it refuses every other statement, so a refused probe tells.
+    const bool alive = conn->backend != Backend::PostgreSQL || runPlain(*conn, "select 1");
+    const bool ok = alive && runPlain(*conn, "commit");
     if (!ok) runPlain(*conn, "rollback");
     conn->inTransaction = false;
     return ok ? 0 : -1;

@@ -30,6 +30,8 @@ std::int32_t odbc_GetDbsFlag();
 
 // ---- Transactions and statements ----------------------------------------------------------
 // Begin inside a transaction, and commit or rollback outside one, do nothing and return 0.
+// A refused begin or commit returns a negative number; a refused commit (also of a transaction
+// the server had already aborted) leaves nothing of the transaction stored.
 // Freeing a freed or unknown statement handle is harmless.
 std::int32_t odbc_BeginTrans(std::int32_t hdbc);
 std::int32_t odbc_CommitTrans(std::int32_t hdbc);

@@ -167,7 +167,7 @@ ListSaveResult saveListDesigner(const ListDesignerSave& save) {
 
     const int n = static_cast<int>(save.columns.size());
     const bool writesRows = save.table && !(*save.table == ListTable::ILST && save.columns.empty());
-    odbc_BeginTrans(save.hdbc);
+    if (odbc_BeginTrans(save.hdbc) < 0) return ListSaveResult::RowsRefused;
     // First in the transaction: it locks the interface row and goes back with a failed save.
     ExecSQL(save.hdbc, QStringLiteral("UPDATE INDT SET ID08 = %1 WHERE ID00 = %2")
                            .arg(sqlQuote(version))
@@ -189,8 +189,7 @@ ListSaveResult saveListDesigner(const ListDesignerSave& save) {
             }
         }
     }
-    odbc_CommitTrans(save.hdbc);
-    return ListSaveResult::Saved;
+    return odbc_CommitTrans(save.hdbc) < 0 ? ListSaveResult::RowsRefused : ListSaveResult::Saved;
 }
 
 // ---- Column pickers ------------------------------------------------------------------------
@@ -229,7 +228,8 @@ PickerSaveResult savePickedColumns(ListTable table, std::int32_t hdbc, std::int3
         if (progress) progress(value);
     };
     if (rows.empty()) return PickerSaveResult::Empty;
-    odbc_BeginTrans(hdbc);
+    // Without a transaction the rows would be written one by one: a refused begin is a busy table.
+    if (odbc_BeginTrans(hdbc) < 0) return PickerSaveResult::DeleteFailed;
     report(0);
     if (listDeleteRecords(table, hdbc, fid) < 0) {
         odbc_RollbackTrans(hdbc);
@@ -250,18 +250,16 @@ PickerSaveResult savePickedColumns(ListTable table, std::int32_t hdbc, std::int3
         }
         report(++done);
     }
-    odbc_CommitTrans(hdbc);
-    return PickerSaveResult::Saved;
+    return odbc_CommitTrans(hdbc) < 0 ? PickerSaveResult::InsertFailed : PickerSaveResult::Saved;
 }
 
 bool deleteInterfaceData(std::int32_t hdbc, std::int32_t fid) {
-    odbc_BeginTrans(hdbc);
+    if (odbc_BeginTrans(hdbc) < 0) return false;
     if (sysINDTDeleteData(hdbc, fid) < 0 || sysISITDeleteRecords(hdbc, fid) < 0) {
         odbc_RollbackTrans(hdbc);
         return false;
     }
-    odbc_CommitTrans(hdbc);
-    return true;
+    return odbc_CommitTrans(hdbc) >= 0;
 }
 
 }  // namespace zelk

@@ -83,7 +83,7 @@ QString listVersionText(const QString& version);
 enum class ListSaveResult {
     Saved,
     NoInterface,  // the interface row could not be read: nothing written
-    RowsRefused,  // a delete or insert failed: rolled back, nothing changed
+    RowsRefused,  // the begin, a delete, an insert or the commit failed: nothing changed
 };
 
 // The designer's save: one transaction that raises the version (first statement), then, for a

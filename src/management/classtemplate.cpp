@@ -123,7 +123,7 @@ bool SaveClassTemplate(std::int32_t hdbc, const QString& systemName, const QStri
                              : "1101000011");
     }
 
-    odbc_BeginTrans(hdbc);
+    if (odbc_BeginTrans(hdbc) < 0) return fail(hdbc, kItemFailed, vbExclamation, kSystemPrompt);
     advance(true);
     INDTRecord row;
     if (templateId > 0) {
@@ -168,7 +168,7 @@ bool createFromSystem(const ManagerContext& manager, std::int32_t hdbc,
         MsgBox(QStringLiteral("系统模板尚未建立，请先建立系统模板"), vbOKOnly);
         return false;
     }
-    odbc_BeginTrans(hdbc);
+    if (odbc_BeginTrans(hdbc) < 0) return fail(hdbc, kItemFailed, vbExclamation, kSystemPrompt);
     INDTRecord row;
     setField(row.id01, mainTable);
     setField(row.id02, classFullName);

@@ -110,7 +110,7 @@ InterfaceListState ReadInterfaceList(const ClassContext& context, DefaultIds& de
 
 std::int32_t WriteInterfaceFlag(std::int32_t hdbc, std::int32_t number, const QString& flag) {
     std::int32_t result = -1;
-    runInTransaction(hdbc, [&] {
+    const bool committed = runInTransaction(hdbc, [&] {
         INDTRecord row;
         if (sysINDTGetDataByNo(hdbc, row, number) < 1) {
             result = 0;
@@ -120,7 +120,7 @@ std::int32_t WriteInterfaceFlag(std::int32_t hdbc, std::int32_t number, const QS
         result = sysINDTUpdateRecord(hdbc, row) < 0 ? -1 : 1;
         return result > 0;
     });
-    return result;
+    return committed ? result : -1;
 }
 
 bool MakeDefaultInterface(std::int32_t hdbc, std::int32_t number, int kind, DefaultIds& defaults) {

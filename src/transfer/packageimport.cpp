@@ -15,10 +15,14 @@ namespace zelk {
 
 namespace {
 
-// One pair's transaction: rolled back unless committed, whatever way the pair ends.
+// One pair's transaction: rolled back unless committed, whatever way the pair ends. A refused
+// begin or commit fails the import with `refused`: nothing of the pair is written.
 class PairTransaction {
   public:
-    explicit PairTransaction(std::int32_t hdbc) : hdbc_(hdbc) { odbc_BeginTrans(hdbc_); }
+    PairTransaction(std::int32_t hdbc, QString refused)
+        : hdbc_(hdbc), refused_(std::move(refused)) {
+        if (odbc_BeginTrans(hdbc_) < 0) throw TransferFailure(refused_);
+    }
     ~PairTransaction() {
         if (open_) odbc_RollbackTrans(hdbc_);
     }
@@ -26,7 +30,7 @@ class PairTransaction {
     PairTransaction& operator=(const PairTransaction&) = delete;
     void commit() {
         open_ = false;
-        odbc_CommitTrans(hdbc_);
+        if (odbc_CommitTrans(hdbc_) < 0) throw TransferFailure(refused_);
     }
     void rollback() {
         open_ = false;
@@ -35,6 +39,7 @@ class PairTransaction {
 
   private:
     std::int32_t hdbc_;
+    QString refused_;
     bool open_ = true;
 };
 
@@ -108,8 +113,11 @@ ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, Tra
         const SectionPlace place = checked.sections.at(sectionMarker(parsed.id00));
         const ItemKind* kind = itemKindByName(row.typeText);
         if (!kind) continue;  // kinds 0 and 7 carry no item rows
+        const QString refused =
+            lineDetail(11 + row.index,
+                       QStringLiteral("界面 %1 不能写入数据库").arg(sectionMarker(parsed.id00)));
         for (const QString& destination : request.destinations) {
-            PairTransaction transaction(hdbc);
+            PairTransaction transaction(hdbc, refused);
             INDTRecord record = parsed;
             setField(record.id02, destinationClass(destination));
             std::int32_t oldTemplate = 0;
@@ -126,10 +134,7 @@ ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, Tra
             // Our library keeps a given number; the new row takes the next free one.
             record.id00 = 0;
             const std::int32_t newNumber = sysINDTInsertRecord(hdbc, record);
-            if (newNumber <= 0)
-                throw TransferFailure(lineDetail(
-                    11 + row.index,
-                    QStringLiteral("界面 %1 不能写入数据库").arg(sectionMarker(parsed.id00))));
+            if (newNumber <= 0) throw TransferFailure(refused);
             if (!reader.seek(place.offset, place.firstLine))
                 throw TransferFailure(lineErrorText(LineError::CannotOpen));
             for (std::int32_t k = 1; k <= place.count; ++k) {

@@ -139,7 +139,7 @@ template <class Row>
 bool generate(const WizardContext& c, const InterfaceEntries& entries,
               const std::vector<ChosenField>& fields, WizardForm form,
               const LayoutOptions& layout) {
-    odbc_BeginTrans(c.hdbc);
+    if (odbc_BeginTrans(c.hdbc) < 0) return false;
     const std::int32_t number = InsertWizardInterface(
         c, entries, form == WizardForm::ItemEntry ? kKindItemEntry : kKindItemSearch);
     std::vector<PendingItem<Row>> items;
@@ -152,8 +152,7 @@ bool generate(const WizardContext& c, const InterfaceEntries& entries,
         odbc_RollbackTrans(c.hdbc);
         return false;
     }
-    odbc_CommitTrans(c.hdbc);
-    return true;
+    return odbc_CommitTrans(c.hdbc) >= 0;
 }
 
 }  // namespace

@@ -125,18 +125,18 @@ void frm_zelk_jmxd::CopyTemplateInterface() {
     const std::int32_t source = numericInt32(row->Tag()).value_or(0);
     if (ComboBox1->currentText() == kKindItemEntry &&
         row->SubItems(1) == QStringLiteral("录入条目界面") && source > 0) {
-        odbc_BeginTrans(hdbc);
-        const std::int32_t number = SaveInterfaceDefinition(kKindItemEntry);
-        if (number > 0 && sysISITCopyInterface(hdbc, source, number) < 0) {
-            odbc_RollbackTrans(hdbc);
+        const auto copyFailed = [] {
             MsgBox(QStringLiteral("数据读写错误：不能复制界面！"), vbInformation,
                    QStringLiteral("系统提示"));
-            return;
-        }
+        };
+        if (odbc_BeginTrans(hdbc) < 0) return copyFailed();
+        const std::int32_t number = SaveInterfaceDefinition(kKindItemEntry);
         if (number <= 0) {
             odbc_RollbackTrans(hdbc);
-        } else {
-            odbc_CommitTrans(hdbc);
+        } else if (sysISITCopyInterface(hdbc, source, number) < 0 || odbc_CommitTrans(hdbc) < 0) {
+            // A refused commit has rolled back already.
+            odbc_RollbackTrans(hdbc);
+            return copyFailed();
         }
     }
     unload();

@@ -55,7 +55,7 @@ std::int32_t insertColumn(std::int32_t hdbc, const ILITRecord& column, WizardLis
 bool GenerateListInterface(const WizardContext& context, const InterfaceEntries& entries,
                            const std::vector<ChosenField>& fields, WizardList list) {
     const std::int32_t hdbc = context.hdbc;
-    odbc_BeginTrans(hdbc);
+    if (odbc_BeginTrans(hdbc) < 0) return false;
     const std::int32_t number = InsertWizardInterface(
         context, entries, list == WizardList::ListEntry ? kKindListEntry : kKindBrowseList);
     if (number <= 0) {
@@ -73,8 +73,7 @@ bool GenerateListInterface(const WizardContext& context, const InterfaceEntries&
             return false;
         }
     }
-    odbc_CommitTrans(hdbc);
-    return true;
+    return odbc_CommitTrans(hdbc) >= 0;
 }
 
 }  // namespace zelk

@@ -4,6 +4,7 @@
 
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 using namespace zelk;
@@ -219,6 +220,35 @@ TEST_P(Rules, ACommittedSaveIsSeenByAnotherConnection) {
     addInterface(0, "发文", "2");
     odbc_CommitTrans(hdbc());
     EXPECT_EQ(sysINDTGetDataByNo(other, row, 2), 2);
+}
+
+// A begin or commit reports success only for what is then stored: a refused begin or commit
+// stores nothing, and a server's transaction that a failed statement aborted does not commit.
+TEST_P(Rules, ARefusedBeginOrCommitStoresNothing) {
+    for (const TxnRefusal what : kTxnRefusals) {
+        {
+            RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
+            ASSERT_TRUE(refusal.ok());
+            if (what == TxnRefusal::Begin) {
+                EXPECT_LT(odbc_BeginTrans(hdbc()), 0);
+            } else {
+                ASSERT_EQ(odbc_BeginTrans(hdbc()), 0);
+                EXPECT_EQ(addInterface(0, "发文", "1"), 1);
+                EXPECT_LT(odbc_CommitTrans(hdbc()), 0);
+                EXPECT_EQ(odbc_RollbackTrans(hdbc()), 0) << "the refused commit ended it";
+            }
+        }
+        EXPECT_EQ(GetRecordsetCount(hdbc(), "select * from indt"), 0)
+            << testing::PrintToString(what);
+    }
+    ASSERT_TRUE(refuseRows(hdbc(), GetParam(), "isit", "1 = 1"));
+    ASSERT_EQ(odbc_BeginTrans(hdbc()), 0);
+    EXPECT_EQ(addInterface(0, "发文", "1"), 1);
+    EXPECT_LT(addItem(1, "1", "标题"), 0);
+    const bool committed = odbc_CommitTrans(hdbc()) >= 0;
+    EXPECT_EQ(committed, GetRecordsetCount(hdbc(), "select * from indt") == 1);
+    // SQLite undoes the refused statement alone; a server aborts the whole transaction.
+    EXPECT_EQ(committed, GetParam() == TestBackend::SQLite);
 }
 
 ZELK_ON_BOTH_BACKENDS(Rules);

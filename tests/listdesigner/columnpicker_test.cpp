@@ -8,6 +8,7 @@
 #include "listdesigner/columnpicker.h"
 #include "listfixture.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 
 namespace zelk {
 namespace {
@@ -144,6 +145,30 @@ TEST_P(PickerTest, FailureAtColumnKKeepsTheOldRows) {
     EXPECT_FALSE(form->prg1->isVisible());
     EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     form->forceUnload();
+}
+
+TEST_P(PickerTest, RefusedBeginOrCommitKeepsTheOldRows) {
+    const struct {
+        test::TxnRefusal what;
+        const char* message;
+    } cases[] = {{test::TxnRefusal::Begin, "界面栏目正在使用，不能进行修改，请稍后再试"},
+                 {test::TxnRefusal::Commit, "保存记录失败，请稍后重试"}};
+    for (const auto& c : cases) {
+        auto form = open(ListTable::ILST);
+        const auto before = bytes(ListTable::ILST, demo_.browseList);
+        PromptScript script;
+        script.answer(vbOK);
+        {
+            test::RefusedTransaction refusal(c.what, hdbc(), GetParam(), "ilst");
+            ASSERT_TRUE(refusal.ok());
+            form->Command1_Click();
+        }
+        expectPrompt(script, QString::fromUtf8(c.message), QStringLiteral("系统提示"),
+                     vbExclamation);
+        EXPECT_TRUE(form->isLoaded());
+        EXPECT_EQ(bytes(ListTable::ILST, demo_.browseList), before);
+        form->forceUnload();
+    }
 }
 
 TEST_P(PickerTest, HundredFiftyColumns) {

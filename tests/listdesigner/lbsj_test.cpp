@@ -12,6 +12,7 @@
 #include "listdesigner/frm_zelk_lbsj.h"
 #include "listfixture.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 
 namespace zelk {
 namespace {
@@ -226,6 +227,40 @@ TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
         EXPECT_EQ(version(fid), QStringLiteral("7"));
         form->forceUnload();
         allowAgain();
+    }
+}
+
+TEST_P(LbsjTest, RefusedBeginOrCommitKeepsRowsAndVersion) {
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        for (const QString& kind : {kEntry, kBrowse}) {
+            const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
+            const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
+            setVersion(fid, QStringLiteral("7"));
+            auto form = open(kind);
+            form->ListView1->Column(1)->SetWidth(777);
+            const auto before = bytes(table, fid);
+            PromptScript script;
+            script.answer(vbOK);
+            {
+                test::RefusedTransaction refusal(what, hdbc(), GetParam(),
+                                                 kind == kEntry ? "ilit" : "ilst");
+                ASSERT_TRUE(refusal.ok());
+                form->Command1_Click(0);
+            }
+            SCOPED_TRACE(testing::PrintToString(what) + " " + kind.toStdString());
+            // On a server only a lost or aborted session refuses a begin: the read before it
+            // fails already.
+            if (what == test::TxnRefusal::Begin && GetParam() == test::TestBackend::PostgreSQL)
+                expectPrompt(script, QStringLiteral("不能保存界面！"), QStringLiteral("警告"),
+                             vbExclamation);
+            else
+                expectPrompt(script, QStringLiteral("不能保存界面，请稍后再试!"),
+                             QStringLiteral("系统信息"), vbExclamation);
+            EXPECT_TRUE(form->isLoaded());
+            EXPECT_EQ(bytes(table, fid), before);
+            EXPECT_EQ(version(fid), QStringLiteral("7"));
+            form->forceUnload();
+        }
     }
 }
 

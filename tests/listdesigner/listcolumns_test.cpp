@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "listfixture.h"
+#include "support/refusal.h"
 
 namespace zelk {
 namespace {
@@ -84,6 +85,12 @@ TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
 }
 
 TEST_P(ListSaveTest, DeleteInterfaceDataRemovesRowAndItems) {
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt", "delete");
+        ASSERT_TRUE(refusal.ok());
+        EXPECT_FALSE(deleteInterfaceData(hdbc(), demo_.itemEntry));
+    }
+    EXPECT_GT(sysISITGetRecordCount(hdbc(), demo_.itemEntry), 0) << "refused: nothing deleted";
     EXPECT_TRUE(deleteInterfaceData(hdbc(), demo_.itemEntry));
     INDTRecord row;
     EXPECT_LT(sysINDTGetDataByNo(hdbc(), row, demo_.itemEntry), 1);

@@ -201,6 +201,34 @@ TEST_P(TemplateTest, RefusalsAtEachStepLeaveNoTrace) {
     }
 }
 
+TEST_P(TemplateTest, RefusedBeginOrCommitLeavesNoTrace) {
+    ManagerContext manager{hdbc(), demo::kSystem, demo::kMainTable};
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        frm_zelk_flmb d;
+        openCreate(d, demo::kSubClass);
+        d.Command11->click();
+        const auto before = counts();
+        {
+            test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
+            ASSERT_TRUE(refusal.ok());
+            save(d, {"保存记录失败，请稍后重试"});
+            // On a server only a lost or aborted session refuses a begin: the system template
+            // cannot even be looked up then.
+            if (what == test::TxnRefusal::Commit || GetParam() == test::TestBackend::SQLite) {
+                PromptScript script;
+                script.answer(vbOK);
+                EXPECT_FALSE(CreateClassTemplateFromSystem(manager, hdbc(), "收文",
+                                                           demo::kMainTable, "x", "", nullptr));
+                ASSERT_EQ(script.prompts().size(), 1u);
+                EXPECT_EQ(script.prompts()[0].text, QStringLiteral("保存记录失败，请稍后重试"));
+            }
+        }
+        EXPECT_EQ(counts(), before);
+        EXPECT_TRUE(d.isLoaded());
+    }
+}
+
 TEST_P(TemplateTest, AnEmptyListOrMoreThan120FieldsAreRefusedBeforeAnyWrite) {
     frm_zelk_flmb d;
     openCreate(d, demo::kSubClass);

@@ -17,6 +17,7 @@
 #include "platform/automation/server.h"
 #include "platform/promptscript.h"
 #include "propdialogs/frm_field_new.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 namespace zelk {
@@ -98,6 +99,17 @@ TEST_P(CommandsTest, TemplateDeleteAsksAndTakesTheItems) {
         EXPECT_EQ(script.prompts()[0].text,
                   QStringLiteral("要删除类型模板，请先删除该类型所属的所有界面!"));
         EXPECT_EQ(script.prompts()[1].style, vbInformation + vbOKCancel);
+    }
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        PromptScript script;
+        script.answer(vbOK).answer(vbOK);
+        {
+            test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt", "delete");
+            ASSERT_TRUE(refusal.ok());
+            EXPECT_FALSE(DeleteTemplateCommand(context_, tag, 0));
+        }
+        ASSERT_EQ(script.prompts().size(), 2u);
+        EXPECT_EQ(script.prompts()[1].text, QStringLiteral("界面正在使用，请稍后再试!"));
     }
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), demo_.classTemplate), 11);
     PromptScript script;

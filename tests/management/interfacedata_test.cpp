@@ -9,6 +9,7 @@
 #include "dataaccess/dravix.h"
 #include "management/interfacedata.h"
 #include "management/testrows.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 using namespace zelk;
@@ -96,6 +97,18 @@ TEST_P(InterfaceDataTest, MakeDefaultDemotesAndPromotesTogether) {
     // A promotion that fails takes the demotion back with it: the flag writer joins the
     // caller's transaction.
     EXPECT_FALSE(MakeDefaultInterface(hdbc(), 999, 3, defaults));
+    EXPECT_EQ(flagOf(hdbc(), b), "");
+    EXPECT_EQ(defaults[3], b);
+
+    // A refused commit is a failed write, also of the flag writer on its own.
+    {
+        test::RefusedTransaction refusal(test::TxnRefusal::Commit, hdbc(), GetParam(), "indt",
+                                         "update");
+        ASSERT_TRUE(refusal.ok());
+        EXPECT_LT(WriteInterfaceFlag(hdbc(), a, QString()), 0);
+        EXPECT_FALSE(MakeDefaultInterface(hdbc(), a, 3, defaults));
+    }
+    EXPECT_EQ(flagOf(hdbc(), a), "aaaaa");
     EXPECT_EQ(flagOf(hdbc(), b), "");
     EXPECT_EQ(defaults[3], b);
 }

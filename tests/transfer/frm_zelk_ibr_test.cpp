@@ -12,6 +12,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 #include "transfer/frm_zelk_ibr.h"
 
@@ -146,6 +147,30 @@ TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
         script.prompts()[0].text.startsWith(QStringLiteral("数据导入时发生错误，操作终止！\n第 ")));
     EXPECT_EQ(script.prompts()[0].style, vbOKOnly | vbExclamation);
     EXPECT_EQ(GetRecordsetCount(db.hdbc(), "select id00 from indt"), count);
+}
+
+TEST_F(TransferWindow, RefusedBeginOrCommitIsAFailedImport) {
+    exportAll();
+    openPackage();
+    form.ListView4->Item(2)->SetChecked(true);  // 发文登记
+    form.ListView4_Click();
+    const std::int32_t count = GetRecordsetCount(db.hdbc(), "select id00 from indt");
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        form.Label13->setText(QString());
+        PromptScript script;
+        script.answer(vbOK);
+        {
+            test::RefusedTransaction refusal(what, db.hdbc(), test::TestBackend::SQLite, "indt");
+            ASSERT_TRUE(refusal.ok());
+            form.Command11_Click();
+        }
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_TRUE(
+            script.prompts()[0].text.startsWith(QStringLiteral("数据导入时发生错误，操作终止！")));
+        EXPECT_NE(form.Label13->text(), QStringLiteral("转入结束"));
+        EXPECT_EQ(GetRecordsetCount(db.hdbc(), "select id00 from indt"), count);
+    }
 }
 
 TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {

@@ -14,6 +14,7 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 #include "transfer/packageexport.h"
 #include "transfer/packageheader.h"
@@ -314,6 +315,23 @@ TEST_P(TransferTest, RefusedInsertRollsBackItsPairAndEndsTheImport) {
     // No transaction stays open: a later write commits on its own.
     INDTRecord later = sampleIndt({70, 1, QStringLiteral("之后"), 0}, QStringLiteral("甲"));
     EXPECT_EQ(sysINDTInsertRecord(target->hdbc(), later), 70);
+}
+
+TEST_P(TransferTest, RefusedCommitEndsTheImportWithNothingWritten) {
+    exportSamples();
+    auto target = other();
+    addClassTemplate(target->hdbc(), QStringLiteral("甲"), 50);
+    const std::int32_t before = count(target->hdbc(), "select id00 from indt");
+    const auto request = importRequest(path, {QStringLiteral("甲")}, {1, 2});
+    {
+        test::RefusedTransaction refusal(test::TxnRefusal::Commit, target->hdbc(), GetParam(),
+                                         "indt");
+        ASSERT_TRUE(refusal.ok());
+        EXPECT_THROW(ImportPackage(target->hdbc(), request, sink), TransferFailure);
+    }
+    EXPECT_NE(sink.status, QStringLiteral("转入结束"));
+    EXPECT_EQ(count(target->hdbc(), "select id00 from indt"), before);
+    EXPECT_EQ(count(target->hdbc(), "select ii00 from isit"), 0);
 }
 
 TEST_P(TransferTest, ExportRefusesValuesTheFormatCannotCarry) {

@@ -8,6 +8,7 @@
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 #include "wizard/generation.h"
 #include "wizard_fixture.h"
 
@@ -132,6 +133,21 @@ TEST_P(Generation, AFailedFieldLeavesNoTrace) {
     undefined[3].column = "nosuch";
     EXPECT_FALSE(
         GenerateFormInterface(context(), entries(), undefined, WizardForm::ItemSearch, {}));
+    EXPECT_TRUE(snapshot() == before) << "the database changed";
+}
+
+TEST_P(Generation, RefusedBeginOrCommitLeavesNoTrace) {
+    const auto before = snapshot();
+    const std::vector<ChosenField> two = chosen({"bh", "bt"});
+    for (const TxnRefusal what : kTxnRefusals) {
+        RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
+        ASSERT_TRUE(refusal.ok());
+        SCOPED_TRACE(testing::PrintToString(what));
+        for (const WizardForm f : {WizardForm::ItemEntry, WizardForm::ItemSearch})
+            EXPECT_FALSE(GenerateFormInterface(context(), entries(), two, f, {}));
+        for (const WizardList list : {WizardList::ListEntry, WizardList::BrowseList})
+            EXPECT_FALSE(GenerateListInterface(context(), entries(), two, list));
+    }
     EXPECT_TRUE(snapshot() == before) << "the database changed";
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 #include "wizard/frm_zelk_jmxd.h"
 #include "wizard_fixture.h"
 
@@ -249,6 +250,55 @@ TEST_P(Wizard, AFailedItemSearchStaysOnTheStepAndLeavesNothing) {
     expectPrompt(script, "不能保存界面数据，请检查数据选择项！");
     EXPECT_EQ(step(), 3);
     EXPECT_TRUE(snapshot() == before);
+}
+
+TEST_P(Wizard, ARefusedBeginOrCommitStaysOnTheStepAndLeavesNothing) {
+    for (const TxnRefusal what : kTxnRefusals) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        w->forceUnload();
+        w = std::make_unique<frm_zelk_jmxd>();
+        w->init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kAdminUser);
+        generate("查询单", {"标题", "文号"}, kKindItemSearch);
+        const auto before = snapshot();
+        PromptScript script;
+        script.answer(vbOK);
+        {
+            RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
+            ASSERT_TRUE(refusal.ok());
+            w->Command13_Click();
+        }
+        expectPrompt(script, "不能保存界面数据，请检查数据选择项！");
+        EXPECT_EQ(step(), 3);
+        EXPECT_TRUE(snapshot() == before);
+    }
+}
+
+TEST_P(Wizard, ARefusedCopyLeavesNothing) {
+    for (const TxnRefusal what : kTxnRefusals) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        w->forceUnload();
+        w = std::make_unique<frm_zelk_jmxd>();
+        w->init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kAdminUser);
+        w->TextBox1->setText(QStringLiteral("复制单"));
+        w->ComboBox1->setEditText(kKindItemEntry);
+        w->Command9_Click();
+        // The list offers templates only: a row is made to stand for an item-entry form.
+        ListItem* form = w->ListView1->Item(1);
+        form->SetSubItems(1, QStringLiteral("录入条目界面"));
+        form->SetTag(QString::number(numberOf(QStringLiteral("发文登记"))));
+        w->ListView1->SetSelectedItem(form);
+        const auto before = snapshot();
+        PromptScript script;
+        script.answer(vbOK);
+        {
+            RefusedTransaction refusal(what, hdbc(), GetParam(), "isit");
+            ASSERT_TRUE(refusal.ok());
+            w->CopyTemplateInterface();
+        }
+        expectPrompt(script, "数据读写错误：不能复制界面！");
+        EXPECT_TRUE(w->isLoaded());
+        EXPECT_TRUE(snapshot() == before);
+    }
 }
 
 TEST_P(Wizard, CancelWritesNothing) {
