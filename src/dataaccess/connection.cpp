@@ -276,6 +276,8 @@ std::int32_t dbOpenConnection(const QString& connectionString, QString* error) {
         closeDatabase(*conn);
         return fail(problem);
     }
+    // After the switch to WAL, which needs the file to itself.
+    if (conn->backend == Backend::SQLite) holdDatabaseFile(*conn, path);
     const std::int32_t handle = conn->handle;
     QMutexLocker lock(&registryMutex);
     connections.emplace(handle, std::move(conn));
@@ -293,7 +295,7 @@ void dbCloseConnection(std::int32_t hdbc) {
     }
     freeStatementsOf(hdbc);
     if (conn->inTransaction) runPlain(*conn, "rollback");
-    closeDatabase(*conn);
+    closeHeldDatabase(*conn, [&conn] { closeDatabase(*conn); });
 }
 
 std::int32_t sysMSSQLUses(std::int32_t hdbc, const QString& databaseName) {

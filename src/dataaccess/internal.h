@@ -3,9 +3,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
+
+#include <sys/types.h>
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -59,8 +64,16 @@ struct Connection {
     Backend backend = Backend::SQLite;
     bool inTransaction = false;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> prepared;
+    std::optional<std::pair<dev_t, ino_t>> heldFile;  // SQLite: the database file kept locked
     QSqlDatabase db() const { return QSqlDatabase::database(name, false); }
 };
+
+// SQLite: keeps the database file of an open connection locked for other programs by locks of
+// descriptors of our own, so that a descriptor of the file that something else in the process
+// opens and closes cannot drop them (filelocks.cpp). closeHeldDatabase runs `closeDatabase`
+// and lets the locks go with the process's last connection to the file.
+void holdDatabaseFile(Connection& conn, const QString& path);
+void closeHeldDatabase(Connection& conn, const std::function<void()>& closeDatabase);
 
 // A query of the connection. On PostgreSQL a forward-only query reads its rows one by one from
 // the server, and the next statement on the connection discards the rest; so there every result

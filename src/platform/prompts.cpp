@@ -23,6 +23,7 @@
 
 #include "platform/controls/olecolor.h"
 #include "platform/errors.h"
+#include "platform/fileicons.h"
 #include "platform/form.h"
 
 namespace zelk {
@@ -245,6 +246,10 @@ QString startPath(const CommonDialog& d) {
 bool askFile(CommonDialog& d, bool save) {
     QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
                        commonDialogFilterToQt(d.Filter));
+    // Qt's own dialog with icons and types from names only: a dialog that read the files it lists
+    // (a native one runs in this process too) would release the locks of a database among them.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(nameOnlyFileIcons());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !(d.Flags & cdlOFNFileMustExist) ? QFileDialog::AnyFile
                                                                 : QFileDialog::ExistingFile);

@@ -1,10 +1,18 @@
 // Two users at once: new interface numbers and saves of the same interface.
 
 #include <atomic>
+#include <csignal>
 #include <set>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "component/fixedfield.h"
 #include "dataaccess/dravix.h"
@@ -113,5 +121,65 @@ TEST_P(TwoUsers, SavesOfTheSameInterfaceAreSerialised) {
 }
 
 ZELK_ON_BOTH_BACKENDS(TwoUsers);
+
+// The program's write survives when something in the program opened and closed the database
+// file (as a file dialog reading the type of the files it lists does), another program then
+// opened and closed the database, and the program was killed right after the write.
+TEST(SQLiteFileLocks, AWriteSurvivesAStrayCloseAnotherProgramAndAKill) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("db.sqlite"));
+    const std::int32_t made = dbOpenConnection(path);
+    ASSERT_GT(made, 0);
+    dbCloseConnection(made);
+
+    int ready[2];
+    int go[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t program = fork();
+    ASSERT_GE(program, 0);
+    if (program == 0) {
+        ::close(ready[0]);
+        ::close(go[1]);
+        const std::int32_t hdbc = dbOpenConnection(path);
+        INDTRecord first;
+        setField(first.id03, "打开后");
+        char answer = hdbc > 0 && sysINDTInsertRecord(hdbc, first) > 0 ? 'r' : 'f';
+        for (const char* suffix : {"", "-wal", "-shm"}) {
+            const int fd = ::open(QFile::encodeName(path + suffix).constData(), O_RDONLY);
+            char head[64];
+            if (fd >= 0 && ::read(fd, head, sizeof head) < 0) answer = 'f';
+            if (fd >= 0) ::close(fd);
+        }
+        char cue = 0;
+        if (::write(ready[1], &answer, 1) != 1 || ::read(go[0], &cue, 1) != 1) _exit(1);
+        INDTRecord row;
+        setField(row.id03, "杀前写入");
+        answer = sysINDTInsertRecord(hdbc, row) > 0 ? 'w' : 'f';
+        if (::write(ready[1], &answer, 1) != 1) _exit(1);
+        for (;;) pause();
+    }
+    ::close(ready[1]);
+    ::close(go[0]);
+    char answer = 0;
+    EXPECT_EQ(::read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'r');
+    // The other program comes and goes.
+    const std::int32_t other = dbOpenConnection(path);
+    EXPECT_GT(other, 0);
+    dbCloseConnection(other);
+    EXPECT_EQ(::write(go[1], "g", 1), 1);
+    EXPECT_EQ(::read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'w');
+    ::kill(program, SIGKILL);
+    ::waitpid(program, nullptr, 0);
+    ::close(ready[0]);
+    ::close(go[1]);
+
+    const std::int32_t after = dbOpenConnection(path);
+    ASSERT_GT(after, 0);
+    EXPECT_EQ(GetRecordsetCount(after, "select * from indt where id03 = '杀前写入'"), 1);
+    dbCloseConnection(after);
+}
 
 }  // namespace
