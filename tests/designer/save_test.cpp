@@ -11,6 +11,7 @@
 #include "designer/interfacesave.h"
 #include "designer_rows.h"
 #include "platform/promptscript.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 namespace zelk {
@@ -332,6 +333,21 @@ TEST_P(SaveTest, FailsWhenACompanionInsertIsRefused) {
     auto table = fiveItems(false);
     EntryFormSave save = entrySave(table, true);
     expectNoTrace(kAll, [&] { return saveEntryForm(save); });
+}
+
+TEST_P(SaveTest, FailsWhenTheBeginOrCommitIsRefused) {
+    addClassInterfaces();
+    addOldRows();
+    auto table = fiveItems(true);
+    table[3].throws = false;
+    EntryFormSave save = entrySave(table, true);
+    for (const test::TxnRefusal what : test::kTxnRefusals) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        expectNoTrace(kAll, [&] {
+            test::RefusedTransaction refusal(what, hdbc(), GetParam(), "isit");
+            return refusal.ok() && saveEntryForm(save);
+        });
+    }
 }
 
 ZELK_ON_BOTH_BACKENDS(SaveTest);
