@@ -330,7 +330,13 @@ void frm_zelk_main::FitStandalone() {
                 ljgl_->SSSplitter1->handleWidth() + widthShowingAll(*ljgl_->lvw_IM);
     QSize size(std::max(smallest.width(), left + SSSplitter1->handleWidth() + right),
                std::max(smallest.height(), height()));
-    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size());
+    if (const QScreen* shown = screen()) {
+        // Room for the window manager's frame, known only once the window has been shown.
+        QSize frame = frameGeometry().size() - this->size();
+        if (frame.isEmpty())
+            frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+        size = size.boundedTo(shown->availableGeometry().size() - frame);
+    }
     SSSplitter1->SetPaneSize(1, pixelsToTwips(left));
     resize(size);
 }

@@ -211,7 +211,11 @@ QString commonDialogFilterToQt(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns.trimmed());
+        const QString description = parts[i].trimmed();
+        const QString qtPatterns = QStringLiteral("(%1)").arg(patterns.trimmed());
+        // A description that already ends in the patterns shows them once.
+        out << (description.endsWith(qtPatterns) ? description
+                                                 : description + QLatin1Char(' ') + qtPatterns);
     }
     return out.join(QStringLiteral(";;"));
 }
