@@ -132,6 +132,7 @@ void ReportView::SetHeaderButtons(bool on) {
 bool ReportView::HeaderButtons() const {
     return header()->sectionsClickable();
 }
+
 void ReportView::FitColumnsToContents() {
     for (const auto& h : headers_) {
         if (h->width_ <= 0) continue;
