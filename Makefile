@@ -25,7 +25,7 @@ bench: build
 
 # Every built window as a PNG in $(BUILD)/screenshots (offscreen, on a fresh demo database).
 screenshots: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots/zelk_screenshots $(BUILD)/screenshots
+	@$(BUILD)/tools/screenshots/zelk_screenshots $(BUILD)/screenshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

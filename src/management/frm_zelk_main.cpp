@@ -2,7 +2,11 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
@@ -34,6 +38,23 @@ QFrame* captionStrip(QWidget* parent, QLabel*& label, const QString& caption) {
 void place(QWidget* widget, const PaneRect& r) {
     widget->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
                         twipsToPixels(r.height));
+}
+
+// What a frame and its margins take from a pane's width.
+int frameOverhead(const QWidget* pane) {
+    return pane->width() - pane->contentsRect().width();
+}
+
+// The width at which a tree or list shows its names and every shown column unclipped, with its
+// frame and room for a vertical scroll bar.
+int widthShowingAll(const QTreeView& view) {
+    const QAbstractItemView& items = view;
+    int columns = 0;
+    for (int c = 0; c < view.model()->columnCount(); ++c) {
+        if (view.isColumnHidden(c)) continue;
+        columns += view.isHeaderHidden() ? items.sizeHintForColumn(c) : view.columnWidth(c);
+    }
+    return columns + 2 * view.frameWidth() + view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 double clientWidth(const QWidget* pane) {
@@ -293,6 +314,31 @@ void frm_zelk_main::parentResize(double width, double height) {
     if (!ljgl_) return;
     ljgl_->setGeometry(0, 0, twipsToPixels(width), twipsToPixels(height));
     ljgl_->SSSplitter1->Relayout();
+}
+
+void frm_zelk_main::FitStandalone() {
+    const QSize smallest(960, 640);
+    int left = twipsToPixels(SSSplitter1->PaneSize(1));
+    left = std::max(
+        left, frameOverhead(Picture3) + frameOverhead(Picture5) + widthShowingAll(*TreeView1));
+    if (tree_ && tree_->view())
+        left = std::max(left, frameOverhead(Picture1) + frameOverhead(Picture7) +
+                                  widthShowingAll(*tree_->view()));
+    int right = 0;
+    if (ljgl_)
+        right = frameOverhead(Picture2) + twipsToPixels(ljgl_->SSSplitter1->PaneSize(1)) +
+                ljgl_->SSSplitter1->handleWidth() + widthShowingAll(*ljgl_->lvw_IM);
+    QSize size(std::max(smallest.width(), left + SSSplitter1->handleWidth() + right),
+               std::max(smallest.height(), height()));
+    if (const QScreen* shown = screen()) {
+        // Room for the window manager's frame, known only once the window has been shown.
+        QSize frame = frameGeometry().size() - this->size();
+        if (frame.isEmpty())
+            frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+        size = size.boundedTo(shown->availableGeometry().size() - frame);
+    }
+    SSSplitter1->SetPaneSize(1, pixelsToTwips(left));
+    resize(size);
 }
 
 void frm_zelk_main::showTransfer() {

@@ -53,6 +53,10 @@ class frm_zelk_main : public Form {
     void TypeChanged(const QString& maintable, const QString& classname);
     void SetReportPath(const QString& path);
     void parentResize(double width, double height);
+    // The first size when the window stands alone, not inside a host window: wide enough for the
+    // trees' names and every column of the interface list, at least 960 x 640 pixels, within the
+    // screen's free area. Call after init.
+    void FitStandalone();
 
     // The embedded manager and the class tree (nullptr before init).
     frm_zelk_ljgl* ljgl() const { return ljgl_; }

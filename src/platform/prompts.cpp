@@ -212,7 +212,11 @@ QString commonDialogFilterToQt(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns.trimmed());
+        const QString description = parts[i].trimmed();
+        const QString qtPatterns = QStringLiteral("(%1)").arg(patterns.trimmed());
+        // A description that already ends in the patterns shows them once.
+        out << (description.endsWith(qtPatterns) ? description
+                                                 : description + QLatin1Char(' ') + qtPatterns);
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -298,7 +302,10 @@ bool askFontWithColour(const QFont& initial, QFont& chosen, std::int32_t& colour
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(new QLabel(QStringLiteral("颜色(&C):"), &dialog));
+    // With its buddy the label's "&C" is the Alt+C mnemonic, not a literal ampersand.
+    auto* colourLabel = new QLabel(QStringLiteral("颜色(&C):"), &dialog);
+    colourLabel->setBuddy(colours);
+    colourRow->addWidget(colourLabel);
     colourRow->addWidget(colours, 1);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(fonts);
@@ -310,42 +317,61 @@ bool askFontWithColour(const QFont& initial, QFont& chosen, std::int32_t& colour
     return true;
 }
 
+bool askColor(CommonDialog& d) {
+    const QColor c =
+        QColorDialog::getColor(oleColorToQColor(d.Color), activeParent(), d.DialogTitle);
+    if (!c.isValid()) return false;
+    d.Color = qColorToOleColor(c);
+    return true;
+}
+
+bool askFont(CommonDialog& d) {
+    QFont initial(d.FontName);
+    if (d.FontSize > 0) initial.setPointSizeF(d.FontSize);
+    initial.setBold(d.FontBold);
+    initial.setItalic(d.FontItalic);
+    initial.setUnderline(d.FontUnderline);
+    initial.setStrikeOut(d.FontStrikethru);
+    QFont f;
+    if (d.Flags & cdlCFEffects) {
+        if (!askFontWithColour(initial, f, d.Color, d.DialogTitle)) return false;
+    } else {
+        bool ok = false;
+        f = QFontDialog::getFont(&ok, initial, activeParent(), d.DialogTitle);
+        if (!ok) return false;
+    }
+    d.FontName = f.family();
+    d.FontSize = f.pointSizeF();
+    d.FontBold = f.bold();
+    d.FontItalic = f.italic();
+    d.FontUnderline = f.underline();
+    d.FontStrikethru = f.strikeOut();
+    return true;
+}
+
 }  // namespace
 
+bool showCommonDialogToPerson(PromptKind kind, CommonDialog& dialog) {
+    switch (kind) {
+        case PromptKind::Color:
+            return askColor(dialog);
+        case PromptKind::Font:
+            return askFont(dialog);
+        case PromptKind::OpenFile:
+            return askFile(dialog, false);
+        case PromptKind::SaveFile:
+            return askFile(dialog, true);
+        default:
+            return false;
+    }
+}
+
 void CommonDialog::ShowColor() {
-    choose(PromptKind::Color, *this, [this] {
-        const QColor c =
-            QColorDialog::getColor(oleColorToQColor(Color), activeParent(), DialogTitle);
-        if (!c.isValid()) return false;
-        Color = qColorToOleColor(c);
-        return true;
-    });
+    choose(PromptKind::Color, *this, [this] { return askColor(*this); });
 }
 
 void CommonDialog::ShowFont() {
-    choose(PromptKind::Font, *this, [this] {
-        QFont initial(FontName);
-        if (FontSize > 0) initial.setPointSizeF(FontSize);
-        initial.setBold(FontBold);
-        initial.setItalic(FontItalic);
-        initial.setUnderline(FontUnderline);
-        initial.setStrikeOut(FontStrikethru);
-        QFont f;
-        if (Flags & cdlCFEffects) {
-            if (!askFontWithColour(initial, f, Color, DialogTitle)) return false;
-        } else {
-            bool ok = false;
-            f = QFontDialog::getFont(&ok, initial, activeParent(), DialogTitle);
-            if (!ok) return false;
-        }
-        FontName = f.family();
-        FontSize = f.pointSizeF();
-        FontBold = f.bold();
-        FontItalic = f.italic();
-        FontUnderline = f.underline();
-        FontStrikethru = f.strikeOut();
-        return true;
-    });
+    choose(PromptKind::Font, *this, [this] { return askFont(*this); });
 }
 
 void CommonDialog::ShowOpen() {

@@ -124,6 +124,11 @@ enum class PromptKind {
     PopupMenu
 };
 
+// The Qt dialog that Show... puts before the person when no script answers, shown whatever
+// script or screen is in use (a script that shows the real dialog, for screenshots). Fills the
+// dialog's properties and returns true, or false when cancelled; never throws.
+bool showCommonDialogToPerson(PromptKind kind, CommonDialog& dialog);
+
 class PromptInterceptor {
   public:
     virtual ~PromptInterceptor() = default;

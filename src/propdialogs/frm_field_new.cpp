@@ -98,7 +98,9 @@ frm_field_new::frm_field_new(QWidget* parent)
     Picture1->setPalette(banner);
     placeTwips(Picture1, 0, 0, 6015, 810);
     placeTwips(Image1, 240, 150, 480, 480);
-    placeTwips(Label2, 1050, 240, 4590, 390);
+    // The banner's full height, so that the wrapped second line is never cut off.
+    placeTwips(Label2, 1050, 0, 4590, 810);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label2->setWordWrap(true);
     placeTwips(SSTab1, 75, 885, 5820, 2685);
     QWidget* page = SSTab1->AddTab(QStringLiteral("选择栏目"));

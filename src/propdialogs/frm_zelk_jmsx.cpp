@@ -312,6 +312,8 @@ void frm_zelk_jmsx::Command7_Click() {
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!QFileInfo(folder).isDir() && !EnsureFolder(folder)) return;
     CommonDialog1.DialogTitle = QStringLiteral("查找背景图片");
+    // It starts among the pictures the interfaces already use.
+    CommonDialog1.InitDir = folder;
     CommonDialog1.Filter = QStringLiteral("所有背景图片文件(*.jpg,*.bmp)|*.jpg;*.bmp");
     CommonDialog1.FileName = QString();
     CommonDialog1.CancelError = false;

@@ -85,6 +85,7 @@ void OACLS_ZELK::show(bool& vModal, std::int32_t& vParentHwnd) {
     frm_zelk_main& window = frm();
     if (vModal) {
         ischild = false;
+        window.FitStandalone();
         ShowModal(window);
     } else {
         // Handles cross the boundary as 32-bit values.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/automation/server.h"
+#include "platform/translations.h"
 #include "publicclasses/designerclasses.h"
 #include "publicclasses/oacls_zelk.h"
 
@@ -12,6 +13,8 @@ namespace {
 
 template <class T>
 std::shared_ptr<Dispatch> make() {
+    // A host that did not translate Qt's own texts still gets the standard dialogs in Chinese.
+    LoadQtTranslations();
     return std::make_shared<T>();
 }
 

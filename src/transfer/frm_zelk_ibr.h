@@ -137,8 +137,8 @@ class frm_zelk_ibr : public Form {
     void setRunning(bool running, QPushButton* stopButton);
     QString classOfRow(const QString& text) const;
     void tickAll(bool on);
-    // The open-file dialog into a name box; false when nothing was chosen.
-    bool choosePackageFile(QComboBox* box);
+    // The save-file (export) or open-file dialog into a name box; false when nothing was chosen.
+    bool choosePackageFile(QComboBox* box, bool save);
 
     bool running_ = false;
     QList<QWidget*> disabledForRun_;

@@ -1,6 +1,9 @@
 // The transfer window's handlers: class lists, export list, package lists, browsing, the two runs.
 
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
@@ -10,6 +13,7 @@
 #include "platform/pointer.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
+#include "platform/settings.h"
 #include "transfer/frm_zelk_ibr.h"
 #include "transfer/packageexport.h"
 #include "transfer/packageheader.h"
@@ -17,6 +21,22 @@
 #include "transfer/packagelines.h"
 
 namespace zelk {
+
+namespace {
+
+const QString kCommonSection = QStringLiteral("COMMON");
+const QString kPackageFolderKey = QStringLiteral("packagepath");
+
+// Where the package dialogs start: the folder of the last package saved or opened, else the
+// user's documents.
+QString packageFolder() {
+    const QString last = GetSetting(kSettingsApplication, kCommonSection, kPackageFolderKey);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+}  // namespace
 
 // One page's status text, progress bar and counter, as a run sees them.
 class frm_zelk_ibr::PageSink : public TransferSink {
@@ -184,29 +204,35 @@ void frm_zelk_ibr::ComboBox3_Change() {
     Command2->setEnabled(!ComboBox3->currentText().isEmpty());
 }
 
-bool frm_zelk_ibr::choosePackageFile(QComboBox* box) {
-    dlg.InitDir = componentFolder();
+bool frm_zelk_ibr::choosePackageFile(QComboBox* box, bool save) {
+    dlg.DialogTitle = save ? QStringLiteral("导出界面包") : QStringLiteral("打开界面包");
+    dlg.InitDir = packageFolder();
     // A cancelled dialog chooses nothing, whatever name it still holds.
     dlg.CancelError = true;
     try {
-        dlg.ShowOpen();
+        if (save)
+            dlg.ShowSave();
+        else
+            dlg.ShowOpen();
     } catch (const ZelkError& error) {
         if (error.number() == kErrCancel) return false;
         throw;
     }
     if (dlg.FileName.isEmpty()) return false;
+    SaveSetting(kSettingsApplication, kCommonSection, kPackageFolderKey,
+                QFileInfo(dlg.FileName).absolutePath());
     box->addItem(dlg.FileName);
     box->setEditText(dlg.FileName);
     return true;
 }
 
 void frm_zelk_ibr::Command6_Click() {
-    choosePackageFile(ComboBox3);
+    choosePackageFile(ComboBox3, true);
 }
 
 void frm_zelk_ibr::Command9_Click() {
     dlg.Filter = QStringLiteral("*.idf(界面文件)|*.idf");
-    if (!choosePackageFile(ComboBox4)) return;
+    if (!choosePackageFile(ComboBox4, false)) return;
     ReadPackageHeader(dlg.FileName);
     if (ListView4->Count() == 0)
         MsgBox(QStringLiteral("界面包中没有包含界面数据！"), vbOKOnly | vbExclamation,

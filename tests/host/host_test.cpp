@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,7 +14,9 @@
 #include "designer/frm_zelk_jssj.h"
 #include "host/hostprogram.h"
 #include "listdesigner/frm_zelk_lbsj.h"
+#include "management/frm_zelk_ljgl.h"
 #include "management/frm_zelk_main.h"
+#include "management/suite/classtree.h"
 #include "platform/promptscript.h"
 #include "support/testdb.h"
 
@@ -122,6 +127,61 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"ListBrowse", {"--list", "browse"}, is<frm_zelk_lbsj>, "OACLS_ILITer"}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// The texts a view cuts short: a cell or name narrower than its text and icon, a header narrower
+// than its caption, or a column that lies beyond the view's right edge.
+QStringList elided(const QTreeView& view) {
+    QStringList cut;
+    const QAbstractItemView& items = view;
+    const int right = view.viewport()->width();
+    for (QModelIndex row = view.model()->index(0, 0); row.isValid(); row = view.indexBelow(row)) {
+        for (int c = 0; c < view.model()->columnCount(); ++c) {
+            if (view.columnWidth(c) == 0) continue;
+            const QModelIndex cell = row.siblingAtColumn(c);
+            const QRect shown = view.visualRect(cell);
+            if (shown.width() < items.sizeHintForIndex(cell).width() || shown.right() >= right)
+                cut << cell.data().toString();
+        }
+    }
+    if (view.isHeaderHidden()) return cut;
+    const QHeaderView* header = view.header();
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->sectionSize(c) == 0) continue;
+        if (header->sectionSize(c) < header->sectionSizeHint(c) ||
+            header->sectionViewportPosition(c) + header->sectionSize(c) > right)
+            cut << view.model()->headerData(c, Qt::Horizontal).toString();
+    }
+    return cut;
+}
+
+// Standalone on the demo data, the main window opens large enough for every name and column,
+// and the component has put Qt's own texts (the standard dialogs' buttons) into Chinese.
+TEST_F(Host, MainStandaloneOpensInChineseShowingEveryNameAndColumn) {
+    PromptScript script;
+    bool shown = false;
+    script.onModal<frm_zelk_main>([&](frm_zelk_main& window) {
+        shown = true;
+        QApplication::processEvents();
+        const QSize screen = window.screen()->availableGeometry().size();
+        ASSERT_TRUE(screen.width() >= 1200 && screen.height() >= 760)
+            << "runs on the 1280 x 800 screen of tests/host/screen.json";
+        EXPECT_GE(window.width(), 960);
+        EXPECT_GE(window.height(), 640);
+        EXPECT_LE(window.frameGeometry().width(), screen.width());
+        EXPECT_LE(window.frameGeometry().height(), screen.height());
+        ASSERT_TRUE(window.ljgl() && window.tree());
+        EXPECT_GE(window.ljgl()->lvw_IM->Count(), 4);
+        EXPECT_GT(window.TreeView1->topLevelItemCount(), 0);
+        for (const QTreeView* view : std::initializer_list<const QTreeView*>{
+                 window.TreeView1, window.tree()->view(), window.ljgl()->lvw_IM})
+            EXPECT_EQ(elided(*view), QStringList()) << view->metaObject()->className();
+        window.unload();
+    });
+    const HostRun run = runZelk(withDb({"--main"}));
+    EXPECT_EQ(run.code, host::kExitOk) << run.err.toStdString();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+}
+
 TEST_F(Host, EmbedShowsTheMainWindowInItsOwnWindowAndEndsHeadless) {
     PromptScript script;  // nothing modal
     const HostRun run = runZelk(withDb({"--embed"}));
@@ -153,7 +213,11 @@ TEST_P(HostRefuses, WithOneClearLineAndANonZeroExit) {
     arguments.replaceInStrings("$SEARCH", search);
     const HostRun run = runZelk(arguments);
     EXPECT_EQ(run.code, r.code);
-    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(r.err).replace("$SEARCH", search)))
+    // Qt's own message, in Chinese once a component object has loaded Qt's translations.
+    const QString unknown =
+        QCoreApplication::translate("QCommandLineParser", "Unknown option '%1'.").arg("bogus");
+    EXPECT_TRUE(run.err.startsWith(
+        QString::fromUtf8(r.err).replace("$SEARCH", search).replace("$UNKNOWN", unknown)))
         << run.err.toStdString();
     EXPECT_TRUE(run.err.endsWith('\n') && run.err.count('\n') == 1) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
@@ -164,30 +228,26 @@ TEST_P(HostRefuses, WithOneClearLineAndANonZeroExit) {
 constexpr int kUsage = host::kExitUsage, kFailed = host::kExitFailed;
 INSTANTIATE_TEST_SUITE_P(
     Cases, HostRefuses,
-    ::testing::Values(Refusal{"UnknownOption",
-                              {"--db", "$FRESH", "--bogus"},
-                              kUsage,
-                              "zelk: Unknown option 'bogus'."},
-                      Refusal{"NotANumber",
-                              {"--db", "$FRESH", "--designer", "entry", "x7"},
-                              kUsage,
-                              "zelk: \"x7\" is not an interface number"},
-                      Refusal{"NoDatabase",
-                              {"--db", "$FRESH/none/x.db"},
-                              kFailed,
-                              "zelk: cannot open the database "},
-                      Refusal{"UnknownInterface",
-                              {"--db", "$DB", "--designer", "search", "99999"},
-                              kFailed,
-                              "zelk: there is no interface 99999"},
-                      Refusal{"OtherKind",
-                              {"--db", "$DB", "--list", "entry", "$SEARCH"},
-                              kFailed,
-                              "zelk: interface $SEARCH is a 检索条目, not a 录入列表"},
-                      Refusal{"NoDefault",
-                              {"--db", "$DB", "--list", "browse", "--class", "收文"},
-                              kFailed,
-                              "zelk: 协同办公 / GWGL / 收文 has no default 检索列表"}),
+    ::testing::Values(
+        Refusal{"UnknownOption", {"--db", "$FRESH", "--bogus"}, kUsage, "zelk: $UNKNOWN"},
+        Refusal{"NotANumber",
+                {"--db", "$FRESH", "--designer", "entry", "x7"},
+                kUsage,
+                "zelk: \"x7\" is not an interface number"},
+        Refusal{
+            "NoDatabase", {"--db", "$FRESH/none/x.db"}, kFailed, "zelk: cannot open the database "},
+        Refusal{"UnknownInterface",
+                {"--db", "$DB", "--designer", "search", "99999"},
+                kFailed,
+                "zelk: there is no interface 99999"},
+        Refusal{"OtherKind",
+                {"--db", "$DB", "--list", "entry", "$SEARCH"},
+                kFailed,
+                "zelk: interface $SEARCH is a 检索条目, not a 录入列表"},
+        Refusal{"NoDefault",
+                {"--db", "$DB", "--list", "browse", "--class", "收文"},
+                kFailed,
+                "zelk: 协同办公 / GWGL / 收文 has no default 检索列表"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 #include "platform/errors.h"
 #include "platform/pointer.h"
@@ -158,9 +162,28 @@ TEST(CommonDialogScript, FontWithEffectsTakesItsColour) {
     EXPECT_EQ(dlg.Color, 0xFF0000);
 }
 
+// The real font dialog with effects: its colour label has a buddy, so "&C" is the mnemonic and no
+// literal ampersand shows.
+TEST(CommonDialog, FontDialogColourLabelShowsItsMnemonic) {
+    CommonDialog dlg;
+    dlg.Flags = 259;
+    bool found = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(top);
+            if (!dialog || !dialog->isVisible()) continue;
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                if (label->text() == QStringLiteral("颜色(&C):")) found = label->buddy() != nullptr;
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(showCommonDialogToPerson(PromptKind::Font, dlg));
+    EXPECT_TRUE(found);
+}
+
 TEST(CommonDialog, FilterTurnsIntoQtForm) {
     EXPECT_EQ(commonDialogFilterToQt("界面数据文件 (*.idf)|*.idf|所有文件 (*.*)|*.*"),
-              "界面数据文件 (*.idf) (*.idf);;所有文件 (*.*) (*.*)");
+              "界面数据文件 (*.idf);;所有文件 (*.*)");
     EXPECT_EQ(commonDialogFilterToQt("所有背景图片文件(*.jpg,*.bmp)|*.jpg;*.bmp"),
               "所有背景图片文件(*.jpg,*.bmp) (*.jpg *.bmp)");
 }

@@ -24,6 +24,11 @@ TEST(CustomLabel, CountsItsLastTwoCharactersOrAWholeLongNumber) {
     EXPECT_EQ(customLabelEntry(99), QStringLiteral("ZDYBQ100[ 自定义]"));
 }
 
+TEST(FieldNewDialog, TheBannerShowsItsWholeText) {
+    frm_field_new d;
+    EXPECT_LE(d.Label2->heightForWidth(d.Label2->width()), d.Label2->height());
+}
+
 class FieldNewTest : public test::DemoBackendTest {
   protected:
     std::int32_t newInterface(const char* kind, const QString& mainTable = demo::kMainTable) {

@@ -169,7 +169,8 @@ TEST_P(JmsxTest, PictureIsCopiedIntoTheImageFolderUnderAFreeName) {
         script.chooseFile(path);
         d.Command7->click();
     };
-    choose(chosen);  // the folder is made, the picture copied
+    choose(chosen);                                    // the folder is made, the picture copied
+    EXPECT_EQ(d.CommonDialog1.InitDir, images + "/");  // the dialog started among the pictures
     EXPECT_EQ(d.Text12->text(), QStringLiteral("bg.jpg"));
     EXPECT_TRUE(QFileInfo::exists(images + "/bg.jpg"));
     EXPECT_FALSE(d.Image2->isHidden());

@@ -173,6 +173,32 @@ TEST_F(TransferWindow, RefusedBeginOrCommitIsAFailedImport) {
     }
 }
 
+// Export browses with a save dialog; both dialogs then start where the last package went, in
+// this window and in the next.
+TEST_F(TransferWindow, PackageDialogsAreTitledAndStartInTheLastFolderUsed) {
+    {
+        PromptScript script;
+        script.chooseFile(path);
+        form.Command6_Click();
+        ASSERT_EQ(script.prompts().size(), 1u);
+        EXPECT_EQ(script.prompts()[0].kind, PromptKind::SaveFile);
+        EXPECT_EQ(script.prompts()[0].title, QStringLiteral("导出界面包"));
+    }
+    EXPECT_EQ(form.ComboBox3->currentText(), path);
+    EXPECT_TRUE(form.Command2->isEnabled());
+
+    frm_zelk_ibr next;
+    next.init(db.hdbc(), demo::kSystem, demo::kMainTable, demo::kAdminUser, demo::kClass);
+    PromptScript script;
+    script.cancelDialog();
+    next.Command9_Click();
+    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(script.prompts()[0].kind, PromptKind::OpenFile);
+    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("打开界面包"));
+    EXPECT_EQ(next.dlg.InitDir, dir.path());
+    next.forceUnload();
+}
+
 TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     exportAll();
     openPackage();

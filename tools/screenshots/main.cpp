@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/folders.h"
+#include "platform/translations.h"
 #include "screenshots.h"
 
 // Writes every registered window (or those named on the command line after the output folder) to
@@ -56,10 +58,19 @@ bool ShotContext::save(QWidget* widget, const QString& name) {
 
 int main(int argc, char** argv) {
     using namespace zelk::shots;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        // A laptop's screen rather than the offscreen default of 800 x 600, so that windows that
+        // size themselves to the screen look as they do on a desk.
+        QFile screen(home.filePath("screen.json"));
+        if (screen.open(QIODevice::WriteOnly))
+            screen.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280,)"
+                         R"( "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    }
     zelk::UsePrivateUserFolders(home.path());
     QApplication app(argc, argv);
+    zelk::LoadQtTranslations();
 
     const QStringList args = app.arguments().mid(1);
     const QString output = args.isEmpty() ? QStringLiteral("build/screenshots") : args.first();

@@ -24,6 +24,8 @@ ZELK_SCREENSHOT("frm_zelk_main", [](zelk::shots::ShotContext& ctx) {
         zelk::frm_zelk_main window;
         window.init(ctx.hdbc, zelk::demo::kSystem, zelk::demo::kMainTable, zelk::demo::kClass,
                     zelk::demo::kAdminUser);
+        // As the host shows it standalone.
+        window.FitStandalone();
         window.show();
         if (window.ljgl()) selectDefaultEntryForm(*window.ljgl());
         ctx.save(&window, "frm_zelk_main");

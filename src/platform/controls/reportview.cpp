@@ -132,6 +132,16 @@ void ReportView::SetHeaderButtons(bool on) {
 bool ReportView::HeaderButtons() const {
     return header()->sectionsClickable();
 }
+
+void ReportView::FitColumnsToContents() {
+    for (const auto& h : headers_) {
+        if (h->width_ <= 0) continue;
+        const int column = h->index_ - 1;
+        const int headerWidth = isHeaderHidden() ? 0 : header()->sectionSizeHint(column);
+        h->SetWidth(pixelsToTwips(std::max(sizeHintForColumn(column), headerWidth)));
+    }
+}
+
 void ReportView::SetHeaderFont(const QFont& font) {
     header()->setFont(font);
 }

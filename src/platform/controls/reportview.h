@@ -126,6 +126,9 @@ class ReportView : public QTreeWidget {
     void SetHeaderButtons(bool on);
     bool HeaderButtons() const;
     void SetHeaderFont(const QFont& font);
+    // Gives every shown column (width above 0) the width of its header text or its widest cell,
+    // whichever is wider; hidden columns stay hidden.
+    void FitColumnsToContents();
 
     // Rows. index 0 appends; 1..Count()+1 inserts there.
     ListItem* Add(int index = 0, const QString& key = {}, const QString& text = {}, int icon = 0,
