@@ -17,6 +17,7 @@
 #include "platform/automation/server.h"
 #include "platform/promptscript.h"
 #include "propdialogs/frm_field_new.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 namespace zelk {
@@ -109,6 +110,21 @@ TEST_P(CommandsTest, TemplateDeleteAsksAndTakesTheItems) {
     EXPECT_FALSE(DeleteTemplateCommand(context_, QStringLiteral("abc"), 0));
     ASSERT_EQ(script.prompts().size(), 2u);
     EXPECT_TRUE(script.prompts()[1].text.contains(QStringLiteral("遇到异常。 ")));
+}
+
+// A commit the database refuses is told once, and the panel is reloaded as stored.
+TEST_P(CommandsTest, RefusedTemplateDeleteCommitIsToldAndReloaded) {
+    ASSERT_TRUE(
+        test::refuseCommitAfterDelete(hdbc(), GetParam(), "indt", "id00", demo_.classTemplate));
+    PromptScript script;
+    script.answer(vbOK).answer(vbOK);
+    EXPECT_TRUE(DeleteTemplateCommand(context_, QString::number(demo_.classTemplate), 0));
+    ASSERT_EQ(script.prompts().size(), 2u);
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("界面正在使用，请稍后再试!"));
+    EXPECT_EQ(script.prompts()[1].style, vbExclamation);
+    INDTRecord row;
+    EXPECT_GE(sysINDTGetDataByNo(hdbc(), row, demo_.classTemplate), 1);
+    EXPECT_EQ(sysISITGetRecordCount(hdbc(), demo_.classTemplate), 11);
 }
 
 TEST_P(CommandsTest, ControlKindFollowsTheRowsOwnTable) {
