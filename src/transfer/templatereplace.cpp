@@ -38,7 +38,8 @@ bool classTemplateExists(std::int32_t hdbc, const QString& className) {
     const std::int32_t handle =
         sysBufferTablePrepareGetData(hdbc, QStringLiteral("select * from indt where id03=") +
                                                sqlQuote(classTemplateName(className)));
-    if (handle <= 0) return false;
+    // A select that fails is no answer: the run stops rather than call the template missing.
+    if (handle <= 0) throw TransferFailure(QStringLiteral("不能读取分类模板"));
     const bool found = sysBufferTableGetRecord(handle) > 0;
     odbc_FreeStmtHandle(handle);
     return found;

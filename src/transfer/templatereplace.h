@@ -11,7 +11,8 @@ namespace zelk {
 // "[class]分类模板".
 QString classTemplateName(const QString& className);
 
-// True when a row named after the class's template exists (any system or main table).
+// True when a row named after the class's template exists (any system or main table); a
+// failed select throws TransferFailure.
 bool classTemplateExists(std::int32_t hdbc, const QString& className);
 
 // The class template check: the old template's number (0 or less: none) in `oldNumber`; false
