@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 
 #include "component/fixedfield.h"
+#include "component/records.h"
 
 namespace zelk {
 
@@ -146,6 +147,10 @@ QString GetInterfaceKindName(std::int16_t code) {
 std::int16_t GetInterfaceKindCode(const QString& name) {
     const qsizetype i = interfaceKindNames().indexOf(name);
     return static_cast<std::int16_t>(i < 0 ? 8 : i + 1);
+}
+
+bool HasDefaultFlag(const INDTRecord& row) {
+    return TrimFixedField(fieldText(row.id07)).isEmpty();
 }
 
 // ---- Alignment of the plain text box -------------------------------------------------------

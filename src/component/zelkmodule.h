@@ -13,6 +13,8 @@
 
 namespace zelk {
 
+struct INDTRecord;
+
 // ---- Module-wide values ---------------------------------------------------------------------
 // The system and main table the component works on: set by the host-facing init and by the main
 // window's init, read by the windows that need them (approval steps, the designers' add-field).
@@ -65,6 +67,11 @@ std::int32_t BoolToInt(bool value);
 // ---- Interface kinds ----------------------------------------------------------------------
 QString GetInterfaceKindName(std::int16_t code);         // "未知类型界面" outside 1..7
 std::int16_t GetInterfaceKindCode(const QString& name);  // 8 for any other text
+
+// Whether an interface row holds the empty application flag (id07) that makes it the default of
+// its kind: the field as every reader takes it (TrimFixedField), then empty. Blanks are empty; a
+// tab or a full-width space is a flag. Writers decide on the row they will store.
+bool HasDefaultFlag(const INDTRecord& row);
 
 // ---- Alignment of the plain text box (date items) ----------------------------------------
 std::int32_t AlignmentToTextAlign(std::int32_t alignment);

@@ -34,8 +34,7 @@ std::int32_t defaultInterfaceNumber(DesignerKind kind, std::int32_t hdbc, const 
     const std::int32_t stmt = sysINDTPrepareGetData(hdbc, systemName, mainTable, className);
     std::int32_t found = 0;
     while (stmt > 0 && sysINDTGetRecord(stmt, row) > 0) {
-        if (found == 0 && TrimFixedField(fieldText(row.id05)) == wanted &&
-            TrimFixedField(fieldText(row.id07)).isEmpty())
+        if (found == 0 && TrimFixedField(fieldText(row.id05)) == wanted && HasDefaultFlag(row))
             found = row.id00;
     }
     return found;

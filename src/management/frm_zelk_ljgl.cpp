@@ -332,7 +332,7 @@ void frm_zelk_ljgl::ShowInterfaceProperty(std::int32_t id, bool viewOnly) {
         [&](frm_zelk_jmsx& window) {
             window.init(hdbc_, id, systemName_);
             // Who may not change interfaces here may still look at one.
-            if (viewOnly) window.Command1->setEnabled(false);
+            window.SetViewOnly(viewOnly);
         },
         nullptr, relayHelp());
     if (!viewOnly) adoptEmptiedFlag(id);

@@ -38,7 +38,7 @@ InterfaceListRow listRow(const INDTRecord& row) {
     r.owner =
         owner.isEmpty() || owner == QStringLiteral("默认") ? QStringLiteral("所有用户") : owner;
     r.kindField = rawFieldText(row.id05);
-    r.isDefault = flagOf(row).isEmpty();
+    r.isDefault = HasDefaultFlag(row);
     r.largeIcon = code == 1 || code == 3 ? 1 : 2;
     r.smallIcon = r.isDefault ? 3 : 1;
     r.foreColor = r.isDefault ? kDefaultRowColor : 0;
@@ -84,7 +84,7 @@ InterfaceListState ReadInterfaceList(const ClassContext& context, DefaultIds& de
     // The whole scan is read before any demotion is written.
     for (INDTRecord& row : classInterfaces(context)) {
         for (int k = 1; k <= 4; ++k) {
-            if (kindOf(row) != QString::number(k) || !flagOf(row).isEmpty()) continue;
+            if (kindOf(row) != QString::number(k) || !HasDefaultFlag(row)) continue;
             if (defaults[k] == 0 || defaults[k] == row.id00) {
                 defaults[k] = row.id00;
             } else {

@@ -131,7 +131,7 @@ void frm_zelk_ljgl::UpdateInterfaceProperty() {
 void frm_zelk_ljgl::adoptEmptiedFlag(std::int32_t id) {
     INDTRecord row;
     if (sysINDTGetDataByNo(hdbc_, row, id) < 1) return;
-    if (!TrimFixedField(fieldText(row.id07)).isEmpty()) return;
+    if (!HasDefaultFlag(row)) return;
     const auto kind = numericInt32(TrimFixedField(fieldText(row.id05)));
     if (!kind || *kind < 1 || *kind > 4 || DefaultIDs[*kind] == id) return;
     // The flag the user emptied makes this the default, as "设为默认界面" would.

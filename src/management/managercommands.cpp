@@ -148,14 +148,20 @@ bool DeleteTemplateCommand(const ManagerCommandContext& c, const QString& templa
         if (MsgBox(QStringLiteral("操作将删除该分类模板，请按确定继续..."),
                    vbInformation + vbOKCancel, QStringLiteral("系统提示 ")) == vbCancel)
             return false;
-        // A refused commit has rolled back already.
-        if (odbc_BeginTrans(c.hdbc) < 0 ||
-            sysINDTDeleteRecord(c.hdbc, *id, QStringLiteral("5")) < 0 ||
-            odbc_CommitTrans(c.hdbc) < 0) {
-            odbc_RollbackTrans(c.hdbc);
+        const auto refused = [] {
             MsgBox(QStringLiteral("界面正在使用，请稍后再试!"), vbExclamation, kSystemPrompt);
+        };
+        if (odbc_BeginTrans(c.hdbc) < 0) {
+            refused();
             return false;
         }
+        if (sysINDTDeleteRecord(c.hdbc, *id, QStringLiteral("5")) < 0) {
+            odbc_RollbackTrans(c.hdbc);
+            refused();
+            return false;
+        }
+        // A refused commit took the delete back: the panel shows what is stored.
+        if (odbc_CommitTrans(c.hdbc) < 0) refused();
         return true;
     });
 }

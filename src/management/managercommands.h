@@ -49,8 +49,9 @@ bool CreateTemplateCommand(const ManagerCommandContext& context);
 // Command2's tag; Label1 and Label2 give the name and description.
 bool EditTemplateCommand(const ManagerCommandContext& context, const QString& templateTag,
                          const QString& name, const QString& description);
-// "删除模板" (mnu_DelFLMB_Click): refused while the class lists interfaces; true when the
-// template was deleted (then ChangeClassname with the current class).
+// "删除模板" (mnu_DelFLMB_Click): refused while the class lists interfaces; true when the delete
+// reached its commit, committed or refused there (then ChangeClassname with the current class
+// shows what is stored).
 bool DeleteTemplateCommand(const ManagerCommandContext& context, const QString& templateTag,
                            int interfaceCount);
 

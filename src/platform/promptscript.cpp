@@ -129,9 +129,9 @@ QString PromptScript::describe(const Step& step) {
 
 namespace {
 QString describeRecord(const PromptRecord& r) {
+    // One call: a prompt's text may itself hold "%4" and the like.
     return QStringLiteral("%1 \"%2\" (title \"%3\", style %4)")
-        .arg(promptKindName(r.kind), r.text, r.title)
-        .arg(r.style);
+        .arg(promptKindName(r.kind), r.text, r.title, QString::number(r.style));
 }
 }  // namespace
 

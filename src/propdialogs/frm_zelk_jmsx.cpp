@@ -79,7 +79,8 @@ QString pictureTarget(const QString& chosenPath, const QString& folder, bool& co
     const QString base = chosen.completeBaseName();
     const QString suffix = chosen.suffix().isEmpty() ? QString() : "." + chosen.suffix();
     for (int n = 1;; ++n) {
-        name = QStringLiteral("%1(%2)%3").arg(base).arg(n).arg(suffix);
+        // Built by joining: a file name may hold "%1" and the like.
+        name = base + QLatin1Char('(') + QString::number(n) + QLatin1Char(')') + suffix;
         const QString path = dir.filePath(name);
         if (!QFileInfo::exists(path)) {
             copy = true;
@@ -233,7 +234,7 @@ void frm_zelk_jmsx::init(std::int32_t hdbcValue, std::int32_t interfaceId,
     LoadReportList();
     found_ = sysINDTGetDataByNo(hdbc, record_, interfaceId) >= 1;
     // Without a row there is nothing OK could store.
-    Command1->setEnabled(found_);
+    Command1->setEnabled(found_ && !viewOnly_);
     if (found_) {
         const INDTRecord& r = record_;
         Text1->setText(QString::number(r.id00));
@@ -271,6 +272,12 @@ void frm_zelk_jmsx::init(std::int32_t hdbcValue, std::int32_t interfaceId,
     EditCancelled = true;
 }
 
+void frm_zelk_jmsx::SetViewOnly(bool viewOnly) {
+    viewOnly_ = viewOnly;
+    Command1->setEnabled(found_ && !viewOnly_);
+    Command7->setEnabled(!viewOnly_);
+}
+
 void frm_zelk_jmsx::LoadReportList() {
     RGDTRecord row;
     const std::int32_t cursor =
@@ -306,6 +313,7 @@ void frm_zelk_jmsx::Command6_Click() {
 }
 
 void frm_zelk_jmsx::Command7_Click() {
+    if (viewOnly_) return;  // choosing a picture copies a file and writes a setting
     QString folder =
         GetSetting(kSettingsApplication, QStringLiteral("COMMON"), QStringLiteral("imagepath"),
                    QCoreApplication::applicationDirPath() + QStringLiteral("/Res/Image/"));
@@ -338,7 +346,7 @@ void frm_zelk_jmsx::Command7_Click() {
 }
 
 bool frm_zelk_jmsx::SaveInterfaceProperties() {
-    if (!found_) return false;
+    if (!found_ || viewOnly_) return false;
     INDTRecord r = record_;
     setField(r.id03, shortenedInterfaceName(Text4->text()));
     setField(r.id04, Text5->toPlainText());
@@ -366,6 +374,7 @@ bool frm_zelk_jmsx::SaveInterfaceProperties() {
 }
 
 void frm_zelk_jmsx::Command1_Click() {
+    if (viewOnly_) return;
     if (!SaveInterfaceProperties()) {
         MsgBox(QStringLiteral("不能保存界面!"), vbCritical + vbInformation,
                QStringLiteral("保存数据出错"));

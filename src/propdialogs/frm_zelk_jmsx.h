@@ -26,6 +26,9 @@ class frm_zelk_jmsx : public Form {
     explicit frm_zelk_jmsx(QWidget* parent = nullptr);
 
     void init(std::int32_t hdbc, std::int32_t interfaceId, const QString& systemName);
+    // For a user who may only look: no button writes a row, a file or a setting.
+    void SetViewOnly(bool viewOnly);
+    bool ViewOnly() const { return viewOnly_; }
 
     bool EditCancelled = true;
     std::int32_t hdbc = 0;
@@ -90,6 +93,7 @@ class frm_zelk_jmsx : public Form {
   private:
     INDTRecord record_;
     bool found_ = false;
+    bool viewOnly_ = false;
     QString readReportName_;
     std::int32_t text10Color_ = 0;
     std::int32_t text11Color_ = 0;

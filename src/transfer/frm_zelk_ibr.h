@@ -97,8 +97,9 @@ class frm_zelk_ibr : public Form {
     void LoadClassInterfaces(const QString& maintable, const QString& classname,
                              const QString& systemname);
     void RefreshExportInterfaces();
-    // The package's header into ListView5 and its interfaces into ListView4.
-    void ReadPackageHeader(const QString& fileName);
+    // The package's header into ListView5 and its interfaces into ListView4; false when the
+    // package was refused (after its message).
+    bool ReadPackageHeader(const QString& fileName);
 
     // Handlers.
     void ListView_In_ItemCheck(ListItem* item);

@@ -233,18 +233,18 @@ void frm_zelk_ibr::Command6_Click() {
 void frm_zelk_ibr::Command9_Click() {
     dlg.Filter = QStringLiteral("*.idf(界面文件)|*.idf");
     if (!choosePackageFile(ComboBox4, false)) return;
-    ReadPackageHeader(dlg.FileName);
-    if (ListView4->Count() == 0)
+    // A refused package has had its message; an empty one gets this one.
+    if (ReadPackageHeader(dlg.FileName) && ListView4->Count() == 0)
         MsgBox(QStringLiteral("界面包中没有包含界面数据！"), vbOKOnly | vbExclamation,
                QStringLiteral("系统提示"));
 }
 
-void frm_zelk_ibr::ReadPackageHeader(const QString& fileName) {
+bool frm_zelk_ibr::ReadPackageHeader(const QString& fileName) {
     PackageHeader header;
     if (const auto refusal = readPackageHeader(fileName, header)) {
         // A refused package leaves the page as it was.
         MsgBox(refusal->text, refusal->style, refusal->title);
-        return;
+        return false;
     }
     for (int i = 0; i < 5; ++i)
         ListView5->Item(i + 1)->SetSubItems(1, header.values[static_cast<std::size_t>(i)]);
@@ -262,6 +262,7 @@ void frm_zelk_ibr::ReadPackageHeader(const QString& fileName) {
     }
     PackageIndtLines = header.indtLines;
     PackagePath = header.path;
+    return true;
 }
 
 void frm_zelk_ibr::Command2_Click() {

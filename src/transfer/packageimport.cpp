@@ -72,6 +72,20 @@ std::int32_t insertItem(std::int32_t hdbc, int kind, char* record, std::int32_t 
     }
 }
 
+// Whether the interface's class already has a default of the interface's kind (the rows this
+// transaction wrote included).
+bool classHasDefault(std::int32_t hdbc, const INDTRecord& record) {
+    const QString kind = TrimFixedField(fieldText(record.id05));
+    const std::int32_t handle = sysINDTPrepareGetData(
+        hdbc, fieldText(record.id09), fieldText(record.id01), fieldText(record.id02));
+    if (handle <= 0) throw TransferFailure(QStringLiteral("不能读取目的分类的界面"));
+    bool found = false;
+    INDTRecord row;
+    while (sysINDTGetRecord(handle, row) > 0)
+        if (TrimFixedField(fieldText(row.id05)) == kind && HasDefaultFlag(row)) found = true;
+    return found;
+}
+
 }  // namespace
 
 ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, TransferSink& sink) {
@@ -107,6 +121,7 @@ ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, Tra
     PackageReader reader;
     if (!reader.open(request.path)) throw TransferFailure(lineErrorText(LineError::CannotOpen));
     std::vector<char> item(2048);
+    int ordinary = 0;  // interfaces that came in as ordinary ones: their class had a default
     for (const auto& row : request.ticked) {
         INDTRecord parsed;
         ParseINDTLine(request.indtLines[row.index - 1], parsed, QStringLiteral("|"));
@@ -123,6 +138,12 @@ ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, Tra
             std::int32_t oldTemplate = 0;
             if (kind->kind == 5 && !checkClassTemplate(hdbc, record, oldTemplate)) continue;
             if (kind->kind == 6 && !checkSystemTemplate(hdbc, record)) continue;
+            // One default per kind: the class's own default stays as the user set it.
+            if (kind->kind >= 1 && kind->kind <= 4 && HasDefaultFlag(record) &&
+                classHasDefault(hdbc, record)) {
+                setField(record.id07, QStringLiteral("aaaaa"));
+                ++ordinary;
+            }
 
             sink.setStatus(QString::fromUtf8(kind->phasePrefix) + row.text +
                            QStringLiteral("]..."));
@@ -172,7 +193,10 @@ ImportOutcome ImportPackage(std::int32_t hdbc, const ImportRequest& request, Tra
     }
     sink.setProgressVisible(false);
     sink.setCounterVisible(false);
-    sink.setStatus(QStringLiteral("转入结束"));
+    sink.setStatus(ordinary == 0 ? QStringLiteral("转入结束")
+                                 : QStringLiteral("转入结束，其中") + QString::number(ordinary) +
+                                       QStringLiteral("个界面因分类中已有同类默认界面而作为非默认"
+                                                      "界面转入"));
     return ImportOutcome::Done;
 }
 

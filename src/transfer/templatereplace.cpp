@@ -1,21 +1,24 @@
 #include "transfer/templatereplace.h"
 
+#include <optional>
 #include <set>
+#include <vector>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "platform/prompts.h"
+#include "transfer/transfersink.h"
 
 namespace zelk {
 
 namespace {
 
-// The first column of every row the select gives, trimmed.
-std::vector<QString> firstColumn(std::int32_t hdbc, const QString& sql) {
+// The first column of every row the select gives, trimmed; nullopt when the select failed.
+std::optional<std::vector<QString>> firstColumn(std::int32_t hdbc, const QString& sql) {
     std::vector<QString> values;
     const std::int32_t handle = sysBufferTablePrepareGetData(hdbc, sql);
-    if (handle <= 0) return values;
+    if (handle <= 0) return std::nullopt;
     for (std::int32_t row = sysBufferTableGetRecord(handle); row > 0;
          row = sysBufferTableGetRecord(row)) {
         QString value;
@@ -35,7 +38,8 @@ bool classTemplateExists(std::int32_t hdbc, const QString& className) {
     const std::int32_t handle =
         sysBufferTablePrepareGetData(hdbc, QStringLiteral("select * from indt where id03=") +
                                                sqlQuote(classTemplateName(className)));
-    if (handle <= 0) return false;
+    // A select that fails is no answer: the run stops rather than call the template missing.
+    if (handle <= 0) throw TransferFailure(QStringLiteral("不能读取分类模板"));
     const bool found = sysBufferTableGetRecord(handle) > 0;
     odbc_FreeStmtHandle(handle);
     return found;
@@ -52,10 +56,13 @@ bool checkClassTemplate(std::int32_t hdbc, const INDTRecord& record, std::int32_
 
 void finishClassTemplate(std::int32_t hdbc, std::int32_t oldNumber, std::int32_t newNumber) {
     // Without an old template there is nothing to move or delete (number 0 would name others).
-    if (oldNumber > 0) RekeyTemplateItems(hdbc, oldNumber, newNumber);
-    RenameClassTemplate(hdbc, newNumber);
-    if (oldNumber > 0)
-        ExecSQL(hdbc, QStringLiteral("delete from indt where id00=%1 and id05='5'").arg(oldNumber));
+    if (oldNumber > 0 && !RekeyTemplateItems(hdbc, oldNumber, newNumber))
+        throw TransferFailure(QStringLiteral("旧分类模板的栏目不能移入新分类模板"));
+    if (!RenameClassTemplate(hdbc, newNumber))
+        throw TransferFailure(QStringLiteral("分类模板不能改名"));
+    // The old template goes with the items it kept, so that no item row is left without it.
+    if (oldNumber > 0 && sysINDTDeleteRecord(hdbc, oldNumber, QStringLiteral("5")) < 0)
+        throw TransferFailure(QStringLiteral("旧分类模板不能删除"));
 }
 
 bool checkSystemTemplate(std::int32_t hdbc, const INDTRecord& record) {
@@ -74,29 +81,36 @@ bool checkSystemTemplate(std::int32_t hdbc, const INDTRecord& record) {
     return true;
 }
 
-void RekeyTemplateItems(std::int32_t hdbc, std::int32_t oldNumber, std::int32_t newNumber) {
+bool RekeyTemplateItems(std::int32_t hdbc, std::int32_t oldNumber, std::int32_t newNumber) {
     const auto columnsOf = [hdbc](std::int32_t number) {
-        return firstColumn(hdbc, QStringLiteral("select ii02 from isit where ii01=%1").arg(number));
+        return firstColumn(
+            hdbc, QStringLiteral("select ii02 from isit where ii01=") + QString::number(number));
     };
-    const std::vector<QString> newColumns = columnsOf(newNumber);
-    std::set<QString> present(newColumns.begin(), newColumns.end());
-    for (const QString& bound : columnsOf(oldNumber)) {
+    const auto newColumns = columnsOf(newNumber);
+    const auto oldColumns = columnsOf(oldNumber);
+    if (!newColumns || !oldColumns) return false;
+    std::set<QString> present(newColumns->begin(), newColumns->end());
+    for (const QString& bound : *oldColumns) {
         if (present.count(bound)) continue;
-        ExecSQL(hdbc, QStringLiteral("update isit set ii01=%1 where ii01=%2 and ii02=%3")
-                          .arg(newNumber)
-                          .arg(oldNumber)
-                          .arg(sqlQuote(bound)));
+        // Joined, not formatted: a bound column may hold "%1" and the like.
+        if (ExecSQL(hdbc, QStringLiteral("update isit set ii01=") + QString::number(newNumber) +
+                              QStringLiteral(" where ii01=") + QString::number(oldNumber) +
+                              QStringLiteral(" and ii02=") + sqlQuote(bound)) < 0)
+            return false;
         present.insert(bound);
     }
+    return true;
 }
 
-void RenameClassTemplate(std::int32_t hdbc, std::int32_t newNumber) {
-    const std::vector<QString> classes =
-        firstColumn(hdbc, QStringLiteral("select id02 from indt where id00=%1").arg(newNumber));
-    if (classes.empty()) return;
-    ExecSQL(hdbc, QStringLiteral("update indt set id03=%1 where id00=%2")
-                      .arg(sqlQuote(classTemplateName(classes.front())))
-                      .arg(newNumber));
+bool RenameClassTemplate(std::int32_t hdbc, std::int32_t newNumber) {
+    const auto classes = firstColumn(
+        hdbc, QStringLiteral("select id02 from indt where id00=") + QString::number(newNumber));
+    if (!classes) return false;
+    if (classes->empty()) return true;
+    // Joined, not formatted: the class name may hold "%1" and the like.
+    return ExecSQL(hdbc, QStringLiteral("update indt set id03=") +
+                             sqlQuote(classTemplateName(classes->front())) +
+                             QStringLiteral(" where id00=") + QString::number(newNumber)) >= 0;
 }
 
 }  // namespace zelk

@@ -14,12 +14,11 @@ namespace zelk {
 
 namespace {
 
-// One item before it is placed: its row, and whether and where it takes a grid place.
+// One item before it is placed: its row and where it takes its grid place.
 template <class Row>
 struct PendingItem {
     Row row;
     std::int32_t kind = 0;
-    bool placed = false;
     GridSlot slot;
 };
 
@@ -88,10 +87,12 @@ std::int32_t insertItem(std::int32_t hdbc, IJSTRecord& row) {
 }
 
 // The items of the chosen fields, placed; false when a field's definition or template item
-// cannot be read (an item made of nothing would be stored otherwise).
+// cannot be read (an item made of nothing would be stored otherwise). A field the form cannot
+// place gets no item: its caption goes to `notPlaced`.
 template <class Row>
 bool makeItems(const WizardContext& c, const std::vector<ChosenField>& fields, std::int32_t owner,
-               WizardForm form, const LayoutOptions& layout, std::vector<PendingItem<Row>>& items) {
+               WizardForm form, const LayoutOptions& layout, std::vector<PendingItem<Row>>& items,
+               QStringList* notPlaced) {
     constexpr bool entry = std::is_same_v<Row, ISITRecord>;
     TableDefineRecord table;
     // Without the definition no field is the key column.
@@ -109,6 +110,11 @@ bool makeItems(const WizardContext& c, const std::vector<ChosenField>& fields, s
             return false;
         PendingItem<Row> item;
         item.kind = ControlKindOf(field, keyColumn, form);
+        if (!entry && !SearchFormPlaces(item.kind)) {
+            // Stored without a place it would be an item nobody sees; its position stays empty.
+            if (notPlaced) notPlaced->push_back(TrimFixedField(fieldText(source.ii03)));
+            continue;
+        }
         if constexpr (entry) {
             item.row = source;  // the template item keeps what the wizard does not set
         } else {
@@ -117,18 +123,15 @@ bool makeItems(const WizardContext& c, const std::vector<ChosenField>& fields, s
             copyField(item.row.is03, source.ii03);
         }
         setItemHead(item.row, owner, order, item.kind);
-        item.placed = entry || SearchFormPlaces(item.kind);
         const std::int32_t width = ControlWidth(fieldText(field.m05), form);
         item.slot = {entry ? ++position : order, width};
         items.push_back(item);
     }
     std::vector<GridSlot> gridSlots;
-    for (const auto& item : items)
-        if (item.placed) gridSlots.push_back(item.slot);
+    for (const auto& item : items) gridSlots.push_back(item.slot);
     const std::vector<ItemPlace> places = LayoutItems(layout, gridSlots);
     std::size_t next = 0;
     for (auto& item : items) {
-        if (!item.placed) continue;
         setPlace(item.row, places[next++]);
         setLook(item.row, form, layout.style, item.kind);
     }
@@ -137,13 +140,13 @@ bool makeItems(const WizardContext& c, const std::vector<ChosenField>& fields, s
 
 template <class Row>
 bool generate(const WizardContext& c, const InterfaceEntries& entries,
-              const std::vector<ChosenField>& fields, WizardForm form,
-              const LayoutOptions& layout) {
+              const std::vector<ChosenField>& fields, WizardForm form, const LayoutOptions& layout,
+              QStringList* notPlaced) {
     if (odbc_BeginTrans(c.hdbc) < 0) return false;
     const std::int32_t number = InsertWizardInterface(
         c, entries, form == WizardForm::ItemEntry ? kKindItemEntry : kKindItemSearch);
     std::vector<PendingItem<Row>> items;
-    bool ok = number > 0 && makeItems<Row>(c, fields, number, form, layout, items);
+    bool ok = number > 0 && makeItems<Row>(c, fields, number, form, layout, items, notPlaced);
     for (auto& item : items) {
         if (!ok) break;
         ok = insertItem(c.hdbc, item.row) >= 1;
@@ -159,10 +162,10 @@ bool generate(const WizardContext& c, const InterfaceEntries& entries,
 
 bool GenerateFormInterface(const WizardContext& context, const InterfaceEntries& entries,
                            const std::vector<ChosenField>& fields, WizardForm form,
-                           const LayoutOptions& layout) {
+                           const LayoutOptions& layout, QStringList* notPlaced) {
     return form == WizardForm::ItemEntry
-               ? generate<ISITRecord>(context, entries, fields, form, layout)
-               : generate<IJSTRecord>(context, entries, fields, form, layout);
+               ? generate<ISITRecord>(context, entries, fields, form, layout, notPlaced)
+               : generate<IJSTRecord>(context, entries, fields, form, layout, notPlaced);
 }
 
 }  // namespace zelk

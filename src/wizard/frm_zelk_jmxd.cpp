@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "component/zelkmodule.h"
+#include "platform/controls/olecolor.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/resources.h"
@@ -143,10 +144,19 @@ void frm_zelk_jmxd::buildPages() {
     CommandButton5 = button("上一步", &p1);
     CommandButton6 = button("下一步", &p1);
     Command15 = button("取消", &p1);
+    // Beside the buttons, in red as the manager's template panel says it.
+    Label11 = new QLabel(&p1);
+    Label11->setWordWrap(true);
+    QPalette red = Label11->palette();
+    red.setColor(QPalette::WindowText, oleColorToQColor(255));
+    Label11->setPalette(red);
+    Label11->setVisible(false);
+    QHBoxLayout* row1 = buttonRow({CommandButton5, CommandButton6, Command15});
+    row1->insertWidget(0, Label11, 1);
     auto* v1 = new QVBoxLayout(&p1);
     v1->addWidget(Label9);
     v1->addWidget(ListView1, 1);
-    v1->addLayout(buttonRow({CommandButton5, CommandButton6, Command15}));
+    v1->addLayout(row1);
 
     // Step 2: fields.
     QFrame& p2 = Frame1[2];
@@ -229,10 +239,15 @@ void frm_zelk_jmxd::buildPages() {
     QFrame& p4 = Frame1[4];
     Label10 = new QLabel(QStringLiteral("界面已经建立，按[关闭]按钮退出向导。"), &p4);
     Label10->setAlignment(Qt::AlignCenter);
+    Label12 = new QLabel(&p4);
+    Label12->setWordWrap(true);
+    Label12->setAlignment(Qt::AlignCenter);
+    Label12->setVisible(false);
     Command11 = button("关闭", &p4);
     auto* v4 = new QVBoxLayout(&p4);
     v4->addStretch();
     v4->addWidget(Label10);
+    v4->addWidget(Label12);
     v4->addStretch();
     v4->addLayout(buttonRow({Command11}));
 }
@@ -360,7 +375,12 @@ void frm_zelk_jmxd::Command9_Click() {
     ShowStep(1);
     Command1->setVisible(!isItemKind());
     Command16->setVisible(isItemKind());
-    CommandButton6->setEnabled(ListView1->Count() >= 1);
+    const bool templates = ListView1->Count() >= 1;
+    CommandButton6->setEnabled(templates);
+    Label11->setText((ClassName.trimmed().isEmpty() ? QStringLiteral("基础模板未建立，")
+                                                    : QStringLiteral("类型模板未建立，")) +
+                     QStringLiteral("在建立用户类型界面之前请先创建类型模板"));
+    Label11->setVisible(!templates);
 }
 
 void frm_zelk_jmxd::CommandButton5_Click() {

@@ -99,6 +99,7 @@ class frm_zelk_jmxd : public Form {
     QPushButton* CommandButton5 = nullptr;
     QPushButton* CommandButton6 = nullptr;
     QPushButton* Command15 = nullptr;
+    QLabel* Label11 = nullptr;  // why "下一步" is disabled: no class template
     // Step 2: fields.
     ReportView* ListViewSrc = nullptr;
     ReportView* ListViewDsn = nullptr;
@@ -126,9 +127,13 @@ class frm_zelk_jmxd : public Form {
     QPushButton* Command14 = nullptr;
     // Step 4: done.
     QLabel* Label10 = nullptr;
+    QLabel* Label12 = nullptr;  // the fields the search form could not take
     QPushButton* Command11 = nullptr;
 
     ImageList ImageList1;
+
+    // Captions of the chosen fields the last search-form generation left off (sub-tables).
+    QStringList NotPlacedFields;
 
     // The context init keeps for the window's lifetime.
     std::int32_t hdbc = 0;

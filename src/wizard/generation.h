@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 #include "wizard/newinterface.h"
 #include "wizard/wizardlayout.h"
@@ -26,8 +27,10 @@ bool GenerateListInterface(const WizardContext& context, const InterfaceEntries&
                            const std::vector<ChosenField>& fields, WizardList list);
 
 // An item-entry form (ISIT items) or an item-search form (IJST items), laid out automatically.
+// A search form has no control that searches a sub-table: such a field is not placed on it (no
+// row is stored) and its caption goes to `notPlaced`.
 bool GenerateFormInterface(const WizardContext& context, const InterfaceEntries& entries,
                            const std::vector<ChosenField>& fields, WizardForm form,
-                           const LayoutOptions& layout);
+                           const LayoutOptions& layout, QStringList* notPlaced = nullptr);
 
 }  // namespace zelk

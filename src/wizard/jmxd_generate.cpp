@@ -50,8 +50,16 @@ bool frm_zelk_jmxd::GenerateItemEntryInterface() {
 }
 
 bool frm_zelk_jmxd::GenerateItemSearchInterface() {
-    return GenerateFormInterface(context(), entries(), chosenFields(), WizardForm::ItemSearch,
-                                 layoutOptions());
+    NotPlacedFields.clear();
+    const bool generated =
+        GenerateFormInterface(context(), entries(), chosenFields(), WizardForm::ItemSearch,
+                              layoutOptions(), &NotPlacedFields);
+    if (!generated) NotPlacedFields.clear();
+    // The done page names the sub-table fields the search form does not hold.
+    Label12->setText(QStringLiteral("检索界面不能检索子表，以下栏目未放入检索界面：") +
+                     NotPlacedFields.join(QStringLiteral("、")));
+    Label12->setVisible(!NotPlacedFields.isEmpty());
+    return generated;
 }
 
 bool frm_zelk_jmxd::namesAreFree(const QStringList& kindTexts) {

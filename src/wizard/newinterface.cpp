@@ -23,8 +23,7 @@ bool takeOverDefault(const WizardContext& c, const QString& kindCode) {
         sysINDTPrepareGetData(c.hdbc, c.systemName, c.mainTable, c.className);
     INDTRecord row;
     while (hstmt > 0 && sysINDTGetRecord(hstmt, row) > 0) {
-        if (TrimFixedField(fieldText(row.id05)) == kindCode &&
-            TrimFixedField(fieldText(row.id07)).isEmpty())
+        if (TrimFixedField(fieldText(row.id05)) == kindCode && HasDefaultFlag(row))
             defaults.push_back(row);
     }
     for (INDTRecord& old : defaults) {
@@ -63,17 +62,6 @@ std::int32_t InsertWizardInterface(const WizardContext& context, const Interface
                                    const QString& typeText) {
     const QString kindCode = WizardKindCode(typeText);
     if (kindCode.isEmpty()) return 0;  // not one of the wizard's kinds: nothing to write
-    // A failed change stops here: nothing may be written outside the caller's transaction.
-    if (entries.flag.trimmed().isEmpty() && !takeOverDefault(context, kindCode)) return 0;
-
-    // The library hands out the number under its own lock (id00 0), so that two people
-    // running the wizard at once never get the same one; the largest number is still asked
-    // for, to tell the user when the table cannot be read.
-    if (GetMaxNo(context.hdbc, QStringLiteral("ID00"), QStringLiteral("INDT")) < 0) {
-        MsgBox(QStringLiteral("不能打开数据库界面管理表，请联系系统管理员"), vbOKCancel,
-               QStringLiteral("提示"));
-        return 0;
-    }
 
     INDTRecord row;
     row.id00 = 0;
@@ -98,6 +86,19 @@ std::int32_t InsertWizardInterface(const WizardContext& context, const Interface
     setField(row.id18, QString());
     setField(row.id19, QString());
     setField(row.id20, QString());
+
+    // The new row takes the default over exactly when the readers will see it as one. A failed
+    // change stops here: nothing may be written outside the caller's transaction.
+    if (HasDefaultFlag(row) && !takeOverDefault(context, kindCode)) return 0;
+
+    // The library hands out the number under its own lock (id00 0), so that two people
+    // running the wizard at once never get the same one; the largest number is still asked
+    // for, to tell the user when the table cannot be read.
+    if (GetMaxNo(context.hdbc, QStringLiteral("ID00"), QStringLiteral("INDT")) < 0) {
+        MsgBox(QStringLiteral("不能打开数据库界面管理表，请联系系统管理员"), vbOKCancel,
+               QStringLiteral("提示"));
+        return 0;
+    }
     if (sysINDTInsertRecord(context.hdbc, row) < 0) {
         MsgBox(QStringLiteral("数据保存失败：不能保存界面定义信息"), vbInformation,
                QStringLiteral("提示"));

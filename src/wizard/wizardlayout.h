@@ -60,7 +60,7 @@ std::int32_t ControlWidth(const QString& lengthText, WizardForm form);
 // table's key column (empty when its definition could not be read).
 std::int32_t ControlKindOf(const FieldRecord& field, const QString& keyColumn, WizardForm form);
 
-// Kinds the search form lays out; the others (sub-table items) get no place.
+// Kinds the search form lays out; the others (sub-table items) are not put on it at all.
 inline bool SearchFormPlaces(std::int32_t kind) {
     return kind < 10;
 }

@@ -106,10 +106,12 @@ TEST_P(CommandsTest, TemplateDeleteAsksAndTakesTheItems) {
         {
             test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt", "delete");
             ASSERT_TRUE(refusal.ok());
-            EXPECT_FALSE(DeleteTemplateCommand(context_, tag, 0));
+            // A refused commit is told and the panel reloads what is stored.
+            EXPECT_EQ(DeleteTemplateCommand(context_, tag, 0), what == test::TxnRefusal::Commit);
         }
         ASSERT_EQ(script.prompts().size(), 2u);
         EXPECT_EQ(script.prompts()[1].text, QStringLiteral("界面正在使用，请稍后再试!"));
+        EXPECT_EQ(script.prompts()[1].style, vbExclamation);
     }
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), demo_.classTemplate), 11);
     PromptScript script;

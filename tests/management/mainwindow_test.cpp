@@ -167,6 +167,7 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
         PromptScript look;
         look.onModal<frm_zelk_jmsx>([&](frm_zelk_jmsx& d) {
             EXPECT_FALSE(d.Command1->isEnabled());
+            EXPECT_TRUE(d.ViewOnly());
             ++views;
             d.unload();
         });
@@ -175,6 +176,35 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
         if (path == 2) m.lvw_IM_DblClick();
     }
     EXPECT_EQ(views, 3);
+}
+
+// Another table's tree: the class follows it, and the permission rule with it. A class the new
+// tree does not hold gives way to its root.
+TEST_F(MainWindowTest, ATableSwitchTakesAClassOfTheNewTree) {
+    INDTRecord system;
+    setField(system.id01, "GWLZ");
+    setField(system.id03, "流转系统模板");
+    setField(system.id05, "6");
+    setField(system.id09, demo::kSystem);
+    ASSERT_GE(sysINDTInsertRecord(hdbc(), system), 1);
+    window.init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kUser);
+    window.ljgl()->PopupMenu = [](QMenu*) {};
+    const std::int32_t rows = GetRecordsetCount(hdbc(), "select id00 from indt");
+
+    window.TreeView1_NodeClick(window.TreeView1->Item("GWLZ"));
+    EXPECT_EQ(window.ClassName(), "");
+    EXPECT_EQ(window.tree()->CurrentClass(), "");
+    window.ljgl()->PopupMenu = [](QMenu*) {};
+    EXPECT_EQ(window.ljgl()->Label1->text(), "基础模板未建立");
+    expectGuardedCommands(window, hdbc(), false, 0);
+    EXPECT_EQ(GetRecordsetCount(hdbc(), "select id00 from indt"), rows);
+
+    // A class the new tree holds stays current.
+    window.init(hdbc(), demo::kSystem, demo::kMainTable, "正文附件", demo::kUser);
+    window.TreeView1_NodeClick(window.TreeView1->Item(demo::kChildTable));
+    EXPECT_EQ(window.ClassName(), "正文附件");
+    EXPECT_EQ(window.tree()->CurrentClass(), "正文附件");
+    EXPECT_TRUE(window.tlb_IM->Button(1)->Enabled());
 }
 
 TEST_F(MainWindowTest, PermissionMatrix) {

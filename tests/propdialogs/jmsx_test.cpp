@@ -184,6 +184,15 @@ TEST_P(JmsxTest, PictureIsCopiedIntoTheImageFolderUnderAFreeName) {
     EXPECT_FALSE(QFileInfo::exists(images + "/bg(2).jpg"));
     choose(images + "/bg.jpg");  // from the folder itself
     EXPECT_EQ(d.Text12->text(), QStringLiteral("bg.jpg"));
+    // A name with "%1" in it is a name, not a pattern.
+    const QString percent = temp.filePath("src/%1.jpg");
+    picture(percent, Qt::red);
+    choose(percent);
+    picture(percent, Qt::blue);
+    choose(percent);
+    EXPECT_EQ(d.Text12->text(), QStringLiteral("%1(1).jpg"));
+    EXPECT_TRUE(QFileInfo::exists(images + "/%1(1).jpg"));
+    choose(images + "/bg.jpg");
     {
         PromptScript script;
         script.cancelDialog();
@@ -193,6 +202,33 @@ TEST_P(JmsxTest, PictureIsCopiedIntoTheImageFolderUnderAFreeName) {
     EXPECT_TRUE(d.Image2->isHidden());
     ok(d);
     EXPECT_EQ(fieldText(row().id16), QStringLiteral("bg.jpg"));
+}
+
+// Who may only look writes nothing, whichever button is used: no row, no file, no setting.
+TEST_P(JmsxTest, ViewOnlyWritesNothing) {
+    QTemporaryDir temp;
+    const QString images = temp.filePath("images");
+    ASSERT_TRUE(SaveSetting(kSettingsApplication, "COMMON", "imagepath", images));
+    ASSERT_TRUE(SaveSetting(kSettingsApplication, demo::kSystem, "imagepath", "mine"));
+    const QString chosen = temp.filePath("bg.jpg");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(chosen, "JPG"));
+    const INDTRecord before = row();
+    frm_zelk_jmsx d;
+    open(d);
+    d.SetViewOnly(true);
+    EXPECT_FALSE(d.Command1->isEnabled());
+    EXPECT_FALSE(d.Command7->isEnabled());
+    d.Text4->setText("改过的名称");
+    PromptScript script;  // neither a file dialog nor a message may come
+    d.Command7_Click();
+    d.Command1_Click();
+    EXPECT_TRUE(script.prompts().empty());
+    EXPECT_FALSE(QFileInfo::exists(images));
+    EXPECT_EQ(GetSetting(kSettingsApplication, demo::kSystem, "imagepath"), "mine");
+    EXPECT_EQ(toWire(row()), toWire(before));
+    EXPECT_TRUE(d.EditCancelled);
 }
 
 ZELK_ON_BOTH_BACKENDS(JmsxTest);

@@ -128,7 +128,9 @@ TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
         form.ListView4->Item(1)->SetChecked(true);
         form.Command11_Click();
     }
-    EXPECT_EQ(form.Label13->text(), QStringLiteral("转入结束"));
+    // The class keeps its own default item-entry form: the copy comes in as an ordinary one.
+    EXPECT_EQ(form.Label13->text(),
+              QStringLiteral("转入结束，其中1个界面因分类中已有同类默认界面而作为非默认界面转入"));
     EXPECT_GT(sysINDTGetInterfaceByName(db.hdbc(), demo::kMainTable, demo::kSystem, demo::kClass,
                                         QStringLiteral("发文登记")),
               0);
@@ -216,6 +218,13 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     EXPECT_EQ(form.ListView4->Count(), rows);
     EXPECT_EQ(form.PackagePath, path);
     EXPECT_EQ(form.ListView5->Item(1)->SubItems(1), demo::kSystem);
+    // With no package listed the refusal is still the one message.
+    form.ListView4->Clear();
+    PromptScript again;
+    again.chooseFile(other).answer(vbOK);
+    form.Command9_Click();
+    ASSERT_EQ(again.prompts().size(), 2u);
+    EXPECT_TRUE(again.prompts()[1].text.startsWith(QStringLiteral("非界面数据包文件")));
 }
 
 TEST_F(TransferWindow, RunPausedInTheEventPumpCannotBeDisturbed) {

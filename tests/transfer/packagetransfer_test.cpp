@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "component/fixedfield.h"
+#include "component/zelkmodule.h"
 #include "dataaccess/demodata.h"
 #include "platform/promptscript.h"
 #include "support/refusal.h"
@@ -251,7 +252,107 @@ TEST_P(TransferTest, ClassTemplateTakesOverTheColumnsItLacks) {
             .replaceInStrings(QRegularExpression("^[^|]*\\|[^|]*\\|([^|]*)\\|.*$"), "\\1");
     };
     EXPECT_EQ(bound(made), (QStringList{"A", "F1", "F2"}));
-    EXPECT_EQ(bound(60), QStringList{"F1"});
+    // The old template's own F1 went with it: no item row is left without its interface.
+    EXPECT_TRUE(bound(60).isEmpty());
+    EXPECT_EQ(
+        count(target->hdbc(), "select ii00 from isit where ii01 not in (select id00 from indt)"),
+        0);
+}
+
+// Class names are inserted, never read as patterns or quotes: export, import and the template's
+// new name keep them, and a later import into the class still finds its template.
+TEST_P(TransferTest, ClassNamesWithPercentAndQuoteTravelWhole) {
+    exportSamples();
+    for (const QString cls : {"甲%2乙", "丙%1丁", "%", "a'b"}) {
+        SCOPED_TRACE(cls.toStdString());
+        auto target = other();
+        addClassTemplate(target->hdbc(), cls, 60);
+        PromptScript script;
+        script.answer(vbOK);  // the old template is replaced
+        ASSERT_EQ(ImportPackage(target->hdbc(), importRequest(path, {cls}, {1, 5}), sink),
+                  ImportOutcome::Done);
+        EXPECT_EQ(sink.status, QStringLiteral("转入结束"));
+        const std::int32_t made = sysINDTGetFLMBID(target->hdbc(), "GWGL", cls, kSystem);
+        INDTRecord row;
+        ASSERT_GE(sysINDTGetDataByNo(target->hdbc(), row, made), 1);
+        EXPECT_EQ(fieldText(row.id03), "[" + cls + "]分类模板");
+        EXPECT_EQ(count(target->hdbc(), "select id00 from indt where id05='5'"), 1);
+        ASSERT_EQ(ImportPackage(target->hdbc(), importRequest(path, {cls}, {1}), sink),
+                  ImportOutcome::Done);
+
+        // Out again from that class and into a fresh database.
+        const QString second = dir.filePath("second.idf");
+        ASSERT_EQ(exportRows(target->hdbc(), second, classRows(target->hdbc(), cls), sink),
+                  ExportOutcome::Done);
+        auto third = other();
+        ASSERT_EQ(ImportPackage(third->hdbc(), importRequest(second, {cls}), sink),
+                  ImportOutcome::Done);
+        EXPECT_EQ(count(third->hdbc(),
+                        "select id00 from indt where id03=" + sqlQuote(QStringLiteral("收文登记"))),
+                  2);
+        EXPECT_GT(sysINDTGetFLMBID(third->hdbc(), "GWGL", cls, kSystem), 0);
+    }
+    // A refused rename fails the run with its message and takes the whole pair back.
+    auto target = other();
+    addClassTemplate(target->hdbc(), QStringLiteral("丁"), 60);
+    ASSERT_TRUE(test::refuseRows(target->hdbc(), GetParam(), "indt",
+                                 "new.id03 = '[丁]分类模板' and new.id00 <> 60", "update"));
+    const QString before = tablesDigest(target->hdbc());
+    PromptScript script;
+    script.answer(vbOK);
+    try {
+        ImportPackage(target->hdbc(), importRequest(path, {QStringLiteral("丁")}, {5}), sink);
+        FAIL() << "the import went on";
+    } catch (const TransferFailure& failure) {
+        EXPECT_EQ(failure.detail(), QStringLiteral("分类模板不能改名"));
+    }
+    EXPECT_EQ(tablesDigest(target->hdbc()), before);
+}
+
+// An interface with the empty flag becomes its class's default only where the class has none
+// of its kind; elsewhere it comes in as an ordinary one and the run says how many did.
+TEST_P(TransferTest, ImportKeepsOneDefaultPerKind) {
+    test::TestDb demo(GetParam(), true);
+    ASSERT_TRUE(demo.ok());
+    std::vector<ExportRequest::Row> rows;
+    for (const auto& row : classRows(demo.hdbc(), demo::kClass))
+        if (row.typeText != QStringLiteral("分类模板")) rows.push_back(row);
+    ASSERT_EQ(exportRows(demo.hdbc(), path, rows, sink), ExportOutcome::Done);
+    // 甲 has its own defaults of kinds 1 and 2, 乙 none.
+    std::map<int, std::int32_t> own;
+    for (const char* cls : {"甲", "乙"}) addClassTemplate(hdbc(), QString::fromUtf8(cls), 0);
+    for (int kind : {1, 2}) {
+        INDTRecord r = sampleIndt({0, kind, QStringLiteral("自有%1").arg(kind), 0}, "甲");
+        setField(r.id07, QString());
+        own[kind] = sysINDTInsertRecord(hdbc(), r);
+        ASSERT_GT(own[kind], 0);
+    }
+    const auto defaults = [&](const QString& cls, int kind) {
+        std::vector<std::int32_t> found;
+        const std::int32_t h = sysINDTPrepareGetData(hdbc(), kSystem, "GWGL", cls);
+        INDTRecord r;
+        while (h > 0 && sysINDTGetRecord(h, r) > 0)
+            if (fieldText(r.id05) == QString::number(kind) && HasDefaultFlag(r))
+                found.push_back(r.id00);
+        return found;
+    };
+    const QStringList both{QStringLiteral("甲"), QStringLiteral("乙")};
+    ASSERT_EQ(ImportPackage(hdbc(), importRequest(path, both), sink), ImportOutcome::Done);
+    EXPECT_TRUE(sink.status.startsWith(QStringLiteral("转入结束，其中2个界面")))
+        << sink.status.toStdString();
+    ASSERT_EQ(ImportPackage(hdbc(), importRequest(path, {QStringLiteral("乙")}), sink),
+              ImportOutcome::Done);
+    EXPECT_TRUE(sink.status.startsWith(QStringLiteral("转入结束，其中4个界面")));
+    for (const QString& cls : both) {
+        for (int kind = 1; kind <= 4; ++kind) {
+            SCOPED_TRACE((cls + QString::number(kind)).toStdString());
+            const auto found = defaults(cls, kind);
+            ASSERT_EQ(found.size(), 1u);
+            if (own.count(kind) && cls == QStringLiteral("甲")) {
+                EXPECT_EQ(found.front(), own[kind]);
+            }
+        }
+    }
 }
 
 TEST_P(TransferTest, StopAtAnItemRow) {

@@ -192,34 +192,43 @@ TEST_P(Generation, EntryFormTypicalTwoColumns) {
     EXPECT_TRUE(designer.KeptRows.empty());
 }
 
-// Sub-table items of a search form get no place; their column closes up over the gap.
-TEST_P(Generation, SearchFormLeavesSubTablesOutOfTheGrid) {
-    ASSERT_TRUE(form(WizardForm::ItemSearch, {"fj", "bh", "bt", "fwrq", "zw"}));
+// A search form cannot search a sub-table: the field is not put on it (nothing is stored at
+// 0, 0, 0, 0), its caption is told, and its column closes up over the empty position.
+TEST_P(Generation, SearchFormLeavesSubTablesOut) {
+    QStringList notPlaced;
+    ASSERT_TRUE(GenerateFormInterface(context(), entries(),
+                                      chosen({"fj", "bh", "bt", "fwrq", "zw"}),
+                                      WizardForm::ItemSearch, {}, &notPlaced));
+    EXPECT_EQ(notPlaced, QStringList{"附件"});
     const auto items = rowsOf<IJSTRecord>(hdbc(), generated("3"));
-    ASSERT_EQ(items.size(), 5u);
-    const TwipsRect none{};
-    const TwipsRect labels[] = {none,
-                                {4770, 210, 6270, 570},
+    ASSERT_EQ(items.size(), 4u);
+    const TwipsRect labels[] = {{4770, 210, 6270, 570},
                                 {210, 210, 1710, 570},
                                 {4770, 600, 6270, 960},
                                 {210, 600, 1710, 960}};
-    const int kinds[] = {12, 4, 2, 5, 2};
-    for (int i = 0; i < 5; ++i) {
+    const int kinds[] = {4, 2, 5, 2};
+    for (int i = 0; i < 4; ++i) {
         const IJSTRecord& r = items[i];
-        EXPECT_EQ(r.is04, i + 1);
+        EXPECT_EQ(r.is04, i + 2);
         EXPECT_EQ(fieldText(r.is06), QString::number(kinds[i]));
         EXPECT_EQ(labelOf(r), labels[i]) << i;
-        EXPECT_EQ(fieldText(r.is40), i == 0 ? "" : "010101002201");
-        EXPECT_EQ(fieldText(r.is15), i == 0 ? "" : "宋体");
+        EXPECT_NE(controlOf(r), TwipsRect{}) << i;
+        EXPECT_EQ(fieldText(r.is40), "010101002201");
+        EXPECT_EQ(fieldText(r.is15), "宋体");
         for (const auto& empty :
              {&IJSTRecord::is25, &IJSTRecord::is26, &IJSTRecord::is29, &IJSTRecord::is30})
             EXPECT_EQ(fieldText(r.*empty), "");
         EXPECT_EQ(fieldText(r.is28), "");
     }
-    EXPECT_EQ(fieldText(items[0].is03), "附件");
+    // The entry form takes the sub-table field.
+    notPlaced.clear();
+    ASSERT_TRUE(GenerateFormInterface(context(), entries(), chosen({"fj", "bh"}),
+                                      WizardForm::ItemEntry, {}, &notPlaced));
+    EXPECT_TRUE(notPlaced.isEmpty());
+    EXPECT_EQ(rowsOf<ISITRecord>(hdbc(), generated("1")).size(), 2u);
     frm_zelk_jssj designer;
     for (const IJSTRecord& r : items) designer.LoadItemControl(r);
-    EXPECT_EQ(designer.ItemCount, 5);
+    EXPECT_EQ(designer.ItemCount, 4);
     EXPECT_TRUE(designer.KeptRows.empty());
 }
 

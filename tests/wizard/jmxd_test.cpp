@@ -139,6 +139,14 @@ TEST_P(Wizard, WithoutTemplatesTheTemplateStepCannotGoOn) {
     other.Command9_Click();
     EXPECT_EQ(other.ListView1->Count(), 0);
     EXPECT_FALSE(other.CommandButton6->isEnabled());
+    // The page says why, beside the button, in the red of the manager's template note.
+    EXPECT_FALSE(other.Label11->isHidden());
+    EXPECT_EQ(other.Label11->text(), "类型模板未建立，在建立用户类型界面之前请先创建类型模板");
+    EXPECT_EQ(other.Label11->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    w->TextBox1->setText("新界面");
+    w->Command9_Click();
+    EXPECT_TRUE(w->CommandButton6->isEnabled());
+    EXPECT_TRUE(w->Label11->isHidden());
 }
 
 TEST_P(Wizard, FieldsAreLoadedOnceAndMoved) {
@@ -221,9 +229,12 @@ TEST_P(Wizard, ItemEntryMakesThreeInterfaces) {
     w->Command13_Click();
     EXPECT_EQ(step(), 4);
     EXPECT_EQ(sysISITGetRecordCount(hdbc(), numberOf("发文单1")), 3);
-    EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), numberOf("发文单3")), 3);
+    // The search form cannot take the sub-table field 附件: the done page says so.
+    EXPECT_EQ(sysIJSTGetRecordCount(hdbc(), numberOf("发文单3")), 2);
     EXPECT_EQ(sysILSTGetRecordCount(hdbc(), numberOf("发文单4")), 3);
     EXPECT_EQ(numberOf("发文单2"), 0);
+    EXPECT_FALSE(w->Label12->isHidden());
+    EXPECT_EQ(w->Label12->text(), "检索界面不能检索子表，以下栏目未放入检索界面：附件");
 }
 
 // A companion that fails is reported; the entry form stays and the wizard is done.

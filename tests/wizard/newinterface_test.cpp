@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "component/zelkmodule.h"
 #include "wizard/generation.h"
 #include "wizard_fixture.h"
 
@@ -57,27 +58,46 @@ TEST_P(NewInterface, StoresEveryMember) {
 }
 
 // A blank flag makes the new interface the class's default of its kind: every old default of
-// that kind becomes ordinary; other kinds, classes and flagged rows stay as they are.
+// that kind becomes ordinary; other kinds, classes and flagged rows stay as they are. Blank is
+// what the readers take as empty: a tab or a full-width space is a flag and takes nothing over.
 TEST_P(NewInterface, BlankFlagTakesTheDefaultOver) {
     const std::int32_t oldDefault = numberOf("发文登记");
     const std::int32_t secondDefault = addInterface(demo::kClass, "另一默认", "1");
     const std::int32_t otherClass = addInterface("收文", "收文登记", "1");
     const std::int32_t otherKind = numberOf("发文查询");
     const std::int32_t flagged = addInterface(demo::kClass, "签批", "1", "签批单");
-    for (const QString flag : {"签批单", "", "   "}) {  // a flag leaves the defaults alone
-        const std::int32_t n = insert({"新" + flag, "", "", flag, 0});
-        ASSERT_GT(n, 0) << flag.toStdString();
-        const QString old = flag.trimmed().isEmpty() ? "aaaaa" : "";
-        EXPECT_EQ(flagOf(n), flag.trimmed());
+    const auto defaults = [&] {
+        std::vector<std::int32_t> found;
+        const std::int32_t h =
+            sysINDTPrepareGetData(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass);
+        INDTRecord r;
+        while (h > 0 && sysINDTGetRecord(h, r) > 0)
+            if (fieldText(r.id05) == "1" && HasDefaultFlag(r)) found.push_back(r.id00);
+        return found;
+    };
+    int i = 0;
+    for (const QString flag : {"签批单", "", "   ", " ", "\u3000", "\t", "aaaaa", "x"}) {
+        SCOPED_TRACE(flag.toStdString());
+        const std::int32_t n = insert({QString("新%1").arg(++i), "", "", flag, 0});
+        ASSERT_GT(n, 0);
+        const bool takesOver = QString(flag).remove(' ').isEmpty();
+        const QString old = takesOver ? "aaaaa" : "";
+        EXPECT_EQ(flagOf(n), takesOver ? QString() : flag);
         EXPECT_EQ(flagOf(oldDefault), old);
         EXPECT_EQ(flagOf(secondDefault), old);
         EXPECT_EQ(flagOf(otherClass), "");
         EXPECT_EQ(flagOf(otherKind), "");
         EXPECT_EQ(flagOf(flagged), "签批单");
+        if (takesOver)
+            EXPECT_EQ(defaults(), std::vector<std::int32_t>{n});
+        else
+            EXPECT_EQ(defaults(), (std::vector<std::int32_t>{oldDefault, secondDefault}));
         ASSERT_GE(sysINDTDeleteData(hdbc(), n), 0);
-        INDTRecord restored = interfaceRow(oldDefault);
-        setField(restored.id07, "");
-        ASSERT_GE(sysINDTUpdateRecord(hdbc(), restored), 0);
+        for (const std::int32_t restore : {oldDefault, secondDefault}) {
+            INDTRecord restored = interfaceRow(restore);
+            setField(restored.id07, "");
+            ASSERT_GE(sysINDTUpdateRecord(hdbc(), restored), 0);
+        }
     }
 }
 

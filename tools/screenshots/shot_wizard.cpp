@@ -15,7 +15,7 @@ ZELK_SCREENSHOT("frm_zelk_jmxd", [](zelk::shots::ShotContext& ctx) {
     if (ListItem* first = form.ListView1->Item(1)) form.ListView1->SetSelectedItem(first);
     ctx.save(&form, "frm_zelk_jmxd-step1");
     form.CommandButton6_Click();
-    for (const char* caption : {"标题", "文号", "发文日期", "密级", "紧急程度", "拟稿人"}) {
+    for (const char* caption : {"标题", "文号", "发文日期", "密级", "紧急程度", "拟稿人", "附件"}) {
         if (ListItem* row = form.ListViewSrc->FindItem(QString::fromUtf8(caption))) {
             form.ListViewSrc->SetSelectedItem(row);
             form.SelectOneField();
@@ -28,4 +28,13 @@ ZELK_SCREENSHOT("frm_zelk_jmxd", [](zelk::shots::ShotContext& ctx) {
     form.Command13_Click();
     ctx.save(&form, "frm_zelk_jmxd-step4");
     form.forceUnload();
+
+    // A class without a class template: the template step says why it cannot go on.
+    frm_zelk_jmxd bare;
+    bare.init(ctx.hdbc, demo::kSystem, demo::kMainTable, QStringLiteral("收文"), demo::kAdminUser);
+    bare.TextBox1->setText(QStringLiteral("收文办理单"));
+    bare.show();
+    bare.Command9_Click();
+    ctx.save(&bare, "frm_zelk_jmxd-notemplate");
+    bare.forceUnload();
 });

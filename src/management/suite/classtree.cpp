@@ -80,12 +80,14 @@ void ClassTree::Resize(std::int32_t width, std::int32_t height) {
 }
 
 void ClassTree::SetCurrentClass(const QString& className) {
-    current_ = className;
+    // A class the tree does not hold is not current: the root is, and the tree says so.
+    current_.clear();
     Node* found = view_->Item(kRootKey);
     for (int i = 1; i <= view_->Count(); ++i) {
         Node* node = view_->Item(i);
         if (node->Key() != kRootKey && node->Tag() == className) {
             found = node;
+            current_ = className;
             break;
         }
     }

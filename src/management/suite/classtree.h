@@ -29,8 +29,8 @@ class ClassTree : public QObject {
     // Sizes the tree (twips).
     void Resize(std::int32_t width, std::int32_t height);
 
-    // The class current in the tree; setting it selects that class's node (the root for "" or
-    // a class the tree does not hold).
+    // The class current in the tree; setting it selects that class's node. For "" or a class
+    // the tree does not hold the root is selected and current ("").
     QString CurrentClass() const { return current_; }
     void SetCurrentClass(const QString& className);
 
