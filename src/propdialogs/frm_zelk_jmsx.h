@@ -88,6 +88,7 @@ class frm_zelk_jmsx : public Form {
     void Form_Load() override;
 
   private:
+    bool storeChangedProperties(const INDTRecord& edited);
     INDTRecord record_;
     bool found_ = false;
     QString readReportName_;
