@@ -10,6 +10,7 @@
 #include "designer/companions.h"
 #include "designer/itemcolumns.h"
 #include "platform/prompts.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 
@@ -44,6 +45,8 @@ void stampCanvas(INDTRecord& row, const CanvasValues& canvas,
 // the rest stay as stored, so that a change made meanwhile in the manager survives.
 INDTRecord savedInterfaceRow(std::int32_t hdbc, std::int32_t number, const CanvasValues& canvas,
                              const std::optional<CanvasValues>& loadedCanvas) {
+    // Locked before it is read, so that a change committed meanwhile is read, not overwritten.
+    if (!lockInterfaceRow(hdbc, number)) throw RefusedCall{};
     INDTRecord row{};
     if (sysINDTGetDataByNo(hdbc, row, number) < 1) throw RefusedCall{};
     setField(row.id08, nextVersionText(fieldText(row.id08)));

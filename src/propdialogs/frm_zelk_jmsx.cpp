@@ -15,6 +15,8 @@
 #include "platform/resources.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
+#include "rowchanges/transactions.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 
@@ -364,16 +366,16 @@ bool frm_zelk_jmsx::SaveInterfaceProperties() {
 // so that an open designer or list reloads; a designer's save or a manager's change made while
 // the dialog was open stays. Nothing changed: nothing is written.
 bool frm_zelk_jmsx::storeChangedProperties(const INDTRecord& edited) {
-    if (odbc_BeginTrans(hdbc) < 0) return false;
     INDTRecord stored{};
-    bool changed = false;
-    const auto take = [&](auto member) {
-        if (edited.*member == record_.*member) return;
-        stored.*member = edited.*member;
-        changed = true;
-    };
-    const bool ok = [&] {
+    const bool ok = runInTransaction(hdbc, [&] {
+        if (!lockInterfaceRow(hdbc, record_.id00)) return false;
         if (sysINDTGetDataByNo(hdbc, stored, record_.id00) < 1) return false;
+        bool changed = false;
+        const auto take = [&](auto member) {
+            if (edited.*member == record_.*member) return;
+            stored.*member = edited.*member;
+            changed = true;
+        };
         take(&INDTRecord::id03);
         take(&INDTRecord::id04);
         take(&INDTRecord::id06);
@@ -388,13 +390,9 @@ bool frm_zelk_jmsx::storeChangedProperties(const INDTRecord& edited) {
         if (!changed) return true;
         setField(stored.id08, sizeText(leadingNumber(TrimFixedField(fieldText(stored.id08))) + 1));
         return sysINDTUpdateRecord(hdbc, stored) >= 0;
-    }();
-    if (!ok || odbc_CommitTrans(hdbc) < 0) {
-        odbc_RollbackTrans(hdbc);
-        return false;
-    }
-    record_ = stored;
-    return true;
+    });
+    if (ok) record_ = stored;
+    return ok;
 }
 
 void frm_zelk_jmsx::Command1_Click() {
