@@ -161,6 +161,42 @@ TEST_P(UneditedSave, GeneratedEntryRowsOfEveryKindAreStoredBackAsRead) {
     expectUneditedSavesKeepRows<frm_zelk_jmsj>(hdbc(), number);
 }
 
+// An edit is stored; every member and settings digit it did not touch keeps what was read.
+TEST_P(UneditedSave, AnEditChangesOnlyTheMembersAndDigitsItTouches) {
+    const std::int32_t number = generatedInterface<IJSTRecord>("3", demo_.itemSearch, 11);
+    const auto before = readRows<IJSTRecord>(hdbc(), number);
+    bool enabled = false;
+    std::size_t edited = 0;  // the row of the first text box: rows load in their stored order
+    {
+        frm_zelk_jssj designer;
+        designer.init(hdbc(), number);
+        ASSERT_EQ(designer.ItemCount, static_cast<std::int32_t>(before.size()));
+        while (designer.ItemTable[++edited].ControlKind != kKindTextBox) {
+        }
+        DesignItem& item = designer.ItemTable[edited--];
+        enabled = item.Enabled = !item.Enabled;
+        auto* box = dynamic_cast<DesignBox*>(designer.itemControl(item));
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box->setLeft(box->Left() + 150));
+        PromptScript script;
+        designer.SaveInterface();
+    }
+    const auto after = readRows<IJSTRecord>(hdbc(), number);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t k = 0; k < after.size(); ++k) {
+        IJSTRecord expected = before[k];
+        expected.is00 = after[k].is00;
+        if (k == edited) {
+            expected.is11 += 150;
+            expected.is13 += 150;
+            QString switches = fieldText(expected.is41);
+            switches[6] = enabled ? '1' : '0';
+            setField(expected.is41, switches);
+        }
+        EXPECT_TRUE(sameRow(expected, after[k])) << k;
+    }
+}
+
 ZELK_ON_BOTH_BACKENDS(UneditedSave);
 
 }  // namespace
