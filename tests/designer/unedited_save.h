@@ -3,6 +3,8 @@
 // as it was (the key aside: every insert gets a new one) and the interface row changes in its
 // version alone.
 
+#include <QCoreApplication>
+
 #include "designer/interfacesave.h"
 #include "designer_rows.h"
 #include "platform/promptscript.h"
@@ -34,6 +36,9 @@ void expectUneditedSaveKeepsRows(std::int32_t hdbc, std::int32_t number) {
         PromptScript script;
         designer.init(hdbc, number);
         ASSERT_TRUE(designer.InterfaceLoaded) << number;
+        // Shown and laid out as the user sees it.
+        designer.show();
+        QCoreApplication::processEvents();
         EXPECT_EQ(designer.ItemCount > 0, !rows.empty()) << number;
         designer.SaveInterface();
         EXPECT_TRUE(script.prompts().empty()) << number;
