@@ -29,14 +29,30 @@ bool QueryIlstColumns(std::int32_t hdbc, std::int32_t number, BrowseColumnTable&
     return true;
 }
 
-std::int32_t FindCompanionInterface(std::int32_t hdbc, const QString& mainTable,
-                                    const QString& className, const QString& kindCode) {
-    const QString sql = QStringLiteral("select id00 from indt where id01=") + sqlQuote(mainTable) +
-                        QStringLiteral(" and id02=") + sqlQuote(className) +
-                        QStringLiteral(" and id05=") + sqlQuote(kindCode) +
-                        QStringLiteral(" and (id07='' or id07 is null)");
+CompanionKeys companionKeys(const INDTRecord& row) {
+    return {TrimFixedField(fieldText(row.id09)), TrimFixedField(fieldText(row.id01)),
+            TrimFixedField(fieldText(row.id02))};
+}
+
+namespace {
+
+// A text column compared as the readers compare it: trimmed, a missing value as empty.
+QString sameText(const char* column, const QString& value) {
+    return QStringLiteral("coalesce(trim(%1),'')=").arg(QLatin1String(column)) +
+           sqlQuote(value.trimmed());
+}
+
+}  // namespace
+
+std::int32_t FindCompanionInterface(std::int32_t hdbc, const CompanionKeys& keys,
+                                    const QString& kindCode) {
+    const QString sql =
+        QStringLiteral("select id00 from indt where ") + sameText("id09", keys.systemName) +
+        QStringLiteral(" and ") + sameText("id01", keys.mainTable) + QStringLiteral(" and ") +
+        sameText("id02", keys.className) + QStringLiteral(" and ") + sameText("id05", kindCode) +
+        QStringLiteral(" and ") + sameText("id07", QString()) + QStringLiteral(" order by id00");
     MidTableRecord value;
-    GetRecordDataFromMidTable(hdbc, value, sql);
+    if (GetRecordDataFromMidTable(hdbc, value, sql) < 0) return -1;
     const QString text = TrimFixedField(fieldText(value.m00));
     if (text.trimmed().isEmpty()) return 0;
     return toInt32(leadingNumber(text)).value_or(0);

@@ -63,10 +63,20 @@ class BrowseColumnPlacer {
     std::int32_t start_ = 0;
 };
 
+// What names a class's interfaces: system, main table and class, as readers compare them
+// (trimmed).
+struct CompanionKeys {
+    QString systemName;
+    QString mainTable;
+    QString className;
+};
+CompanionKeys companionKeys(const INDTRecord& row);
+
 // The class's default companion interface of `kindCode` ("3" item search, "4" browse list): the
-// interface of that kind with the same main table and class and no application flag; 0 when the
-// class has none.
-std::int32_t FindCompanionInterface(std::int32_t hdbc, const QString& mainTable,
-                                    const QString& className, const QString& kindCode);
+// interface of that kind of the same system, main table and class with no application flag, the
+// lowest number when there are several; 0 when the class has none, negative when the lookup
+// failed.
+std::int32_t FindCompanionInterface(std::int32_t hdbc, const CompanionKeys& keys,
+                                    const QString& kindCode);
 
 }  // namespace zelk

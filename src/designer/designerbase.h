@@ -251,6 +251,12 @@ class DesignerBase : public Form {
 
     // What a save stores of the design surface: its background colour and size in twips.
     CanvasValues canvasValues() const;
+    // While the item rows are read: how many found no room in the item table.
+    std::optional<std::int32_t> RowsNotLoaded;
+    // The item limit's message; with the number of rows an opening could not hold when there are.
+    static void tellItemLimit(std::int32_t rowsNotLoaded);
+    // The canvas as the interface opened; a save stores only the values changed since.
+    std::optional<CanvasValues> LoadedCanvas;
 
     DesignPictureBox* PictureContainer = nullptr;  // the design surface: handles lie on it
     DesignPictureBox* PictureTest = nullptr;  // its background layer: design controls stand on it
@@ -526,8 +532,12 @@ std::int32_t DesignerBase::AddDesignItem(const Row& row, std::int32_t kind, std:
     const ItemSettings s = controlSettings(row);
 
     if (ItemCount >= kMaxDesignItems) {
-        MsgBox(QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！"),
-               vbCritical, QStringLiteral("系统提示"));
+        // While an interface opens, the rows that find no room are counted and told once.
+        if (RowsNotLoaded) {
+            ++*RowsNotLoaded;
+            return 0;
+        }
+        tellItemLimit(0);
         return 0;
     }
 

@@ -17,12 +17,6 @@ CanvasValues DesignerBase::canvasValues() const {
 
 void frm_zelk_jssj::SaveInterface() {
     auto save = newSave<SearchFormSave>();
-    save.writeItem = [this](std::int32_t i, IJSTRecord& row) {
-        if (const IJSTRecord* kept = keptRowOf(i))
-            restoreKeptRow(*kept, InterfaceRow.id00, row);
-        else
-            SaveIJSTItem(ItemTable[static_cast<std::size_t>(i)], row);
-    };
     if (!saveSearchForm(save)) return;
     InterfaceRow = save.row;
     DesignModified = false;

@@ -90,7 +90,11 @@ bool DesignerBase::LoadInterface() {
                vbCritical, QStringLiteral("系统提示"));
         return done(false);
     }
+    RowsNotLoaded = 0;
     loadItemRows(stmt);
+    const std::int32_t notLoaded = *RowsNotLoaded;
+    RowsNotLoaded.reset();
+    if (notLoaded > 0) tellItemLimit(notLoaded);
 
     if (const auto w = storedSize(fieldText(InterfaceRow.id13))) DesignAreaWidth = *w;
     if (const auto h = storedSize(fieldText(InterfaceRow.id14))) DesignAreaHeight = *h;
@@ -101,9 +105,17 @@ bool DesignerBase::LoadInterface() {
     PictureContainer->Move(0, 0, width, height);
     PictureTest->Move(0, 0, width, height);
     applyBackground();
+    LoadedCanvas = canvasValues();
     PictureContainer->show();
     if (Node* root = TreeView1->Item(1)) root->SetExpanded(true);
     return done(true);
+}
+
+void DesignerBase::tellItemLimit(std::int32_t rowsNotLoaded) {
+    QString text = QStringLiteral("界面包含的项超过最大限制[1024]，界面编辑操作将可能导致错误！");
+    if (rowsNotLoaded > 0)
+        text += QStringLiteral("\n有%1项未能载入，保存时将原样保留。").arg(rowsNotLoaded);
+    MsgBox(text, vbCritical, QStringLiteral("系统提示"));
 }
 
 void DesignerBase::applyBackground() {

@@ -13,11 +13,8 @@
 namespace zelk {
 
 void frm_zelk_jmsj::SaveInterface() {
-    auto save = newSave<EntryFormSave>();
     // An item of a kind without a control is written back by its writer as it was read.
-    save.writeItem = [this](std::int32_t i, ISITRecord& row) {
-        SaveISITItem(ItemTable[static_cast<std::size_t>(i)], row);
-    };
+    auto save = newSave<EntryFormSave>();
     save.writeSearchItem = [this](std::int32_t i, IJSTRecord& row) {
         SaveIJSTItem(ItemTable[static_cast<std::size_t>(i)], row);
     };

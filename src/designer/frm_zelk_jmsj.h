@@ -61,6 +61,9 @@ class frm_zelk_jmsj : public EntryItemDesigner {
     // ---- Writers of item-entry rows. Each sets its kind's columns of `row`; the save clears
     // the row before each item and sets ii04 and ii29 itself.
     void SaveISITItem(const DesignItem& item, ISITRecord& row) const;
+    void writeOwnRow(std::int32_t index, ISITRecord& row) const override {
+        SaveISITItem(ItemTable[static_cast<std::size_t>(index)], row);
+    }
     void SaveISITCaption(const DesignItem& item, ISITRecord& row) const;
     void SaveISITLabel(const DesignItem& item, ISITRecord& row) const;
     void SaveISITTextBox(const DesignItem& item, ISITRecord& row) const;

@@ -1,11 +1,16 @@
 #include "designer/interfacesave.h"
 
+#include <algorithm>
+
+#include <QStringList>
+
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
 #include "dataaccess/dravix.h"
 #include "designer/companions.h"
 #include "designer/itemcolumns.h"
 #include "platform/prompts.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 
@@ -25,12 +30,29 @@ std::int32_t insertRow(std::int32_t hdbc, IJSTRecord& row) {
     return sysIJSTInsertRecord(hdbc, row);
 }
 
-// The version, colour and size a saved interface row carries.
-void stampRow(INDTRecord& row, const QString& version, const CanvasValues& canvas) {
-    setField(row.id08, version);
-    setField(row.id12, decimalText(canvas.BackColor));
-    setField(row.id13, sizeText(canvas.Width));
-    setField(row.id14, sizeText(canvas.Height));
+// The canvas colour and size an interface row carries; with `unless`, only those that differ
+// from it, so that a canvas the user left alone keeps the text stored.
+void stampCanvas(INDTRecord& row, const CanvasValues& canvas,
+                 const std::optional<CanvasValues>& unless = std::nullopt) {
+    if (!unless || canvas.BackColor != unless->BackColor)
+        setField(row.id12, decimalText(canvas.BackColor));
+    if (!unless || canvas.Width != unless->Width) setField(row.id13, sizeText(canvas.Width));
+    if (!unless || canvas.Height != unless->Height) setField(row.id14, sizeText(canvas.Height));
+}
+
+// The saved interface's row as stored now, read inside the save's transaction, with what the save
+// owns: the next version and the canvas values the designer changed. Name, description, flags and
+// the rest stay as stored, so that a change made meanwhile in the manager survives.
+INDTRecord savedInterfaceRow(std::int32_t hdbc, std::int32_t number, const CanvasValues& canvas,
+                             const std::optional<CanvasValues>& loadedCanvas) {
+    // Locked before it is read, so that a change committed meanwhile is read, not overwritten.
+    if (!lockInterfaceRow(hdbc, number)) throw RefusedCall{};
+    INDTRecord row{};
+    if (sysINDTGetDataByNo(hdbc, row, number) < 1) throw RefusedCall{};
+    setField(row.id08, nextVersionText(fieldText(row.id08)));
+    stampCanvas(row, canvas, loadedCanvas);
+    require(sysINDTUpdateRecord(hdbc, row));
+    return row;
 }
 
 // The stored form of the control font name the writer left in the row.
@@ -66,35 +88,63 @@ bool inSaveTransaction(std::int32_t hdbc, Work&& work) {
     }
 }
 
-// The row of live item `i`: its item number (and entry order in item-entry rows), what the
-// kind's writer sets, and the font name in its stored form.
+// The row of live item `i` with the members the user did not change as they were read.
 template <class Row>
-Row writtenItem(const SaveItemSource& items, std::int32_t i,
-                const std::function<void(std::int32_t, Row&)>& write) {
-    using C = ItemColumns<Row>;
-    Row row{};
-    setField(row.*C::m29, decimalText(items.itemNo(i)));
-    if constexpr (!C::kSearchRow) row.*C::m04 = items.entryOrder(i);
-    write(i, row);
-    encodeFont(row.*C::m20);
+Row savedItem(const SaveItemSource& items, std::int32_t i, const ItemRowWriter<Row>& write,
+              const ItemRowWriter<Row>& keepUnedited) {
+    Row row = writtenItemRow(items, i, write);
+    if (keepUnedited) keepUnedited(i, row);
     return row;
 }
 
 // Readies an existing companion for regeneration: its row restamped and its rows deleted. False
-// when it is not asked for or does not exist; the saved interface never counts as its own.
-bool clearCompanion(std::int32_t hdbc, bool wanted, std::int32_t number, std::int32_t saved,
-                    const QString& version, const CanvasValues& canvas,
+// when it is not asked for or does not exist; the saved interface never counts as its own. Its
+// version passes both its own and the saved interface's, so that whatever reloads on a higher
+// version sees the change.
+bool clearCompanion(std::int32_t hdbc, bool wanted, std::int32_t number, const INDTRecord& saved,
+                    const CanvasValues& canvas,
                     std::int32_t (*deleteRows)(std::int32_t, std::int32_t)) {
-    if (!wanted || number == 0 || number == saved) return false;
+    if (!wanted || number == 0 || number == saved.id00) return false;
     INDTRecord row{};
     if (sysINDTGetDataByNo(hdbc, row, number) < 1) return false;
-    stampRow(row, version, canvas);
+    const double own = leadingNumber(TrimFixedField(fieldText(row.id08)));
+    const double after = leadingNumber(TrimFixedField(fieldText(saved.id08)));
+    setField(row.id08, sizeText(std::max(own, after) + 1));
+    stampCanvas(row, canvas);
     require(sysINDTUpdateRecord(hdbc, row));
     require(deleteRows(hdbc, number));
     return true;
 }
 
+// Tells the user, once the save is stored, which companion asked for the class does not have.
+void reportMissingCompanions(bool search, bool browse) {
+    QStringList missing;
+    if (search) missing << QStringLiteral("条目检索界面");
+    if (browse) missing << QStringLiteral("数据浏览列表");
+    if (missing.isEmpty()) return;
+    MsgBox(QStringLiteral("界面已保存，但该分类没有默认的") + missing.join(QStringLiteral("和")) +
+               QStringLiteral("，未能同步！"),
+           vbInformation, QStringLiteral("系统提示"));
+}
+
 }  // namespace
+
+template <class Row>
+Row writtenItemRow(const SaveItemSource& items, std::int32_t index,
+                   const ItemRowWriter<Row>& write) {
+    using C = ItemColumns<Row>;
+    Row row{};
+    setField(row.*C::m29, decimalText(items.itemNo(index)));
+    if constexpr (!C::kSearchRow) row.*C::m04 = items.entryOrder(index);
+    write(index, row);
+    encodeFont(row.*C::m20);
+    return row;
+}
+
+template ISITRecord writtenItemRow(const SaveItemSource&, std::int32_t,
+                                   const ItemRowWriter<ISITRecord>&);
+template IJSTRecord writtenItemRow(const SaveItemSource&, std::int32_t,
+                                   const ItemRowWriter<IJSTRecord>&);
 
 QString nextVersionText(const QString& version) {
     return sizeText(leadingNumber(TrimFixedField(version)) + 1);
@@ -104,12 +154,11 @@ bool saveSearchForm(SearchFormSave& save) {
     const std::int32_t hdbc = save.hdbc;
     INDTRecord row = save.row;
     const bool saved = inSaveTransaction(hdbc, [&] {
-        stampRow(row, nextVersionText(fieldText(row.id08)), save.canvas);
-        require(sysINDTUpdateRecord(hdbc, row));
+        row = savedInterfaceRow(hdbc, save.row.id00, save.canvas, save.loadedCanvas);
         require(sysIJSTDeleteRecords(hdbc, row.id00));
         for (std::int32_t i = 1; i <= save.items.count; ++i) {
             if (!save.items.isLive(i)) continue;
-            IJSTRecord item = writtenItem(save.items, i, save.writeItem);
+            IJSTRecord item = savedItem(save.items, i, save.writeItem, save.keepUnedited);
             require(sysIJSTInsertRecord(hdbc, item));
         }
         insertKeptRows(hdbc, row.id00, save.keptRows, &IJSTRecord::is01);
@@ -121,42 +170,40 @@ bool saveSearchForm(SearchFormSave& save) {
 bool saveEntryForm(EntryFormSave& save) {
     const std::int32_t hdbc = save.hdbc;
     INDTRecord row = save.row;
-    const QString mainTable = TrimFixedField(fieldText(row.id01));
-    const QString className = TrimFixedField(fieldText(row.id02));
-    const std::int32_t searchNumber =
-        FindCompanionInterface(hdbc, mainTable, className, QStringLiteral("3"));
-    const std::int32_t browseNumber =
-        FindCompanionInterface(hdbc, mainTable, className, QStringLiteral("4"));
-
-    // The user's column order and widths outlive the regeneration: read them before the old
-    // columns are deleted.
-    BrowseColumnTable columns;
-    bool columnsRead = true;
-    if (save.SyncBrowseList && browseNumber != 0 && browseNumber != row.id00)
-        columnsRead = QueryIlstColumns(hdbc, browseNumber, columns);
-
+    bool search = false, browse = false;
     const bool saved = inSaveTransaction(hdbc, [&] {
-        if (!columnsRead) throw RefusedCall{};
-        const QString version = nextVersionText(fieldText(row.id08));
-        stampRow(row, version, save.canvas);
-        require(sysINDTUpdateRecord(hdbc, row));
+        row = savedInterfaceRow(hdbc, save.row.id00, save.canvas, save.loadedCanvas);
         require(sysISITDeleteRecords(hdbc, row.id00));
 
-        // A companion's version follows the saved interface's new one.
-        const QString companionVersion = nextVersionText(version);
-        const bool search = clearCompanion(hdbc, save.SyncSearchForm, searchNumber, row.id00,
-                                           companionVersion, save.canvas, sysIJSTDeleteRecords);
-        const bool browse = clearCompanion(hdbc, save.SyncBrowseList, browseNumber, row.id00,
-                                           companionVersion, save.canvas, sysILSTDeleteRecords);
+        // Companions are looked up in the transaction, by the row as stored now.
+        const CompanionKeys keys = companionKeys(row);
+        const auto companion = [&](bool wanted, const char* kind) {
+            if (!wanted) return 0;
+            const std::int32_t number = FindCompanionInterface(hdbc, keys, QLatin1String(kind));
+            require(number);
+            return number;
+        };
+        const std::int32_t searchNumber = companion(save.SyncSearchForm, "3");
+        const std::int32_t browseNumber = companion(save.SyncBrowseList, "4");
+        // The user's column order and widths outlive the regeneration: read them before the old
+        // columns are deleted.
+        BrowseColumnTable columns;
+        if (save.SyncBrowseList && browseNumber > 0 && browseNumber != row.id00 &&
+            !QueryIlstColumns(hdbc, browseNumber, columns))
+            throw RefusedCall{};
+        search = clearCompanion(hdbc, save.SyncSearchForm, searchNumber, row, save.canvas,
+                                sysIJSTDeleteRecords);
+        browse = clearCompanion(hdbc, save.SyncBrowseList, browseNumber, row, save.canvas,
+                                sysILSTDeleteRecords);
         BrowseColumnPlacer placer(std::move(columns));
 
         for (std::int32_t i = 1; i <= save.items.count; ++i) {
             if (!save.items.isLive(i)) continue;
-            ISITRecord item = writtenItem(save.items, i, save.writeItem);
+            ISITRecord item = savedItem(save.items, i, save.writeItem, save.keepUnedited);
             require(sysISITInsertRecord(hdbc, item));
 
             if (search) {
-                IJSTRecord searchItem = writtenItem(save.items, i, save.writeSearchItem);
+                IJSTRecord searchItem = writtenItemRow(save.items, i, save.writeSearchItem);
                 // The search form asks for every item in a text box; drop-down boxes stay.
                 if (TrimFixedField(fieldText(searchItem.is06)) != QStringLiteral("4"))
                     setField(searchItem.is06, QStringLiteral("2"));
@@ -174,8 +221,10 @@ bool saveEntryForm(EntryFormSave& save) {
         }
         insertKeptRows(hdbc, row.id00, save.keptRows, &ISITRecord::ii01);
     });
-    if (saved) save.row = row;
-    return saved;
+    if (!saved) return false;
+    save.row = row;
+    reportMissingCompanions(save.SyncSearchForm && !search, save.SyncBrowseList && !browse);
+    return true;
 }
 
 }  // namespace zelk

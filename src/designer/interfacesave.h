@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -43,13 +44,24 @@ SaveItemSource itemSource(const std::vector<Item>& table, std::int32_t count) {
     return source;
 }
 
+template <class Row>
+using ItemRowWriter = std::function<void(std::int32_t index, Row&)>;
+
+// The row of live item `index` as a save builds it: its item number (and entry order in
+// item-entry rows), what the kind's writer sets, and the font name in its stored form.
+template <class Row>
+Row writtenItemRow(const SaveItemSource& items, std::int32_t index,
+                   const ItemRowWriter<Row>& write);
+
 // One save of an item-search interface (IJST rows).
 struct SearchFormSave {
     std::int32_t hdbc = 0;
     INDTRecord row{};  // a copy of the window's row; holds the stored row after a commit
     CanvasValues canvas;
+    std::optional<CanvasValues> loadedCanvas;  // as opened: values left alone keep their text
     SaveItemSource items;
-    std::function<void(std::int32_t index, IJSTRecord&)> writeItem;  // the kind's writer
+    ItemRowWriter<IJSTRecord> writeItem;     // the kind's writer
+    ItemRowWriter<IJSTRecord> keepUnedited;  // puts back what the user did not change
     std::vector<IJSTRecord> keptRows;  // rows the designer could not show, written back as read
 };
 
@@ -58,14 +70,19 @@ struct EntryFormSave {
     std::int32_t hdbc = 0;
     INDTRecord row{};
     CanvasValues canvas;
+    std::optional<CanvasValues> loadedCanvas;
     SaveItemSource items;
-    std::function<void(std::int32_t index, ISITRecord&)> writeItem;
-    std::function<void(std::int32_t index, IJSTRecord&)> writeSearchItem;
+    ItemRowWriter<ISITRecord> writeItem;
+    ItemRowWriter<ISITRecord> keepUnedited;
+    ItemRowWriter<IJSTRecord> writeSearchItem;
     std::vector<ISITRecord> keptRows;
     bool SyncSearchForm = false;
     bool SyncBrowseList = false;
 };
 
+// Only the version, the canvas values the designer changed and the items are the save's own: the
+// interface row is read and written inside the transaction, so that its other members stay as
+// stored. After the commit of an item-entry save, a companion asked for but missing is reported.
 // True when the save was committed; `row` then holds the row as stored. On any failure (a
 // refused update, delete or insert, a writer that throws, a refused commit) everything is rolled
 // back, the user is told "界面数据不能保存！" once, and `row` is left as it was.

@@ -67,4 +67,20 @@ ZELK_ITEM_COLUMNS(IJSTRecord, is, true);
 
 #undef ZELK_ITEM_COLUMNS
 
+// Calls f(number, memberPointer) for each of a row type's 46 members, in order.
+template <class Row, class F>
+void forEachItemColumn(F&& f) {
+    using C = ItemColumns<Row>;
+#define ZELK_M(n) f(1##n - 100, C::m##n);
+    // clang-format off
+    ZELK_M(00) ZELK_M(01) ZELK_M(02) ZELK_M(03) ZELK_M(04) ZELK_M(05) ZELK_M(06) ZELK_M(07)
+    ZELK_M(08) ZELK_M(09) ZELK_M(10) ZELK_M(11) ZELK_M(12) ZELK_M(13) ZELK_M(14) ZELK_M(15)
+    ZELK_M(16) ZELK_M(17) ZELK_M(18) ZELK_M(19) ZELK_M(20) ZELK_M(21) ZELK_M(22) ZELK_M(23)
+    ZELK_M(24) ZELK_M(25) ZELK_M(26) ZELK_M(27) ZELK_M(28) ZELK_M(29) ZELK_M(30) ZELK_M(31)
+    ZELK_M(32) ZELK_M(33) ZELK_M(34) ZELK_M(35) ZELK_M(36) ZELK_M(37) ZELK_M(38) ZELK_M(39)
+    ZELK_M(40) ZELK_M(41) ZELK_M(42) ZELK_M(43) ZELK_M(44) ZELK_M(45)
+    // clang-format on
+#undef ZELK_M
+}
+
 }  // namespace zelk

@@ -9,10 +9,13 @@
 // control whose row could not be registered is hidden, and the row is kept as read.
 
 #include <QPointer>
+#include <optional>
 #include <vector>
 
 #include "designer/designerbase.h"
+#include "designer/interfacesave.h"
 #include "designer/itemrows.h"
+#include "designer/readitemrows.h"
 
 namespace zelk {
 
@@ -46,6 +49,10 @@ class ItemDesigner : public DesignerBase {
         return nullptr;
     }
 
+    // Each item's row as read and as its writer first wrote it, by item index (none for items
+    // added on the canvas).
+    std::vector<std::optional<ReadItemRow<Row>>> ReadItemRows;
+
     // A save of the interface as designed: connection, row, canvas, items and the kept rows
     // without an item. The caller adds its writers.
     template <class Save>
@@ -55,12 +62,25 @@ class ItemDesigner : public DesignerBase {
         save.row = InterfaceRow;
         save.canvas = canvasValues();
         save.items = itemSource(ItemTable, ItemCount);
+        save.loadedCanvas = LoadedCanvas;
         save.keptRows = rowsWithoutItem(KeptRows);
+        save.writeItem = [this](std::int32_t i, Row& row) { writeOwnRow(i, row); };
+        save.keepUnedited = [this](std::int32_t i, Row& row) {
+            const auto k = static_cast<std::size_t>(i);
+            if (k < ReadItemRows.size() && ReadItemRows[k])
+                keepUneditedMembers(*ReadItemRows[k], row);
+        };
         return save;
     }
 
+    // The designer's own writer for item `index`'s row: the item-search writers, or the kept
+    // row of an item without a control, unless overridden.
+    virtual void writeOwnRow(std::int32_t index, Row& row) const;
+
     // Brings one row onto the canvas. Never throws.
     void LoadItemControl(const Row& row);
+    // Remembers the row of item `index` as read and as its writer writes it now.
+    void rememberReadRow(std::int32_t index, const Row& row);
 
     virtual void LoadLabelItem(const Row& row);
     virtual void LoadTextBoxItem(const Row& row) { loadTextBoxLike(row, kKindTextBox); }
@@ -204,6 +224,17 @@ void restoreKeptRow(const Row& kept, std::int32_t number, Row& row) {
 }
 
 template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::writeOwnRow(std::int32_t index,
+                                                                     Row& row) const {
+    if constexpr (Columns::kSearchRow) {
+        if (const Row* kept = keptRowOf(index))
+            restoreKeptRow(*kept, InterfaceRow.id00, row);
+        else
+            SaveIJSTItem(ItemTable[static_cast<std::size_t>(index)], row);
+    }
+}
+
+template <class Row, class CheckBoxControl, class ListBoxControl>
 void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const Row& row) {
     const QString kindText = TrimFixedField(fieldText(row.*Columns::m06));
     if (!isNumeric(kindText)) {
@@ -226,6 +257,22 @@ void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::LoadItemControl(const R
         if (ItemCount == countBefore) keepRow(row, KeptReason::LoadFailed);
     }
     loadedThisRow_.clear();
+    if (ItemCount > countBefore) rememberReadRow(ItemCount, row);
+}
+
+template <class Row, class CheckBoxControl, class ListBoxControl>
+void ItemDesigner<Row, CheckBoxControl, ListBoxControl>::rememberReadRow(std::int32_t index,
+                                                                         const Row& row) {
+    const auto k = static_cast<std::size_t>(index);
+    if (ReadItemRows.size() <= k) ReadItemRows.resize(k + 1);
+    ReadItemRows[k].reset();
+    // A writer that fails now fails the save as well.
+    try {
+        const ItemRowWriter<Row> write = [this](std::int32_t i, Row& out) { writeOwnRow(i, out); };
+        ReadItemRows[k] =
+            ReadItemRow<Row>{row, writtenItemRow(itemSource(ItemTable, ItemCount), index, write)};
+    } catch (...) {
+    }
 }
 
 template <class Row, class CheckBoxControl, class ListBoxControl>

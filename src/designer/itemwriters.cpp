@@ -87,8 +87,27 @@ void setPaddedField(std::array<char, N>& field, const QString& value) {
 
 }  // namespace
 
-void DesignerBase::completeWrittenSettings(WrittenGroup, const DesignItem&, bool,
-                                           ItemSettings&) const {}
+// The item-search designer's dialogs edit the automatic move to the next field (a multimedia
+// item's conversion to a postil) and a date box's whole-word selection: store what they hold.
+void DesignerBase::completeWrittenSettings(WrittenGroup group, const DesignItem& item, bool,
+                                           ItemSettings& s) const {
+    if (group != WrittenGroup::Control) return;
+    switch (item.ControlKind) {
+        case kKindDatePicker:
+            s.switches.m[3] = item.AutoWordSelect;
+            [[fallthrough]];
+        case kKindTextBox:
+        case kKindCheckBox:
+        case kKindComboBox:
+        case kKindMemoBox:
+        case kKindMMX:
+        case kKindChildTable:
+            s.switches.m[2] = item.AutoTab;
+            break;
+        default:
+            break;
+    }
+}
 
 template <class Row>
 void DesignerBase::writeCaption(const DesignItem& item, Row& row) const {
@@ -314,6 +333,8 @@ void DesignerBase::writeShape(const DesignItem& item, Row& row) const {
     const DesignPictureBox& c = ShapeArray.at(item.ArrayIndex);
     ItemSettings s;
     row.*C::m01 = InterfaceRow.id00;
+    // Rectangles and frames keep their names: the field tree and the manager show them.
+    setField(row.*C::m03, item.ItemName);
     setField(row.*C::m06, QStringLiteral("7"));
     setField(row.*C::m24, decimalText(item.BackColor));
     s.ints.m[3] = item.BorderStyle;
@@ -338,6 +359,7 @@ void DesignerBase::writeFrame(const DesignItem& item, Row& row) const {
     const DesignFrame& c = FrameArray.at(item.ArrayIndex);
     ItemSettings s;
     row.*C::m01 = InterfaceRow.id00;
+    setField(row.*C::m03, item.ItemName);
     setField(row.*C::m06, QStringLiteral("8"));
     // Search rows carry the caption blank-padded without its NUL; entry rows by the usual rule.
     if constexpr (C::kSearchRow)
@@ -349,7 +371,8 @@ void DesignerBase::writeFrame(const DesignItem& item, Row& row) const {
     s.font.underline = item.FontUnderline;
     s.font.strikethrough = c.FontStrikethru();
     s.switches.m[7] = item.Enabled;
-    s.ints.m[10] = item.SpecialEffect;
+    // The raised or sunken look is the control's: the loader sets nothing else.
+    s.ints.m[10] = c.SpecialEffect();
     s.ints.m[3] = item.BorderStyle;
     s.switches.m[14] = item.Visible;
     completeWrittenSettings(WrittenGroup::Control, item, C::kSearchRow, s);
@@ -364,6 +387,8 @@ void DesignerBase::writeFrame(const DesignItem& item, Row& row) const {
     setField(row.*C::m41, EncodeSwitches(s.switches));
     setField(row.*C::m40, EncodeIntSettings(s.ints));
     setField(row.*C::m43, decimalText(item.BorderColor));
+    // Search forms read a frame's border colour from member 31.
+    if constexpr (C::kSearchRow) setField(row.*C::m31, colourOf(c.BorderColor()));
 }
 
 template <class Row>

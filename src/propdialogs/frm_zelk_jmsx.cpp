@@ -15,6 +15,8 @@
 #include "platform/resources.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
+#include "rowchanges/transactions.h"
+#include "rowchanges/transactions.h"
 
 namespace zelk {
 
@@ -352,7 +354,6 @@ bool frm_zelk_jmsx::SaveInterfaceProperties() {
     setField(r.id04, Text5->toPlainText());
     setField(r.id06, Text7->text().left(10));
     setField(r.id07, Text8->text().left(10));
-    setField(r.id08, Text9->text().left(10));
     setField(r.id11, QString::number(text10Color_));
     setField(r.id12, QString::number(text11Color_));
     setField(r.id16, Text12->text());
@@ -368,9 +369,40 @@ bool frm_zelk_jmsx::SaveInterfaceProperties() {
         const int index = Combo2->findText(report);
         setField(r.id20, index >= 0 ? Combo3->itemText(index) : QString());
     }
-    if (sysINDTUpdateRecord(hdbc, r) < 0) return false;
-    record_ = r;
-    return true;
+    return storeChangedProperties(r);
+}
+
+// Writes the members the user changed over the row as stored now, and raises the stored version
+// so that an open designer or list reloads; a designer's save or a manager's change made while
+// the dialog was open stays. Nothing changed: nothing is written.
+bool frm_zelk_jmsx::storeChangedProperties(const INDTRecord& edited) {
+    INDTRecord stored{};
+    const bool ok = runInTransaction(hdbc, [&] {
+        if (!lockInterfaceRow(hdbc, record_.id00)) return false;
+        if (sysINDTGetDataByNo(hdbc, stored, record_.id00) < 1) return false;
+        bool changed = false;
+        const auto take = [&](auto member) {
+            if (edited.*member == record_.*member) return;
+            stored.*member = edited.*member;
+            changed = true;
+        };
+        take(&INDTRecord::id03);
+        take(&INDTRecord::id04);
+        take(&INDTRecord::id06);
+        take(&INDTRecord::id07);
+        take(&INDTRecord::id11);
+        take(&INDTRecord::id12);
+        take(&INDTRecord::id15);
+        take(&INDTRecord::id16);
+        take(&INDTRecord::id17);
+        take(&INDTRecord::id19);
+        take(&INDTRecord::id20);
+        if (!changed) return true;
+        setField(stored.id08, sizeText(leadingNumber(TrimFixedField(fieldText(stored.id08))) + 1));
+        return sysINDTUpdateRecord(hdbc, stored) >= 0;
+    });
+    if (ok) record_ = stored;
+    return ok;
 }
 
 void frm_zelk_jmsx::Command1_Click() {

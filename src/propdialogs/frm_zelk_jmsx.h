@@ -91,6 +91,7 @@ class frm_zelk_jmsx : public Form {
     void Form_Load() override;
 
   private:
+    bool storeChangedProperties(const INDTRecord& edited);
     INDTRecord record_;
     bool found_ = false;
     bool viewOnly_ = false;

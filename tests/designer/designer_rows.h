@@ -33,17 +33,7 @@ void T(std::array<char, N>& field, const char* value) {
 // Calls f(number, member) for each of a row's 46 members.
 template <class Row, class F>
 void forEachMember(Row& r, F&& f) {
-    using C = ItemColumns<std::remove_const_t<Row>>;
-#define ZELK_M(n) f(1##n - 100, r.*C::m##n);
-    // clang-format off
-    ZELK_M(00) ZELK_M(01) ZELK_M(02) ZELK_M(03) ZELK_M(04) ZELK_M(05) ZELK_M(06) ZELK_M(07)
-    ZELK_M(08) ZELK_M(09) ZELK_M(10) ZELK_M(11) ZELK_M(12) ZELK_M(13) ZELK_M(14) ZELK_M(15)
-    ZELK_M(16) ZELK_M(17) ZELK_M(18) ZELK_M(19) ZELK_M(20) ZELK_M(21) ZELK_M(22) ZELK_M(23)
-    ZELK_M(24) ZELK_M(25) ZELK_M(26) ZELK_M(27) ZELK_M(28) ZELK_M(29) ZELK_M(30) ZELK_M(31)
-    ZELK_M(32) ZELK_M(33) ZELK_M(34) ZELK_M(35) ZELK_M(36) ZELK_M(37) ZELK_M(38) ZELK_M(39)
-    ZELK_M(40) ZELK_M(41) ZELK_M(42) ZELK_M(43) ZELK_M(44) ZELK_M(45)
-    // clang-format on
-#undef ZELK_M
+    forEachItemColumn<std::remove_const_t<Row>>([&](int n, auto member) { f(n, r.*member); });
 }
 
 // Sets members by number: put(r, {{3, "姓名"}, {7, "200"}}); numeric members take the number.
@@ -147,14 +137,15 @@ Row storedRow(std::string_view name) {
         put(r, {{37, ""}, {43, kSysColour}, {40, V("0000000002010", "0010000002010")},
                 {41, V("000000100000110", "101000100000110")}});
     } else if (name == "shape") {  // member 7: the item's own index
-        put(r, {{6, "7"}, {7, "1"}, {9, "2"}, {11, "100"}, {12, "100"}, {13, "5000"},
+        put(r, {{3, "自定义矩形1"}, {6, "7"}, {7, "1"}, {9, "2"}, {11, "100"}, {12, "100"}, {13, "5000"},
                 {14, "3000"}, {20, ""}, {23, "-2147483630"}, {24, "255"}, {29, "1"}, {31, "255"},
                 {40, "0010000000000"}, {41, "000000000000010"}});
     } else if (name == "frame") {
-        put(r, {{6, "8"}, {7, "2"}, {11, "100"}, {12, "100"}, {13, "6000"}, {14, "2500"},
+        put(r, {{3, "自定义框架1"}, {6, "8"}, {7, "2"}, {11, "100"}, {12, "100"}, {13, "6000"}, {14, "2500"},
                 {20, "宋体"}, {21, "1000"}, {22, "10"}, {23, "-2147483630"}, {24, "-2147483633"},
                 {29, "1"}, {36, "基本信息"}, {37, V("", "框架提示")},
                 {40, V("0000000000000", "0010000000000")}, {41, "000000100000010"}, {43, "255"}});
+        if (search) put(r, {{31, "255"}});  // search frames keep their border colour there
         // Search frames keep their caption blank-padded to the field's end.
         if (search)
             setFieldBytes(r.*ItemColumns<Row>::m36,

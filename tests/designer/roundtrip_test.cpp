@@ -336,9 +336,9 @@ std::vector<EditCase> editCases() {
              d.LineArray[1].setY2(400.5);
          },
          {{11, "100"}, {12, "200"}, {13, "300"}, {14, "400"}}},
-        {"SearchFrameWholeSizeNoSpecialEffect", S, false, {"frame"}, 1,
+        {"SearchFrameWholeSizeKeepsItsLook", S, false, {"frame"}, 1,
          {{22, "11.5"}, {40, "0000000003000"}, {24, "abc"}}, nullptr,
-         {{22, "12"}, {40, "0000000000000"}, {24, "0"}, {36, "基本信息"}}},
+         {{22, "12"}, {40, "0000000003000"}, {24, "0"}, {36, "基本信息"}}},
         {"SearchComboEffectThreeIsSunken", S, false, {"combobox"}, 1, {{40, "0100000003010"}},
          [](DesignerBase& d) { EXPECT_EQ(d.ComboBoxArray[1].SpecialEffect(), 2); },
          {{40, "0100000002010"}}},

@@ -98,6 +98,26 @@ TEST_P(JmsxTest, OkStoresTheEditsCutToTheirColumns) {
     EXPECT_EQ(fieldText(row().id20), QString());
 }
 
+// A designer's save or a manager's change made while the dialog is open stays: the dialog writes
+// what the user changed and raises the version from the stored one.
+TEST_P(JmsxTest, OkRaisesTheStoredVersionAndKeepsChangesMadeMeanwhile) {
+    store([](INDTRecord& r) { setField(r.id08, "7"); });
+    frm_zelk_jmsx d;
+    open(d);
+    store([](INDTRecord& r) {
+        setField(r.id08, "9");
+        setField(r.id04, "别处改过的说明");
+        setField(r.id13, "12000");
+    });
+    d.Text4->setText(QStringLiteral("新名称"));
+    ok(d);
+    const INDTRecord r = row();
+    EXPECT_EQ(fieldText(r.id03), QStringLiteral("新名称"));
+    EXPECT_EQ(fieldText(r.id04), QStringLiteral("别处改过的说明"));
+    EXPECT_EQ(fieldText(r.id13), QStringLiteral("12000"));
+    EXPECT_EQ(fieldText(r.id08), QStringLiteral("10"));
+}
+
 TEST_P(JmsxTest, SignOffSwitchAndColours) {
     store([](INDTRecord& r) {
         setField(r.id07, "签批单");

@@ -7,6 +7,7 @@
 
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
+#include "designer/unedited_save.h"
 #include "platform/promptscript.h"
 #include "support/refusal.h"
 #include "wizard/generation.h"
@@ -230,6 +231,35 @@ TEST_P(Generation, SearchFormLeavesSubTablesOut) {
     for (const IJSTRecord& r : items) designer.LoadItemControl(r);
     EXPECT_EQ(designer.ItemCount, 4);
     EXPECT_TRUE(designer.KeptRows.empty());
+}
+
+// Every form the wizard makes from the demo templates opens and saves unedited without a change.
+TEST_P(Generation, GeneratedFormsAreStoredBackAsGeneratedByAnUneditedSave) {
+    QStringList columns;
+    const std::int32_t h = sysISITPrepareGetData(
+        hdbc(), sysINDTGetFLMBID(hdbc(), demo::kMainTable, demo::kClass, demo::kSystem));
+    for (ISITRecord item; sysISITGetRecord(h, item) > 0;)
+        if (!TrimFixedField(fieldText(item.ii02)).isEmpty()) columns << fieldText(item.ii02);
+    ASSERT_GE(columns.size(), 5);
+    testrows::TestFonts fonts;
+    int made = 0;
+    for (const auto style : {WizardLayoutStyle::Typical, WizardLayoutStyle::Flat,
+                             WizardLayoutStyle::Table, WizardLayoutStyle::Web})
+        for (const bool single : {false, true}) {
+            const LayoutOptions layout{style, single, single};
+            const QString name = QStringLiteral("生成%1_").arg(++made);
+            for (const auto f : {WizardForm::ItemEntry, WizardForm::ItemSearch}) {
+                ASSERT_TRUE(
+                    GenerateFormInterface(context(), entries(name), chosen(columns), f, layout));
+                const bool entry = f == WizardForm::ItemEntry;
+                const std::int32_t n = numberOf(name + (entry ? "1" : "3"));
+                ASSERT_GT(n, 0);
+                if (entry)
+                    testrows::expectUneditedSavesKeepRows<frm_zelk_jmsj>(hdbc(), n);
+                else
+                    testrows::expectUneditedSavesKeepRows<frm_zelk_jssj>(hdbc(), n);
+            }
+        }
 }
 
 TEST_P(Generation, SingleColumnAutoSizeFollowsTheLengths) {
