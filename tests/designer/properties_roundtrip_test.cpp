@@ -71,7 +71,7 @@ QVariantMap edited(const QVariantMap& shown) {
             {"ListEntryMode", QVariant::fromValue<I16>(n == 0 ? 1 : 0)},
             {"ExtraInfoEntryMode", QVariant::fromValue<I16>(n == 2 ? 1 : 2)},
             {"DataSelectMode", n == 0 ? 2 : 0},
-            {"EntryOrder", QVariant::fromValue<I16>(static_cast<I16>(n + 3))},
+            {"EntryOrder", n + 3},
             {"ForeColor", 255},
             {"BackColor", 65280},
             {"BorderColor", 16711680}};

@@ -98,7 +98,8 @@ TEST(DateDialog, TheFormatIsPickedFromTheFourAndAnOddOneIsKept) {
 
 TEST(ComboDialog, ListModeIsStoredAsTwo) {
     for (const auto& [entry, chosen, back] :
-         {std::tuple{0, -1, 0}, std::tuple{2, -1, 2}, std::tuple{-1, 0, 0}, std::tuple{0, 1, 2}}) {
+         {std::tuple{0, -1, 0}, std::tuple{2, -1, 2}, std::tuple{1, -1, 1}, std::tuple{-1, 0, 0},
+          std::tuple{0, 1, 2}}) {
         frm_combo_prop dialog;
         dialog.DataSelectMode = entry;
         editAndConfirm<frm_combo_prop>(dialog, [&](frm_combo_prop& d) {
@@ -109,18 +110,35 @@ TEST(ComboDialog, ListModeIsStoredAsTwo) {
     }
 }
 
-TEST(SubTableDialog, TypedEntryModeGivesMinusOne) {
+TEST(SubTableDialog, ATypedEntryModeMatchingNoEntryIsRefused) {
     frm_ctable_prop dialog;
     dialog.ExtraInfoEntryMode = 2;
     dialog.ListEntryMode = 1;
-    editAndConfirm<frm_ctable_prop>(dialog, [](frm_ctable_prop& d) {
+    dialog.ItemName = QStringLiteral("原名");
+    dialog.LoadAllProperties();
+    PromptScript script;
+    script.onModal<frm_ctable_prop>([&](frm_ctable_prop& d) {
         EXPECT_EQ(d.ComboBox2->currentText(), QStringLiteral("2 - 两者都提供"));
         EXPECT_TRUE(d.Check10->isChecked());
+        d.Text1[0].setText(QStringLiteral("新名"));
         d.ComboBox2->setEditText(QStringLiteral("3 - 其他"));
+        d.Command4->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.SSTab1->Tab(), 3);
+        EXPECT_TRUE(d.focusWidget() == d.ComboBox2 || d.focusWidget() == d.ComboBox2->lineEdit());
+        EXPECT_EQ(dialog.ItemName, QStringLiteral("原名"));  // nothing written
+        EXPECT_EQ(d.ComboBox2->count(), 3);                  // typed text never joins the list
+        d.ComboBox2->setEditText(QStringLiteral("1 - 弹出列表"));
         QTest::mouseClick(d.Check10, Qt::LeftButton, {}, QPoint(6, d.Check10->height() / 2));
-        EXPECT_EQ(d.ComboBox2->count(), 3);  // typed text never joins the list
+        d.Command4->click();
     });
-    EXPECT_EQ(dialog.ExtraInfoEntryMode, -1);
+    script.answer(vbOK);
+    ShowModal(dialog);
+    ASSERT_GE(script.prompts().size(), 2u);
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("附加信息录入方式必须是列表中的一项！"));
+    EXPECT_EQ(script.prompts()[1].style, vbExclamation);
+    EXPECT_FALSE(dialog.Cancelled);
+    EXPECT_EQ(dialog.ExtraInfoEntryMode, 1);
     EXPECT_EQ(dialog.ListEntryMode, 0);
 }
 

@@ -61,13 +61,17 @@ class PropertyExchange {
             if constexpr (requires { d.fid; })
                 if (rule_.approval) d.fid = QString::number(w_.fid);
             d.LoadAllProperties();
+            d.disableValues(w_.unstoredDialogValues(array_.name()));
         };
     }
 
     std::function<void(Dialog&)> finish() {
         return [this](Dialog& d) {
             if (d.Cancelled) return;
+            const bool unhidden = item_ && !item_->Visible && d.Visible;
             if (item_) writeItem(d, *item_);
+            // An item shown again is drawn again; hiding one changes only its record.
+            if (unhidden) control_->setVisible(true);
             if (applyToAll(d)) {
                 for (const int i : array_.indices())
                     if (Control* c = array_.find(i)) applyLook(d, *c, c == control_);
@@ -118,7 +122,7 @@ class PropertyExchange {
         d.DefaultValue = item.DefaultValue;
         d.BoundColumn = item.BoundColumn;
         d.ItemName = item.ItemName;
-        d.EntryOrder = static_cast<std::int16_t>(item.EntryOrder);
+        d.EntryOrder = item.EntryOrder;
         d.HintText = item.HintText;
         d.Visible = item.Visible;
         d.Enabled = item.Enabled;
@@ -199,9 +203,10 @@ class PropertyExchange {
     }
 
     // The look of one element; `current`: the edited control, which alone takes the kind's
-    // current-only properties (a date box's appearance, an entry check box's border style).
+    // current-only properties (a date box's appearance, an entry check box's border style) and
+    // its read-only state, which belongs to the item, not to the look.
     void applyLook(const Dialog& d, Control& c, bool current) const {
-        c.setLocked(d.ReadOnly);
+        if (current) c.setLocked(d.ReadOnly);
         c.setBackColor(d.BackColor);
         if constexpr (requires { c.setBackStyle(0); }) c.setBackStyle(d.BackStyle);
         if constexpr (requires { c.setBorderStyle(0); })
