@@ -1,6 +1,8 @@
 // The property command of both designers: Cancel and the close box, the apply box, labels, the
 // drop-down's selection mode and the faults the handlers mend.
 
+#include <map>
+
 #include "properties_support.h"
 
 namespace zelk {
@@ -37,6 +39,17 @@ DesignFontControl* fontControl(DesignerBase& w, const QString& array, int index)
         if (designArrayName(static_cast<DesignArray>(kind)) == array)
             return dynamic_cast<DesignFontControl*>(w.itemControl(kind, index));
     return nullptr;
+}
+
+// The Locked of a design control of any input kind.
+bool lockedOf(const DesignControl* c) {
+    if (auto* t = dynamic_cast<const DesignTextBox*>(c)) return t->Locked();
+    if (auto* p = dynamic_cast<const DesignPlainTextBox*>(c)) return p->Locked();
+    if (auto* b = dynamic_cast<const DesignComboBox*>(c)) return b->Locked();
+    if (auto* k = dynamic_cast<const DesignCheckBox*>(c)) return k->Locked();
+    if (auto* l = dynamic_cast<const DesignListBox*>(c)) return l->Locked();
+    ADD_FAILURE() << "no input control";
+    return false;
 }
 
 bool entryOnly(const QString& array) {
@@ -98,6 +111,7 @@ TEST_P(PropertyCommand, CancelAndTheCloseBoxChangeNothing) {
     }
 }
 
+// The look goes to every element of the kind; the read-only tick stays with the edited item.
 TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurrentItemItsRecord) {
     for (const QString array : kItemArrays) {
         if (entryOnly(array) && !entry()) continue;
@@ -114,16 +128,27 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
         const int itemIndex = static_cast<int>(&item - w->ItemTable.data());
         others.removeAt(itemIndex);
         const QString textBefore = w->TextBoxArray.at(1).Text();
+        std::map<DesignFontControl*, bool> lockedBefore;
+        for (DesignFontControl* c : {templ, hidden})
+            if (c) lockedBefore[c] = lockedOf(c);
+        bool readOnly = false;
         runPropertyCommand(*w, array, [&](Form& shown) {
-            proptest::confirm(shown, {{"ForeColor", 255}, {"FontSize", 14}, {"ItemName", "新名"}},
+            readOnly = !proptest::variablesOf(shown)["ReadOnly"].toBool();
+            proptest::confirm(shown,
+                              {{"ForeColor", 255},
+                               {"FontSize", 14},
+                               {"ItemName", "新名"},
+                               {"ReadOnly", readOnly}},
                               true);
         });
         const bool toAll = array != "MMXArray";
         for (DesignFontControl* c : {current, templ, hidden}) {
             if (!c) continue;
             const bool expected = c == current || toAll;
-            EXPECT_EQ(c->ForeColor() == 255, expected) << array.toStdString() << " " << c->Index();
-            EXPECT_EQ(c->FontSize() == 14, expected) << array.toStdString() << " " << c->Index();
+            const std::string where = array.toStdString() + " " + std::to_string(c->Index());
+            EXPECT_EQ(c->ForeColor() == 255, expected) << where;
+            EXPECT_EQ(c->FontSize() == 14, expected) << where;
+            EXPECT_EQ(lockedOf(c), c == current ? readOnly : lockedBefore[c]) << where;
         }
         EXPECT_EQ(item.ItemName, "新名") << array.toStdString();
         QStringList othersAfter = describeAll(*w);
@@ -137,6 +162,53 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
             EXPECT_EQ(w->TextBoxArray.at(1).Text(), textBefore);
         }
         EXPECT_TRUE(w->DesignModified);
+    }
+}
+
+// With the apply box ticked, the canvas, the stored rows and the reopened designer agree on the
+// edited item's read-only state, and no other item's changes.
+TEST_P(PropertyCommand, ApplyBoxReadOnlyOfTheEditedItemAloneSurvivesTheSave) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    for (const QString array : kItemArrays) {
+        if (entryOnly(array) && !entry()) continue;
+        saved(*open());  // the rows as this designer stores them
+        QStringList others;
+        std::map<int, bool> lockedBefore;
+        int itemIndex = 0;
+        bool readOnly = false;
+        {
+            auto w = open();
+            itemIndex = static_cast<int>(&itemOf(*w, array) - w->ItemTable.data());
+            others = describeAll(*w);
+            for (std::size_t i = 1; i < w->ItemTable.size(); ++i)
+                if (DesignControl* c = w->itemControl(w->ItemTable[i]))
+                    if (c->Name() == array) lockedBefore[static_cast<int>(i)] = lockedOf(c);
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                readOnly = !proptest::variablesOf(shown)["ReadOnly"].toBool();
+                proptest::confirm(shown, {{"ReadOnly", readOnly}}, true);
+            });
+            EXPECT_EQ(lockedOf(fontControl(*w, array, 1)), readOnly) << array.toStdString();
+            saved(*w);
+        }
+        auto again = open();
+        EXPECT_EQ(lockedOf(fontControl(*again, array, 1)), readOnly) << array.toStdString();
+        for (const auto& [i, locked] : lockedBefore) {
+            if (i == itemIndex) continue;
+            EXPECT_EQ(lockedOf(again->itemControl(again->ItemTable[i])), locked) << i;
+        }
+        QStringList othersAgain = describeAll(*again);
+        others.removeAt(itemIndex);
+        othersAgain.removeAt(itemIndex);
+        EXPECT_EQ(othersAgain, others) << array.toStdString();
+        runPropertyCommand(*again, array, [&](Form& shown) {
+            EXPECT_EQ(proptest::variablesOf(shown)["ReadOnly"].toBool(), readOnly)
+                << array.toStdString();
+            shown.unload();
+        });
     }
 }
 
@@ -302,6 +374,46 @@ TEST_P(PropertyCommand, SelectionModeZeroIsCombinationAnyOtherListAndTheDigitIsK
     frm_zelk_jssj search;
     search.init(hdbc(), windowtest::demoInterface(DesignerKind::ItemSearch, hdbc()));
     EXPECT_EQ(itemOf(search, "ComboBoxArray").DataSelectMode, 0);
+}
+
+// OK without an edit stores every member as it was: a drop-down mode 1, an entry order above
+// the 16-bit range and a sub-table entry mode 2 included.
+TEST_P(PropertyCommand, AnUntouchedOKStoresEveryMemberAsItWas) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    {
+        auto w = open();
+        for (const char* array : kItemArrays)
+            if (!entryOnly(array) || entry()) itemOf(*w, array).EntryOrder = 40000;
+        itemOf(*w, "ComboBoxArray").DataSelectMode = 1;
+        itemOf(*w, "ChildTableArray").ExtraInfoEntryMode = 2;
+        saved(*w);
+    }
+    for (const char* array : kItemArrays) {
+        if (entryOnly(array) && !entry()) continue;
+        QVariantMap shownBefore;
+        QString before;
+        {
+            auto w = open();
+            before = describe(itemOf(*w, array));
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                shownBefore = proptest::variablesOf(shown);
+                EXPECT_EQ(shownBefore["EntryOrder"].toInt(), 40000) << array;
+                dynamic_cast<ItemPropertyDialog&>(shown).Command4_Click();
+            });
+            EXPECT_EQ(describe(itemOf(*w, array)), before) << array;
+            saved(*w);
+        }
+        auto again = open();
+        EXPECT_EQ(describe(itemOf(*again, array)), before) << array;
+        runPropertyCommand(*again, array, [&](Form& shown) {
+            EXPECT_EQ(proptest::variablesOf(shown), shownBefore) << array;
+            shown.unload();
+        });
+    }
 }
 
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);
