@@ -332,7 +332,8 @@ void ItemPropertyDialog::Form_Load() {
     }
     QComboBox& fonts = ComboBox1[9];
     fonts.clear();
-    fonts.addItems(installedFonts());
+    // Only fonts that come back as themselves once stored; the item's own is added at load.
+    fonts.addItems(storableFonts(installedFonts()));
     // The usual face of the stored forms is always offered, installed or not.
     if (fonts.findText(utf8(kFallbackFontName), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         fonts.addItem(utf8(kFallbackFontName));

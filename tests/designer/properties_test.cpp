@@ -416,6 +416,31 @@ TEST_P(PropertyCommand, AnUntouchedOKStoresEveryMemberAsItWas) {
     }
 }
 
+// A font picked in a dialog is the font the reopened designer shows.
+TEST_P(PropertyCommand, APickedFontComesBack) {
+    setInstalledFontsProvider([] {
+        return QStringList{"Noto Mono", "Noto Sans CJK SC", "Noto Serif CJK SC"};
+    });
+    const QString picked = QStringLiteral("Noto Sans CJK SC");
+    {
+        auto w = open();
+        runPropertyCommand(*w, "TextBoxArray", [&](Form& shown) {
+            QComboBox& fonts = dynamic_cast<ItemPropertyDialog&>(shown).ComboBox1[9];
+            EXPECT_NE(fonts.findText(QStringLiteral("Noto Mono")), -1);
+            EXPECT_NE(fonts.findText(picked), -1);
+            // Stored as "Noto*" too, it could never come back.
+            EXPECT_EQ(fonts.findText(QStringLiteral("Noto Serif CJK SC")), -1);
+            proptest::confirm(shown, {{"FontName", picked}});
+        });
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(w.get())) e->SyncSearchForm = true;
+        w->SaveInterface();
+        w->DesignModified = false;
+    }
+    auto again = open();
+    EXPECT_EQ(fontControl(*again, "TextBoxArray", 1)->FontName(), picked);
+    setInstalledFontsProvider(nullptr);
+}
+
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);
 ZELK_ON_BOTH_DESIGNERS(LabelCommand);
 

@@ -59,6 +59,17 @@ TEST(TextDialog, TheFontListOffersTheItemsFontAndTheUsualOne) {
     EXPECT_EQ(dialog.SpecialEffect, 6);
 }
 
+// Every font the machine's dialogs offer comes back as itself once stored.
+TEST(TextDialog, EveryListedInstalledFontComesBackStored) {
+    frm_text_prop dialog;
+    dialog.FontName = QStringLiteral("宋体");
+    dialog.LoadAllProperties();
+    const QComboBox& fonts = dialog.ComboBox1[9];
+    EXPECT_GT(fonts.count(), 1);
+    for (int i = 0; i < fonts.count(); ++i)
+        EXPECT_EQ(DecodeFontName(EncodeFontName(fonts.itemText(i))), fonts.itemText(i));
+}
+
 struct DateFormatCase {
     const char* stored;
     QStringList listed;
