@@ -100,7 +100,8 @@ class DesignerBase : public Form {
     std::int16_t curIndex = 0;
     // The property-dialog values this designer stores in no column for items of `arrayName`.
     QStringList unstoredDialogValues(const QString& arrayName) const;
-    // Makes element `index` of kind `kind`'s array current (kinds 1 to 11; others do nothing).
+    // Makes element `index` of kind `kind`'s array current (kinds 1 to 11; others do nothing),
+    // a hidden one too.
     void SelectItemControl(std::int32_t kind, std::int16_t index);
 
     CanvasSurfaces surfaces() const;

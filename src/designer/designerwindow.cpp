@@ -197,7 +197,7 @@ void DesignerBase::SetStatusText(const QString& text) {
 
 void DesignerBase::SelectItemControl(std::int32_t kind, std::int16_t index) {
     if (kind < kKindLabel || kind > kKindMMX) return;
-    VBSelectControl(itemControl(kind, index));
+    current_.VBSelectControl(itemControl(kind, index), true);
 }
 
 void DesignerBase::Form_QueryUnload(int& cancel, int) {

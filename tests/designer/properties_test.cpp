@@ -441,6 +441,73 @@ TEST_P(PropertyCommand, APickedFontComesBack) {
     setInstalledFontsProvider(nullptr);
 }
 
+// A hidden item is never drawn or picked by the mouse, but its node in the field tree makes it
+// current: its dialog shows it again, and Del deletes it.
+TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    const auto nodeOf = [](DesignerBase& w, const DesignItem& item) -> Node* {
+        const QString tag = QString::number(&item - w.ItemTable.data());
+        for (int n = 1; n <= w.TreeView1->Count(); ++n)
+            if (w.TreeView1->Item(n)->Tag() == tag) return w.TreeView1->Item(n);
+        return nullptr;
+    };
+    const auto hideMemo = [&] {
+        auto w = open();
+        itemOf(*w, "MemoBoxArray").Visible = false;
+        saved(*w);
+    };
+    hideMemo();
+    {
+        auto w = open();
+        DesignFontControl* memo = fontControl(*w, "MemoBoxArray", 1);
+        ASSERT_TRUE(memo->isHidden());
+        DesignItem& item = itemOf(*w, "MemoBoxArray");
+        w->TreeView1_NodeClick(nodeOf(*w, item));
+        EXPECT_EQ(w->CurrentControl(), memo);
+        EXPECT_TRUE(w->statusText().startsWith(QStringLiteral("左上角坐标(")))
+            << w->statusText().toStdString();
+        PromptScript script;
+        script.onModal([](Form& shown) { proptest::confirm(shown, {{"Visible", true}}); });
+        w->mnu_prop_Click();
+        EXPECT_FALSE(memo->isHidden());
+        EXPECT_TRUE(item.Visible);
+        saved(*w);
+    }
+    {
+        auto w = open();
+        EXPECT_FALSE(fontControl(*w, "MemoBoxArray", 1)->isHidden());
+        EXPECT_TRUE(itemOf(*w, "MemoBoxArray").Visible);
+    }
+    hideMemo();
+    auto w = open();
+    DesignItem& item = itemOf(*w, "MemoBoxArray");
+    const QString name = item.ItemName;
+    w->TreeView1_NodeClick(nodeOf(*w, item));
+    w->PictureContainer_KeyDown(vbKeyDelete, 0);
+    EXPECT_EQ(nodeOf(*w, item), nullptr);
+    EXPECT_TRUE(w->DesignModified);
+    saved(*w);
+    auto again = open();
+    for (const DesignItem& i : again->ItemTable) EXPECT_NE(i.ItemName, name);
+}
+
+// The item-search designer stores no approval step: the check box's approval page is disabled.
+TEST_P(PropertyCommand, TheApprovalPageIsDisabledWhereNothingOfItIsStored) {
+    auto w = open();
+    runPropertyCommand(*w, "CheckBoxArray", [&](Form& shown) {
+        auto& d = dynamic_cast<frm_check_prop&>(shown);
+        EXPECT_EQ(d.SSTab1->TabEnabled(5), entry());
+        EXPECT_EQ(d.Combo1->isEnabled(), entry());
+        EXPECT_TRUE(d.SSTab1->TabEnabled(0));
+        EXPECT_FALSE(d.Text1[2].isEnabled());  // the default value: no kind stores it
+        shown.unload();
+    });
+}
+
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);
 ZELK_ON_BOTH_DESIGNERS(LabelCommand);
 

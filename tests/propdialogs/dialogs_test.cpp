@@ -198,6 +198,9 @@ TEST(CheckDialog, TheStepIsTypedOrPickedAndTheSingleUserBoxIsItsOwn) {
     editAndConfirm<frm_check_prop>(dialog, [](frm_check_prop& d) {
         EXPECT_TRUE(d.Check6->isChecked());
         EXPECT_TRUE(d.Text1[20].isHidden());
+        // The frame's hidden sub-table class, whatever this dialog names its caption labels.
+        EXPECT_TRUE(d.label1[24].isHidden());
+        EXPECT_TRUE(d.Text1[24].isHidden());
         d.Combo1->setEditText(QString());
         d.Check6->click();
     });
