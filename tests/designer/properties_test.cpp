@@ -52,6 +52,17 @@ bool lockedOf(const DesignControl* c) {
     return false;
 }
 
+// What the canvas shows of a control's look and read-only state.
+QString lookOf(const DesignFontControl* c) {
+    return QStringList{QString::number(c->ForeColor()),
+                       QString::number(c->BackColor()),
+                       c->FontName(),
+                       QString::number(c->FontSize()),
+                       QString::number(c->FontBold()),
+                       QString::number(lockedOf(c))}
+        .join('|');
+}
+
 bool entryOnly(const QString& array) {
     return array == "ListBoxArray" || array == "PostilArray";
 }
@@ -166,7 +177,7 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
 }
 
 // With the apply box ticked, the canvas, the stored rows and the reopened designer agree on the
-// edited item's read-only state, and no other item's changes.
+// edited item's look and read-only state, and no other item's read-only state changes.
 TEST_P(PropertyCommand, ApplyBoxReadOnlyOfTheEditedItemAloneSurvivesTheSave) {
     const auto saved = [&](DesignerBase& w) {
         if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
@@ -180,6 +191,7 @@ TEST_P(PropertyCommand, ApplyBoxReadOnlyOfTheEditedItemAloneSurvivesTheSave) {
         std::map<int, bool> lockedBefore;
         int itemIndex = 0;
         bool readOnly = false;
+        QString look;
         {
             auto w = open();
             itemIndex = static_cast<int>(&itemOf(*w, array) - w->ItemTable.data());
@@ -189,13 +201,21 @@ TEST_P(PropertyCommand, ApplyBoxReadOnlyOfTheEditedItemAloneSurvivesTheSave) {
                     if (c->Name() == array) lockedBefore[static_cast<int>(i)] = lockedOf(c);
             runPropertyCommand(*w, array, [&](Form& shown) {
                 readOnly = !proptest::variablesOf(shown)["ReadOnly"].toBool();
-                proptest::confirm(shown, {{"ReadOnly", readOnly}}, true);
+                proptest::confirm(shown,
+                                  {{"ReadOnly", readOnly},
+                                   {"ForeColor", 255},
+                                   {"BackColor", 65280},
+                                   {"FontSize", 15},
+                                   {"FontBold", true}},
+                                  true);
             });
             EXPECT_EQ(lockedOf(fontControl(*w, array, 1)), readOnly) << array.toStdString();
+            look = lookOf(fontControl(*w, array, 1));
             saved(*w);
         }
         auto again = open();
         EXPECT_EQ(lockedOf(fontControl(*again, array, 1)), readOnly) << array.toStdString();
+        EXPECT_EQ(lookOf(fontControl(*again, array, 1)), look) << array.toStdString();
         for (const auto& [i, locked] : lockedBefore) {
             if (i == itemIndex) continue;
             EXPECT_EQ(lockedOf(again->itemControl(again->ItemTable[i])), locked) << i;
