@@ -216,7 +216,15 @@ void DesignerBase::Form_QueryUnload(int& cancel, int) {
 }
 
 void DesignerBase::Form_KeyDown(int& keyCode, int shift) {
-    if (TreeView1->hasFocus()) PictureContainer->setFocus();
+    if (TreeView1->hasFocus()) {
+        PictureContainer->setFocus();
+        // The key stays with the tree: Del there deletes the item its node made current.
+        if (keyCode == vbKeyDelete) {
+            PictureContainer_KeyDown(keyCode, shift);
+            keyCode = 0;
+            return;
+        }
+    }
     if (shift != 0) {
         HidePic();
         sizeline->HideIndcates();

@@ -1,6 +1,8 @@
 // The property command of both designers: Cancel and the close box, the apply box, labels, the
 // drop-down's selection mode and the faults the handlers mend.
 
+#include <QApplication>
+#include <QTest>
 #include <map>
 
 #include "properties_support.h"
@@ -507,7 +509,11 @@ TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
     DesignItem& item = itemOf(*w, "MemoBoxArray");
     const QString name = item.ItemName;
     w->TreeView1_NodeClick(nodeOf(*w, item));
-    w->PictureContainer_KeyDown(vbKeyDelete, 0);
+    // Del with the focus left in the tree, where the click put it.
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    w->TreeView1->setFocus();
+    QTest::keyClick(w->TreeView1, Qt::Key_Delete);
     EXPECT_EQ(nodeOf(*w, item), nullptr);
     EXPECT_TRUE(w->DesignModified);
     saved(*w);
