@@ -1,5 +1,8 @@
 #include "component/zelkmodule.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -221,16 +224,53 @@ QString EncodeFontName(const QString& name) {
     return QString::fromLatin1(bytes.left(10));
 }
 
+namespace {
+
+// True for a stored form that decoding completes against the installed fonts.
+bool shortenedForm(const QString& stored) {
+    return stored.endsWith(QChar(u'*')) || stored.size() == 10;
+}
+
+}  // namespace
+
 QString DecodeFontName(const QString& stored) {
-    QString prefix = TrimFixedField(stored);
-    const bool abbreviated = prefix.endsWith(QChar(u'*'));
-    if (!abbreviated && prefix.size() != 10) return prefix;
-    if (abbreviated) prefix.chop(1);
+    const QString form = TrimFixedField(stored);
+    if (!shortenedForm(form)) return form;
     const QStringList fonts = installedFonts();
+    // The first listed font that is stored this way is the one a dialog picked: the dialogs
+    // offer no later one (storableFonts). Kept per font list: a load decodes every item.
+    thread_local QStringList listed;
+    thread_local QHash<QString, QString> firstByForm;
+    if (fonts != listed || listed.isEmpty()) {
+        listed = fonts;
+        firstByForm.clear();
+        // Backwards, so that the first of a form is what stays.
+        for (auto it = fonts.crbegin(); it != fonts.crend(); ++it)
+            firstByForm.insert(EncodeFontName(*it), *it);
+    }
+    if (const auto found = firstByForm.constFind(form); found != firstByForm.constEnd())
+        return *found;
+    // A form another system stored: the first font of that prefix.
+    QString prefix = form;
+    if (prefix.endsWith(QChar(u'*'))) prefix.chop(1);
     for (const QString& font : fonts) {
         if (font.startsWith(prefix, Qt::CaseSensitive)) return font;
     }
     return QString::fromUtf8(kFallbackFontName);
+}
+
+QStringList storableFonts(const QStringList& fonts) {
+    QStringList storable;
+    QSet<QString> forms;
+    for (const QString& font : fonts) {
+        const QString form = EncodeFontName(font);
+        const bool first = !forms.contains(form);
+        forms.insert(form);
+        // A shortened form decodes to the first font stored that way; any other form is kept
+        // as it is.
+        if (shortenedForm(form) ? first : form == font) storable << font;
+    }
+    return storable;
 }
 
 // ---- Numbers in text ------------------------------------------------------------------------

@@ -86,6 +86,8 @@ inline constexpr const char* kFallbackFontName = "宋体";
 // restores the real one.
 void setInstalledFontsProvider(std::function<QStringList()> provider);
 QStringList installedFonts();
+// The fonts among `fonts` whose stored form decodes back to themselves, in their order.
+QStringList storableFonts(const QStringList& fonts);
 
 // ---- Numbers in text ------------------------------------------------------------------------
 // "Is numeric": optional blanks, a sign, digits with at most one decimal point, an optional

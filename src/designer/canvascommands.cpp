@@ -201,7 +201,8 @@ void DesignerBase::PictureContainer_DblClick() {
         } else {
             mnu_prop_Click();
         }
-        DesignModified = true;
+        // The commands mark the design modified themselves when they change it: a cancelled
+        // dialog leaves it unmodified.
     }
     clearSelectionAfterDblClick();
 }

@@ -98,7 +98,10 @@ class DesignerBase : public Form {
     DesignControl* CurrentControl() const { return current_.CurrentControl(); }
     CurrentControlState& currentControlState() { return current_; }
     std::int16_t curIndex = 0;
-    // Makes element `index` of kind `kind`'s array current (kinds 1 to 11; others do nothing).
+    // The property-dialog values this designer stores in no column for items of `arrayName`.
+    QStringList unstoredDialogValues(const QString& arrayName) const;
+    // Makes element `index` of kind `kind`'s array current (kinds 1 to 11; others do nothing),
+    // a hidden one too.
     void SelectItemControl(std::int32_t kind, std::int16_t index);
 
     CanvasSurfaces surfaces() const;
@@ -374,6 +377,8 @@ class DesignerBase : public Form {
     bool openSharedPropertyDialog(const QString& arrayName);
     // True where the label dialog edits the vertical alignment (kept in ToolTipText).
     virtual bool labelVerticalAlignEdited() const { return false; }
+    // True for the designer of item-search rows.
+    virtual bool storesSearchRows() const { return false; }
     // How the spacing commands share a span out.
     virtual SpacingRule spacingRule() const = 0;
     // Captions of the "close" button and of mnu_ucProperty.

@@ -209,7 +209,7 @@ void DesignerBase::SetStatusText(const QString& text) {
 
 void DesignerBase::SelectItemControl(std::int32_t kind, std::int16_t index) {
     if (kind < kKindLabel || kind > kKindMMX) return;
-    VBSelectControl(itemControl(kind, index));
+    current_.VBSelectControl(itemControl(kind, index), true);
 }
 
 void DesignerBase::Form_QueryUnload(int& cancel, int) {
@@ -228,7 +228,15 @@ void DesignerBase::Form_QueryUnload(int& cancel, int) {
 }
 
 void DesignerBase::Form_KeyDown(int& keyCode, int shift) {
-    if (TreeView1->hasFocus()) PictureContainer->setFocus();
+    if (TreeView1->hasFocus()) {
+        PictureContainer->setFocus();
+        // The key stays with the tree: Del there deletes the item its node made current.
+        if (keyCode == vbKeyDelete) {
+            PictureContainer_KeyDown(keyCode, shift);
+            keyCode = 0;
+            return;
+        }
+    }
     if (shift != 0) {
         HidePic();
         sizeline->HideIndcates();

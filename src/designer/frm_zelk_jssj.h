@@ -34,6 +34,7 @@ class frm_zelk_jssj : public ItemDesigner<IJSTRecord> {
     QString closeCaption() const override { return QStringLiteral("退出设计"); }
     QString ucPropertyCaption() const override { return QStringLiteral("修改属性..."); }
     SpacingRule spacingRule() const override { return SpacingRule::Search; }
+    bool storesSearchRows() const override { return true; }
 };
 
 }  // namespace zelk

@@ -16,8 +16,12 @@ const PropertyDialogDesign kDesign{
 PropertyRow dataSelectModeRow(std::int32_t& value, QComboBox* box) {
     PropertyRow row{QStringLiteral("DataSelectMode")};
     row.load = [&value, box] { box->setCurrentIndex(value == 0 ? 0 : 1); };
-    // List mode is stored as 2.
-    row.save = [&value, box] { value = box->currentIndex() == 1 ? 2 : 0; };
+    // List mode is stored as 2; an untouched choice keeps the stored value, whatever it is.
+    row.save = [&value, box] {
+        if (box->currentIndex() == (value == 0 ? 0 : 1)) return;
+        value = box->currentIndex() == 1 ? 2 : 0;
+    };
+    row.controls = {box};
     return row;
 }
 

@@ -1,5 +1,7 @@
 #include "propdialogs/frm_ctable_prop.h"
 
+#include <memory>
+
 namespace zelk {
 
 namespace {
@@ -19,12 +21,25 @@ const PropertyDialogDesign kDesign{
 
 PropertyRow extraInfoEntryModeRow(std::int16_t& value, QComboBox* box) {
     PropertyRow row{QStringLiteral("ExtraInfoEntryMode")};
-    row.load = [&value, box] { box->setCurrentIndex(value >= 0 && value <= 2 ? value : 0); };
-    // The entry the text matches exactly; typed text that matches none gives -1.
-    row.save = [&value, box] {
-        value = static_cast<std::int16_t>(
-            box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // The text shown at load: left as it is, the value comes back unchanged.
+    auto shown = std::make_shared<QString>();
+    auto entry = [box] {
+        return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     };
+    row.load = [&value, box, shown] {
+        box->setCurrentIndex(value >= 0 && value <= 2 ? value : 0);
+        *shown = box->currentText();
+    };
+    row.check = [box, shown, entry]() -> std::optional<QString> {
+        if (box->currentText() == *shown || entry() >= 0) return std::nullopt;
+        return QStringLiteral("附加信息录入方式必须是列表中的一项！");
+    };
+    row.save = [&value, box, shown, entry] {
+        if (box->currentText() == *shown) return;
+        value = static_cast<std::int16_t>(entry());
+    };
+    row.box = box;
+    row.controls = {box};
     return row;
 }
 
@@ -32,6 +47,7 @@ PropertyRow listEntryModeRow(std::int16_t& value, QCheckBox* box) {
     PropertyRow row{QStringLiteral("ListEntryMode")};
     row.load = [&value, box] { box->setChecked(value == 1); };
     row.save = [&value, box] { value = box->isChecked() ? 1 : 0; };
+    row.controls = {box};
     return row;
 }
 

@@ -33,6 +33,7 @@ PropertyRow dateFormatRow(QString& value, QComboBox* box) {
         box->setCurrentIndex(box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
     };
     row.save = [&value, box] { value = box->currentText(); };
+    row.controls = {box};
     return row;
 }
 

@@ -85,9 +85,6 @@ const char* const kEffects[] = {"0-平面", "1-凸起", "2-凹陷", "3-凿痕",
                                 "4-无效", "5-无效", "6-浮雕"};
 const char* const kFontSizes[] = {"8", "9", "10", "11", "12", "16", "20", "22", "48", "72"};
 
-// Hidden, or disabled, in the frame's own design.
-const char* const kFrameHidden[] = {"Text2", "Label1(24)", "Text1(24)"};
-
 constexpr int kBannerHeight = 750;
 constexpr int kTabTop = 840;
 constexpr int kBelowTabs = 600;
@@ -298,8 +295,11 @@ void ItemPropertyDialog::Form_Load() {
     // controls hidden.
     SSTab1->SetTab(0);
     for (QCheckBox* box : findChildren<QCheckBox*>()) box->setChecked(false);
-    for (const char* name : kFrameHidden)
-        if (QWidget* w = control(utf8(name))) w->setVisible(false);
+    // Hidden in the frame's own design; the caption label by its index, whatever its array's
+    // name in this dialog.
+    Text2->setVisible(false);
+    if (QLabel* label = Label1.find(24)) label->setVisible(false);
+    if (PropertyTextBox* box = Text1.find(24)) box->setVisible(false);
     for (const char* name : design_.shown)
         if (QWidget* w = control(utf8(name))) w->setVisible(true);
     for (const char* name : design_.hidden)
@@ -332,7 +332,8 @@ void ItemPropertyDialog::Form_Load() {
     }
     QComboBox& fonts = ComboBox1[9];
     fonts.clear();
-    fonts.addItems(installedFonts());
+    // Only fonts that come back as themselves once stored; the item's own is added at load.
+    fonts.addItems(storableFonts(installedFonts()));
     // The usual face of the stored forms is always offered, installed or not.
     if (fonts.findText(utf8(kFallbackFontName), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         fonts.addItem(utf8(kFallbackFontName));
@@ -349,6 +350,29 @@ void ItemPropertyDialog::LoadAllProperties() {
     for (const PropertyRow& row : rows_)
         if (row.load) row.load();
     Cancelled = true;
+}
+
+void ItemPropertyDialog::disableValues(const QStringList& variables) {
+    load();
+    for (const PropertyRow& row : rows_) {
+        if (!variables.contains(row.variable)) continue;
+        for (QWidget* w : row.controls) w->setEnabled(false);
+        for (ToolbarButton* b : row.buttons) b->SetEnabled(false);
+    }
+    for (int tab = 0; tab < SSTab1->Tabs(); ++tab) {
+        QWidget* p = SSTab1->page(tab);
+        bool editable = false;
+        bool inputs = false;
+        for (QWidget* w : p->findChildren<QWidget*>()) {
+            const bool input =
+                qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parent()));
+            if (!input || !w->isVisibleTo(p)) continue;
+            inputs = true;
+            editable = editable || w->isEnabled();
+        }
+        if (inputs && !editable) SSTab1->SetTabEnabled(tab, false);
+    }
 }
 
 bool ItemPropertyDialog::SaveAllProperties() {

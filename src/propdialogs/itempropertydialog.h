@@ -92,6 +92,9 @@ class ItemPropertyDialog : public Form {
 
     // Copies the variables into the controls (loading the window first) and sets Cancelled.
     void LoadAllProperties();
+    // Disables the controls of `variables`, whose values the caller keeps nowhere, and any page
+    // left with nothing to edit.
+    void disableValues(const QStringList& variables);
 
     void Command1_Click();
     void Command2_Click();

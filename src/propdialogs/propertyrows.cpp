@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "component/zelkmodule.h"
+#include "platform/controls/designcontrol.h"
 
 namespace zelk {
 
@@ -33,6 +34,7 @@ template <class T>
 PropertyRow groupRowOf(const char* variable, T& value, std::vector<ToolbarButton*> buttons,
                        int first) {
     PropertyRow row{name(variable)};
+    row.buttons = buttons;
     row.load = [&value, buttons, first] {
         for (std::size_t i = 0; i < buttons.size(); ++i)
             buttons[i]->SetValue(value == first + static_cast<int>(i));
@@ -50,6 +52,7 @@ PropertyRow textRow(const char* variable, QString& value, QLineEdit* box) {
     PropertyRow row{name(variable)};
     row.load = [&value, box] { box->setText(value); };
     row.save = [&value, box] { value = box->text(); };
+    row.controls = {box};
     return row;
 }
 
@@ -63,6 +66,7 @@ PropertyRow comboTextRow(const char* variable, QString& value, QComboBox* box) {
         }
     };
     row.save = [&value, box] { value = box->currentText(); };
+    row.controls = {box};
     return row;
 }
 
@@ -70,6 +74,7 @@ PropertyRow checkRow(const char* variable, bool& value, QCheckBox* box, bool inv
     PropertyRow row{name(variable)};
     row.load = [&value, box, inverted] { box->setChecked(value != inverted); };
     row.save = [&value, box, inverted] { value = box->isChecked() != inverted; };
+    row.controls = {box};
     return row;
 }
 
@@ -84,11 +89,14 @@ PropertyRow checkValueRow(const char* variable, std::int32_t& value, QCheckBox* 
         if (*kept && !box->isChecked()) return;
         value = box->isChecked() ? 1 : 0;
     };
+    row.controls = {box};
     return row;
 }
 
-PropertyRow colourRow(const char* variable, std::int32_t& value, PropertyTextBox* swatch) {
+PropertyRow colourRow(const char* variable, std::int32_t& value, PropertyTextBox* swatch,
+                      QWidget* button) {
     PropertyRow row{name(variable)};
+    row.controls = {button};
     row.load = [&value, swatch] { swatch->SetBackColor(value); };
     row.save = [&value, swatch] { value = swatch->BackColor(); };
     return row;
@@ -105,35 +113,48 @@ PropertyRow fontNameRow(QString& value, QComboBox* box) {
         box->setCurrentIndex(at);
     };
     row.save = [&value, box] { value = box->currentText(); };
+    row.controls = {box};
     return row;
 }
 
 PropertyRow fontSizeRow(std::int32_t& value, QComboBox* box) {
     PropertyRow row{QStringLiteral("FontSize")};
-    row.load = [&value, box] { box->setEditText(QString::number(value)); };
-    row.check = [box]() -> std::optional<QString> {
-        if (numberIn<std::int32_t>(box->currentText())) return std::nullopt;
-        return QStringLiteral("字体大小必须是数字！");
+    // The text shown at load: left as it is, the size comes back unchanged.
+    auto shown = std::make_shared<QString>();
+    row.load = [&value, box, shown] {
+        *shown = QString::number(value);
+        box->setEditText(*shown);
     };
-    row.save = [&value, box] { value = *numberIn<std::int32_t>(box->currentText()); };
+    row.check = [box, shown]() -> std::optional<QString> {
+        if (box->currentText() == *shown) return std::nullopt;
+        const auto size = numberIn<std::int32_t>(box->currentText());
+        if (size && *size >= 1 && *size <= kMaxFontPoints) return std::nullopt;
+        return QStringLiteral("字体大小必须是1到%1之间的数字！").arg(kMaxFontPoints);
+    };
+    row.save = [&value, box, shown] {
+        if (box->currentText() != *shown) value = *numberIn<std::int32_t>(box->currentText());
+    };
     row.box = box;
+    row.controls = {box};
     return row;
 }
 
-PropertyRow entryOrderRow(std::int16_t& value, QLineEdit* box) {
+PropertyRow entryOrderRow(std::int32_t& value, QLineEdit* box) {
     PropertyRow row{QStringLiteral("EntryOrder")};
     row.load = [&value, box] { box->setText(QString::number(value)); };
     row.check = [box]() -> std::optional<QString> {
-        if (numberIn<std::int16_t>(box->text())) return std::nullopt;
-        return QStringLiteral("录入顺序必须是-32768到32767之间的数字！");
+        if (numberIn<std::int32_t>(box->text())) return std::nullopt;
+        return QStringLiteral("录入顺序必须是-2147483648到2147483647之间的数字！");
     };
-    row.save = [&value, box] { value = *numberIn<std::int16_t>(box->text()); };
+    row.save = [&value, box] { value = *numberIn<std::int32_t>(box->text()); };
     row.box = box;
+    row.controls = {box};
     return row;
 }
 
 PropertyRow buttonRow(const char* variable, bool& value, ToolbarButton* button) {
     PropertyRow row{name(variable)};
+    row.buttons = {button};
     row.load = [&value, button] { button->SetValue(value); };
     row.save = [&value, button] { value = button->Value(); };
     return row;
@@ -160,6 +181,7 @@ PropertyRow listIndexRow(const char* variable, std::int16_t& value, QComboBox* b
         if (*kept && box->currentIndex() < 0) return;
         value = static_cast<std::int16_t>(box->currentIndex());
     };
+    row.controls = {box};
     return row;
 }
 

@@ -25,6 +25,9 @@ struct PropertyRow {
     // Before anything is saved: the message when the control's text cannot be taken.
     std::function<std::optional<QString>()> check = {};
     QWidget* box = nullptr;  // the control the user must correct
+    // The controls that edit the value, for a caller that stores nothing of it.
+    std::vector<QWidget*> controls = {};
+    std::vector<ToolbarButton*> buttons = {};
 };
 
 using PropertyRows = std::vector<PropertyRow>;
@@ -37,14 +40,16 @@ PropertyRow checkRow(const char* variable, bool& value, QCheckBox* box, bool inv
 // The value itself as the box's value (0 or 1); any other value is kept while the box stays
 // clear.
 PropertyRow checkValueRow(const char* variable, std::int32_t& value, QCheckBox* box);
-// The swatch's exact colour value.
-PropertyRow colourRow(const char* variable, std::int32_t& value, PropertyTextBox* swatch);
+// The swatch's exact colour value; `button` opens the colour dialog.
+PropertyRow colourRow(const char* variable, std::int32_t& value, PropertyTextBox* swatch,
+                      QWidget* button);
 // The item's own font name is always offered, and comes back verbatim.
 PropertyRow fontNameRow(QString& value, QComboBox* box);
 // Decimal text, read back as a number (halves to the even neighbour); text that is not a
-// number in range is refused with the message.
+// number in range is refused with the message. A font size is in range from 1 to the largest
+// size the design controls take.
 PropertyRow fontSizeRow(std::int32_t& value, QComboBox* box);
-PropertyRow entryOrderRow(std::int16_t& value, QLineEdit* box);
+PropertyRow entryOrderRow(std::int32_t& value, QLineEdit* box);
 // A toggle button of the toolbar: pressed when true.
 PropertyRow buttonRow(const char* variable, bool& value, ToolbarButton* button);
 // A button group: the button of value first + i is pressed; none for any other value, which
@@ -87,9 +92,9 @@ PropertyRows framePropertyRows(D& d) {
     if constexpr (requires { d.AutoTab; }) r.push_back(checkRow("AutoTab", d.AutoTab, d.Check4));
     if constexpr (requires { d.AutoConvertToPostil; })
         r.push_back(checkRow("AutoConvertToPostil", d.AutoConvertToPostil, d.Check4));
-    r.push_back(colourRow("ForeColor", d.ForeColor, &d.Text1[18]));
-    r.push_back(colourRow("BackColor", d.BackColor, &d.Text1[13]));
-    r.push_back(colourRow("BorderColor", d.BorderColor, &d.Text1[16]));
+    r.push_back(colourRow("ForeColor", d.ForeColor, &d.Text1[18], d.Command3));
+    r.push_back(colourRow("BackColor", d.BackColor, &d.Text1[13], d.Command1));
+    r.push_back(colourRow("BorderColor", d.BorderColor, &d.Text1[16], d.Command2));
     r.push_back(fontNameRow(d.FontName, &d.ComboBox1[9]));
     r.push_back(fontSizeRow(d.FontSize, &d.ComboBox1[10]));
     KeyedToolbar& bar = *d.Toolbar1;

@@ -14,7 +14,8 @@ struct PropertyItemVars {
     QString Format;
     QString DefaultValue;
     QString HintText;
-    std::int16_t EntryOrder = 0;
+    // As wide as the stored column: a stored order above 32767 shows and comes back as it is.
+    std::int32_t EntryOrder = 0;
     QString BoundColumn;
     QString DataFormat;
     QString MaxLength;

@@ -68,6 +68,21 @@ TEST_F(FontNames, DecodeMatchesPrefixesAgainstInstalledFonts) {
     EXPECT_EQ(DecodeFontName("宋体"), "宋体");
 }
 
+// A picked font comes back: a shortened form decodes to the first listed font stored that way,
+// and the lists offer only fonts that come back as themselves.
+TEST_F(FontNames, PickedFontsComeBack) {
+    setInstalledFontsProvider([] {
+        return QStringList{"Noto Mono", "Noto Sans CJK SC", "Noto Serif CJK SC"};
+    });
+    EXPECT_EQ(EncodeFontName("Noto Sans CJK SC"), "Noto*");
+    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Sans CJK SC");
+    EXPECT_EQ(DecodeFontName("Noto Mono"), "Noto Mono");
+    EXPECT_EQ(storableFonts(installedFonts()), (QStringList{"Noto Mono", "Noto Sans CJK SC"}));
+    setInstalledFontsProvider(nullptr);
+    for (const QString& font : storableFonts(installedFonts()))
+        EXPECT_EQ(DecodeFontName(EncodeFontName(font)), font) << font.toStdString();
+}
+
 TEST(Settings, IntSettingsDefaultsAndThirteenthMember) {
     IntSettings s;
     ASSERT_TRUE(DecodeIntSettings("", s));

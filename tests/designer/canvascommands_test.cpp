@@ -162,7 +162,9 @@ TYPED_TEST(CanvasCommands, DoubleClickOpensWhatTheItemAsksFor) {
     d.Toolbar2_ButtonClick("label");
     d.Toolbar2_ButtonClick("line");
     this->loadCaptionedTextBox("姓名");
-    const auto doubleClick = [&](DesignControl& c, const char* caption, auto answer) {
+    // A cancelled dialog leaves the design unmodified.
+    const auto doubleClick = [&](DesignControl& c, const char* caption, auto answer,
+                                 bool modified) {
         this->makeCurrent(c);
         d.DesignModified = false;
         PromptScript script;
@@ -170,18 +172,27 @@ TYPED_TEST(CanvasCommands, DoubleClickOpensWhatTheItemAsksFor) {
         d.PictureContainer_DblClick();
         script.finish();
         EXPECT_EQ(d.mnu_ucProperty->text(), caption);
-        EXPECT_TRUE(d.DesignModified);
+        EXPECT_EQ(d.DesignModified, modified);
     };
-    doubleClick(d.LabelArray[1], "编辑属性...", [](PromptScript& s) {
-        s.onModal<frm_label_prop>([](frm_label_prop& f) { f.unload(); });
-    });
-    doubleClick(d.LineArray[1], "颜色...",
-                [](PromptScript& s) { s.chooseColor(QColor(0, 0, 255)).answer(vbNo); });
+    doubleClick(
+        d.LabelArray[1], "编辑属性...",
+        [](PromptScript& s) { s.onModal<frm_label_prop>([](frm_label_prop& f) { f.unload(); }); },
+        false);
+    doubleClick(
+        d.LineArray[1], "颜色...",
+        [](PromptScript& s) { s.chooseColor(QColor(0, 0, 255)).answer(vbNo); }, true);
     EXPECT_EQ(d.LineArray[1].BorderColor(), 0xFF0000);
     // A bound item's caption stays as the last custom item left it.
-    doubleClick(*d.itemControl(d.ItemTable[3]), "颜色...", [](PromptScript& s) {
-        s.onModal<frm_text_prop>([](frm_text_prop& f) { f.unload(); });
-    });
+    doubleClick(
+        *d.itemControl(d.ItemTable[3]), "颜色...",
+        [](PromptScript& s) { s.onModal<frm_text_prop>([](frm_text_prop& f) { f.unload(); }); },
+        false);
+    doubleClick(
+        *d.itemControl(d.ItemTable[3]), "颜色...",
+        [](PromptScript& s) {
+            s.onModal<frm_text_prop>([](frm_text_prop& f) { f.Command4_Click(); });
+        },
+        true);
 }
 
 TYPED_TEST(CanvasCommands, ArrangingFollowsTheSelectionOrderAndLeavesLinesAlone) {

@@ -1,6 +1,10 @@
 // The property command of both designers: Cancel and the close box, the apply box, labels, the
 // drop-down's selection mode and the faults the handlers mend.
 
+#include <QApplication>
+#include <QTest>
+#include <map>
+
 #include "properties_support.h"
 
 namespace zelk {
@@ -37,6 +41,28 @@ DesignFontControl* fontControl(DesignerBase& w, const QString& array, int index)
         if (designArrayName(static_cast<DesignArray>(kind)) == array)
             return dynamic_cast<DesignFontControl*>(w.itemControl(kind, index));
     return nullptr;
+}
+
+// The Locked of a design control of any input kind.
+bool lockedOf(const DesignControl* c) {
+    if (auto* t = dynamic_cast<const DesignTextBox*>(c)) return t->Locked();
+    if (auto* p = dynamic_cast<const DesignPlainTextBox*>(c)) return p->Locked();
+    if (auto* b = dynamic_cast<const DesignComboBox*>(c)) return b->Locked();
+    if (auto* k = dynamic_cast<const DesignCheckBox*>(c)) return k->Locked();
+    if (auto* l = dynamic_cast<const DesignListBox*>(c)) return l->Locked();
+    ADD_FAILURE() << "no input control";
+    return false;
+}
+
+// What the canvas shows of a control's look and read-only state.
+QString lookOf(const DesignFontControl* c) {
+    return QStringList{QString::number(c->ForeColor()),
+                       QString::number(c->BackColor()),
+                       c->FontName(),
+                       QString::number(c->FontSize()),
+                       QString::number(c->FontBold()),
+                       QString::number(lockedOf(c))}
+        .join('|');
 }
 
 bool entryOnly(const QString& array) {
@@ -98,6 +124,7 @@ TEST_P(PropertyCommand, CancelAndTheCloseBoxChangeNothing) {
     }
 }
 
+// The look goes to every element of the kind; the read-only tick stays with the edited item.
 TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurrentItemItsRecord) {
     for (const QString array : kItemArrays) {
         if (entryOnly(array) && !entry()) continue;
@@ -114,16 +141,27 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
         const int itemIndex = static_cast<int>(&item - w->ItemTable.data());
         others.removeAt(itemIndex);
         const QString textBefore = w->TextBoxArray.at(1).Text();
+        std::map<DesignFontControl*, bool> lockedBefore;
+        for (DesignFontControl* c : {templ, hidden})
+            if (c) lockedBefore[c] = lockedOf(c);
+        bool readOnly = false;
         runPropertyCommand(*w, array, [&](Form& shown) {
-            proptest::confirm(shown, {{"ForeColor", 255}, {"FontSize", 14}, {"ItemName", "新名"}},
+            readOnly = !proptest::variablesOf(shown)["ReadOnly"].toBool();
+            proptest::confirm(shown,
+                              {{"ForeColor", 255},
+                               {"FontSize", 14},
+                               {"ItemName", "新名"},
+                               {"ReadOnly", readOnly}},
                               true);
         });
         const bool toAll = array != "MMXArray";
         for (DesignFontControl* c : {current, templ, hidden}) {
             if (!c) continue;
             const bool expected = c == current || toAll;
-            EXPECT_EQ(c->ForeColor() == 255, expected) << array.toStdString() << " " << c->Index();
-            EXPECT_EQ(c->FontSize() == 14, expected) << array.toStdString() << " " << c->Index();
+            const std::string where = array.toStdString() + " " + std::to_string(c->Index());
+            EXPECT_EQ(c->ForeColor() == 255, expected) << where;
+            EXPECT_EQ(c->FontSize() == 14, expected) << where;
+            EXPECT_EQ(lockedOf(c), c == current ? readOnly : lockedBefore[c]) << where;
         }
         EXPECT_EQ(item.ItemName, "新名") << array.toStdString();
         QStringList othersAfter = describeAll(*w);
@@ -137,6 +175,62 @@ TEST_P(PropertyCommand, ApplyBoxGivesEveryElementOfTheKindTheLookAndOnlyTheCurre
             EXPECT_EQ(w->TextBoxArray.at(1).Text(), textBefore);
         }
         EXPECT_TRUE(w->DesignModified);
+    }
+}
+
+// With the apply box ticked, the canvas, the stored rows and the reopened designer agree on the
+// edited item's look and read-only state, and no other item's read-only state changes.
+TEST_P(PropertyCommand, ApplyBoxReadOnlyOfTheEditedItemAloneSurvivesTheSave) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    for (const QString array : kItemArrays) {
+        if (entryOnly(array) && !entry()) continue;
+        saved(*open());  // the rows as this designer stores them
+        QStringList others;
+        std::map<int, bool> lockedBefore;
+        int itemIndex = 0;
+        bool readOnly = false;
+        QString look;
+        {
+            auto w = open();
+            itemIndex = static_cast<int>(&itemOf(*w, array) - w->ItemTable.data());
+            others = describeAll(*w);
+            for (std::size_t i = 1; i < w->ItemTable.size(); ++i)
+                if (DesignControl* c = w->itemControl(w->ItemTable[i]))
+                    if (c->Name() == array) lockedBefore[static_cast<int>(i)] = lockedOf(c);
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                readOnly = !proptest::variablesOf(shown)["ReadOnly"].toBool();
+                proptest::confirm(shown,
+                                  {{"ReadOnly", readOnly},
+                                   {"ForeColor", 255},
+                                   {"BackColor", 65280},
+                                   {"FontSize", 15},
+                                   {"FontBold", true}},
+                                  true);
+            });
+            EXPECT_EQ(lockedOf(fontControl(*w, array, 1)), readOnly) << array.toStdString();
+            look = lookOf(fontControl(*w, array, 1));
+            saved(*w);
+        }
+        auto again = open();
+        EXPECT_EQ(lockedOf(fontControl(*again, array, 1)), readOnly) << array.toStdString();
+        EXPECT_EQ(lookOf(fontControl(*again, array, 1)), look) << array.toStdString();
+        for (const auto& [i, locked] : lockedBefore) {
+            if (i == itemIndex) continue;
+            EXPECT_EQ(lockedOf(again->itemControl(again->ItemTable[i])), locked) << i;
+        }
+        QStringList othersAgain = describeAll(*again);
+        others.removeAt(itemIndex);
+        othersAgain.removeAt(itemIndex);
+        EXPECT_EQ(othersAgain, others) << array.toStdString();
+        runPropertyCommand(*again, array, [&](Form& shown) {
+            EXPECT_EQ(proptest::variablesOf(shown)["ReadOnly"].toBool(), readOnly)
+                << array.toStdString();
+            shown.unload();
+        });
     }
 }
 
@@ -302,6 +396,142 @@ TEST_P(PropertyCommand, SelectionModeZeroIsCombinationAnyOtherListAndTheDigitIsK
     frm_zelk_jssj search;
     search.init(hdbc(), windowtest::demoInterface(DesignerKind::ItemSearch, hdbc()));
     EXPECT_EQ(itemOf(search, "ComboBoxArray").DataSelectMode, 0);
+}
+
+// OK without an edit stores every member as it was: a drop-down mode 1, an entry order above
+// the 16-bit range and a sub-table entry mode 2 included.
+TEST_P(PropertyCommand, AnUntouchedOKStoresEveryMemberAsItWas) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    {
+        auto w = open();
+        for (const char* array : kItemArrays)
+            if (!entryOnly(array) || entry()) itemOf(*w, array).EntryOrder = 40000;
+        itemOf(*w, "ComboBoxArray").DataSelectMode = 1;
+        itemOf(*w, "ChildTableArray").ExtraInfoEntryMode = 2;
+        saved(*w);
+    }
+    for (const char* array : kItemArrays) {
+        if (entryOnly(array) && !entry()) continue;
+        QVariantMap shownBefore;
+        QString before;
+        {
+            auto w = open();
+            before = describe(itemOf(*w, array));
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                shownBefore = proptest::variablesOf(shown);
+                EXPECT_EQ(shownBefore["EntryOrder"].toInt(), 40000) << array;
+                dynamic_cast<ItemPropertyDialog&>(shown).Command4_Click();
+            });
+            EXPECT_EQ(describe(itemOf(*w, array)), before) << array;
+            saved(*w);
+        }
+        auto again = open();
+        EXPECT_EQ(describe(itemOf(*again, array)), before) << array;
+        runPropertyCommand(*again, array, [&](Form& shown) {
+            EXPECT_EQ(proptest::variablesOf(shown), shownBefore) << array;
+            shown.unload();
+        });
+    }
+}
+
+// A font picked in a dialog is the font the reopened designer shows.
+TEST_P(PropertyCommand, APickedFontComesBack) {
+    setInstalledFontsProvider([] {
+        return QStringList{"Noto Mono", "Noto Sans CJK SC", "Noto Serif CJK SC"};
+    });
+    const QString picked = QStringLiteral("Noto Sans CJK SC");
+    {
+        auto w = open();
+        runPropertyCommand(*w, "TextBoxArray", [&](Form& shown) {
+            QComboBox& fonts = dynamic_cast<ItemPropertyDialog&>(shown).ComboBox1[9];
+            EXPECT_NE(fonts.findText(QStringLiteral("Noto Mono")), -1);
+            EXPECT_NE(fonts.findText(picked), -1);
+            // Stored as "Noto*" too, it could never come back.
+            EXPECT_EQ(fonts.findText(QStringLiteral("Noto Serif CJK SC")), -1);
+            proptest::confirm(shown, {{"FontName", picked}});
+        });
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(w.get())) e->SyncSearchForm = true;
+        w->SaveInterface();
+        w->DesignModified = false;
+    }
+    auto again = open();
+    EXPECT_EQ(fontControl(*again, "TextBoxArray", 1)->FontName(), picked);
+    setInstalledFontsProvider(nullptr);
+}
+
+// A hidden item is never drawn or picked by the mouse, but its node in the field tree makes it
+// current: its dialog shows it again, and Del deletes it.
+TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
+    const auto saved = [&](DesignerBase& w) {
+        if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+        w.SaveInterface();
+        w.DesignModified = false;
+    };
+    const auto nodeOf = [](DesignerBase& w, const DesignItem& item) -> Node* {
+        const QString tag = QString::number(&item - w.ItemTable.data());
+        for (int n = 1; n <= w.TreeView1->Count(); ++n)
+            if (w.TreeView1->Item(n)->Tag() == tag) return w.TreeView1->Item(n);
+        return nullptr;
+    };
+    const auto hideMemo = [&] {
+        auto w = open();
+        itemOf(*w, "MemoBoxArray").Visible = false;
+        saved(*w);
+    };
+    hideMemo();
+    {
+        auto w = open();
+        DesignFontControl* memo = fontControl(*w, "MemoBoxArray", 1);
+        ASSERT_TRUE(memo->isHidden());
+        DesignItem& item = itemOf(*w, "MemoBoxArray");
+        w->TreeView1_NodeClick(nodeOf(*w, item));
+        EXPECT_EQ(w->CurrentControl(), memo);
+        EXPECT_TRUE(w->statusText().startsWith(QStringLiteral("左上角坐标(")))
+            << w->statusText().toStdString();
+        PromptScript script;
+        script.onModal([](Form& shown) { proptest::confirm(shown, {{"Visible", true}}); });
+        w->mnu_prop_Click();
+        EXPECT_FALSE(memo->isHidden());
+        EXPECT_TRUE(item.Visible);
+        saved(*w);
+    }
+    {
+        auto w = open();
+        EXPECT_FALSE(fontControl(*w, "MemoBoxArray", 1)->isHidden());
+        EXPECT_TRUE(itemOf(*w, "MemoBoxArray").Visible);
+    }
+    hideMemo();
+    auto w = open();
+    DesignItem& item = itemOf(*w, "MemoBoxArray");
+    const QString name = item.ItemName;
+    w->TreeView1_NodeClick(nodeOf(*w, item));
+    // Del with the focus left in the tree, where the click put it.
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    w->TreeView1->setFocus();
+    QTest::keyClick(w->TreeView1, Qt::Key_Delete);
+    EXPECT_EQ(nodeOf(*w, item), nullptr);
+    EXPECT_TRUE(w->DesignModified);
+    saved(*w);
+    auto again = open();
+    for (const DesignItem& i : again->ItemTable) EXPECT_NE(i.ItemName, name);
+}
+
+// The item-search designer stores no approval step: the check box's approval page is disabled.
+TEST_P(PropertyCommand, TheApprovalPageIsDisabledWhereNothingOfItIsStored) {
+    auto w = open();
+    runPropertyCommand(*w, "CheckBoxArray", [&](Form& shown) {
+        auto& d = dynamic_cast<frm_check_prop&>(shown);
+        EXPECT_EQ(d.SSTab1->TabEnabled(5), entry());
+        EXPECT_EQ(d.Combo1->isEnabled(), entry());
+        EXPECT_TRUE(d.SSTab1->TabEnabled(0));
+        EXPECT_FALSE(d.Text1[2].isEnabled());  // the default value: no kind stores it
+        shown.unload();
+    });
 }
 
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);

@@ -59,6 +59,17 @@ TEST(TextDialog, TheFontListOffersTheItemsFontAndTheUsualOne) {
     EXPECT_EQ(dialog.SpecialEffect, 6);
 }
 
+// Every font the machine's dialogs offer comes back as itself once stored.
+TEST(TextDialog, EveryListedInstalledFontComesBackStored) {
+    frm_text_prop dialog;
+    dialog.FontName = QStringLiteral("宋体");
+    dialog.LoadAllProperties();
+    const QComboBox& fonts = dialog.ComboBox1[9];
+    EXPECT_GT(fonts.count(), 1);
+    for (int i = 0; i < fonts.count(); ++i)
+        EXPECT_EQ(DecodeFontName(EncodeFontName(fonts.itemText(i))), fonts.itemText(i));
+}
+
 struct DateFormatCase {
     const char* stored;
     QStringList listed;
@@ -98,7 +109,8 @@ TEST(DateDialog, TheFormatIsPickedFromTheFourAndAnOddOneIsKept) {
 
 TEST(ComboDialog, ListModeIsStoredAsTwo) {
     for (const auto& [entry, chosen, back] :
-         {std::tuple{0, -1, 0}, std::tuple{2, -1, 2}, std::tuple{-1, 0, 0}, std::tuple{0, 1, 2}}) {
+         {std::tuple{0, -1, 0}, std::tuple{2, -1, 2}, std::tuple{1, -1, 1}, std::tuple{-1, 0, 0},
+          std::tuple{0, 1, 2}}) {
         frm_combo_prop dialog;
         dialog.DataSelectMode = entry;
         editAndConfirm<frm_combo_prop>(dialog, [&](frm_combo_prop& d) {
@@ -109,18 +121,35 @@ TEST(ComboDialog, ListModeIsStoredAsTwo) {
     }
 }
 
-TEST(SubTableDialog, TypedEntryModeGivesMinusOne) {
+TEST(SubTableDialog, ATypedEntryModeMatchingNoEntryIsRefused) {
     frm_ctable_prop dialog;
     dialog.ExtraInfoEntryMode = 2;
     dialog.ListEntryMode = 1;
-    editAndConfirm<frm_ctable_prop>(dialog, [](frm_ctable_prop& d) {
+    dialog.ItemName = QStringLiteral("原名");
+    dialog.LoadAllProperties();
+    PromptScript script;
+    script.onModal<frm_ctable_prop>([&](frm_ctable_prop& d) {
         EXPECT_EQ(d.ComboBox2->currentText(), QStringLiteral("2 - 两者都提供"));
         EXPECT_TRUE(d.Check10->isChecked());
+        d.Text1[0].setText(QStringLiteral("新名"));
         d.ComboBox2->setEditText(QStringLiteral("3 - 其他"));
+        d.Command4->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.SSTab1->Tab(), 3);
+        EXPECT_TRUE(d.focusWidget() == d.ComboBox2 || d.focusWidget() == d.ComboBox2->lineEdit());
+        EXPECT_EQ(dialog.ItemName, QStringLiteral("原名"));  // nothing written
+        EXPECT_EQ(d.ComboBox2->count(), 3);                  // typed text never joins the list
+        d.ComboBox2->setEditText(QStringLiteral("1 - 弹出列表"));
         QTest::mouseClick(d.Check10, Qt::LeftButton, {}, QPoint(6, d.Check10->height() / 2));
-        EXPECT_EQ(d.ComboBox2->count(), 3);  // typed text never joins the list
+        d.Command4->click();
     });
-    EXPECT_EQ(dialog.ExtraInfoEntryMode, -1);
+    script.answer(vbOK);
+    ShowModal(dialog);
+    ASSERT_GE(script.prompts().size(), 2u);
+    EXPECT_EQ(script.prompts()[1].text, QStringLiteral("附加信息录入方式必须是列表中的一项！"));
+    EXPECT_EQ(script.prompts()[1].style, vbExclamation);
+    EXPECT_FALSE(dialog.Cancelled);
+    EXPECT_EQ(dialog.ExtraInfoEntryMode, 1);
     EXPECT_EQ(dialog.ListEntryMode, 0);
 }
 
@@ -169,6 +198,9 @@ TEST(CheckDialog, TheStepIsTypedOrPickedAndTheSingleUserBoxIsItsOwn) {
     editAndConfirm<frm_check_prop>(dialog, [](frm_check_prop& d) {
         EXPECT_TRUE(d.Check6->isChecked());
         EXPECT_TRUE(d.Text1[20].isHidden());
+        // The frame's hidden sub-table class, whatever this dialog names its caption labels.
+        EXPECT_TRUE(d.label1[24].isHidden());
+        EXPECT_TRUE(d.Text1[24].isHidden());
         d.Combo1->setEditText(QString());
         d.Check6->click();
     });

@@ -83,38 +83,46 @@ TEST_P(Frame, AChosenColourReachesSwatchAndVariableCancelKeepsIt) {
     EXPECT_EQ(script.prompts().size(), 4u);  // three colour dialogs and the modal window
 }
 
-// A refused font size keeps the dialog open; Esc is bound to nothing; Enter in a one-line box
-// is OK.
-TEST_P(Frame, AFontSizeThatIsNoNumberIsRefusedAndEnterThenConfirms) {
+// A font size that is no number from 1 to the largest a control takes is refused and keeps the
+// dialog open; Esc is bound to nothing; Enter in a one-line box is OK.
+TEST_P(Frame, AFontSizeOutOfRangeIsRefusedAndEnterThenConfirms) {
     std::unique_ptr<ItemPropertyDialog> dialog = GetParam().make();
     QVariantMap v;
     v["FontSize"] = QVariant::fromValue<std::int32_t>(9);
     v["ItemName"] = v["Caption"] = QStringLiteral("原名");
     GetParam().assign(*dialog, v);
     dialog->LoadAllProperties();
+    const QStringList refused = {"大号", "0", "-3", "5000"};
     PromptScript script;
-    script.onModal<ItemPropertyDialog>([](ItemPropertyDialog& shown) {
+    script.onModal<ItemPropertyDialog>([&](ItemPropertyDialog& shown) {
         shown.Text1[0].setText(QStringLiteral("新名"));
-        shown.ComboBox1[10].setEditText(QStringLiteral("大号"));
-        shown.Command4->click();
-        EXPECT_TRUE(shown.isVisible());
-        EXPECT_EQ(shown.SSTab1->Tab(), 2);
-        QWidget* focus = shown.focusWidget();
-        EXPECT_TRUE(focus == &shown.ComboBox1[10] || focus == shown.ComboBox1[10].lineEdit());
+        for (const QString& typed : refused) {
+            shown.SSTab1->SetTab(0);
+            shown.Text1[0].setFocus();
+            shown.ComboBox1[10].setEditText(typed);
+            shown.Command4->click();
+            EXPECT_TRUE(shown.isVisible()) << typed.toStdString();
+            EXPECT_EQ(shown.SSTab1->Tab(), 2);
+            QWidget* focus = shown.focusWidget();
+            EXPECT_TRUE(focus == &shown.ComboBox1[10] || focus == shown.ComboBox1[10].lineEdit());
+            EXPECT_EQ(GetParam().read(*dialog)["FontSize"].toInt(), 9);  // nothing written
+        }
         shown.ComboBox1[10].setEditText(QStringLiteral(" 10.5 "));
         shown.Text1[0].setFocus();
         QTest::keyClick(&shown.Text1[0], Qt::Key_Escape);
         EXPECT_TRUE(shown.isVisible());
         QTest::keyClick(&shown.Text1[0], Qt::Key_Return);
     });
-    script.answer(vbOK);
+    for (int i = 0; i < refused.size(); ++i) script.answer(vbOK);
     ShowModal(*dialog);
-    ASSERT_GE(script.prompts().size(), 2u);
-    const PromptRecord& message = script.prompts()[1];
-    EXPECT_EQ(message.kind, PromptKind::MessageBox);
-    EXPECT_EQ(message.text, QStringLiteral("字体大小必须是数字！"));
-    EXPECT_EQ(message.title, QStringLiteral("系统提示"));
-    EXPECT_EQ(message.style, vbExclamation);
+    ASSERT_EQ(script.prompts().size(), 1u + refused.size());
+    for (std::size_t i = 1; i < script.prompts().size(); ++i) {
+        const PromptRecord& message = script.prompts()[i];
+        EXPECT_EQ(message.kind, PromptKind::MessageBox);
+        EXPECT_EQ(message.text, QStringLiteral("字体大小必须是1到2160之间的数字！"));
+        EXPECT_EQ(message.title, QStringLiteral("系统提示"));
+        EXPECT_EQ(message.style, vbExclamation);
+    }
     EXPECT_FALSE(dialog->Cancelled);
     const QVariantMap back = GetParam().read(*dialog);
     EXPECT_EQ(back["FontSize"].toInt(), 10);  // halves go to the even neighbour
@@ -129,9 +137,10 @@ struct EntryOrderCase {
 };
 
 TEST(TextDialog, AnEntryOrderOutOfRangeIsRefusedAndNothingIsWritten) {
-    const EntryOrderCase cases[] = {{"abc", true, 0},  {"32768", true, 0},
-                                    {"", true, 0},     {"-32768", false, -32768},
-                                    {"12", false, 12}, {"2.5", false, 2}};
+    const EntryOrderCase cases[] = {
+        {"abc", true, 0},        {"2147483648", true, 0},   {"", true, 0},
+        {"40000", false, 40000}, {"-32768", false, -32768}, {"12", false, 12},
+        {"2.5", false, 2}};
     for (const EntryOrderCase& c : cases) {
         frm_text_prop dialog;
         dialog.EntryOrder = 7;
@@ -154,7 +163,7 @@ TEST(TextDialog, AnEntryOrderOutOfRangeIsRefusedAndNothingIsWritten) {
         ShowModal(dialog);
         if (c.refused) {
             EXPECT_EQ(script.prompts()[1].text,
-                      QStringLiteral("录入顺序必须是-32768到32767之间的数字！"));
+                      QStringLiteral("录入顺序必须是-2147483648到2147483647之间的数字！"));
             EXPECT_EQ(script.prompts()[1].style, vbExclamation);
             EXPECT_TRUE(dialog.Cancelled);
             EXPECT_EQ(dialog.EntryOrder, 7);

@@ -32,8 +32,8 @@ QString CurrentControlState::coordinateText(double value) {
     return QString::number(value, 'g', 15);
 }
 
-void CurrentControlState::VBSelectControl(DesignControl* ctrl) {
-    if (!ctrl || !ctrl->Visible()) return;
+void CurrentControlState::VBSelectControl(DesignControl* ctrl, bool hiddenToo) {
+    if (!ctrl || (!ctrl->Visible() && !hiddenToo)) return;
     if (DesignLine* line = asLine(ctrl)) {
         handles_.HidePic();
         sizeline_.CatchRect(static_cast<float>(line->X1()), static_cast<float>(line->Y1()),

@@ -31,8 +31,9 @@ class CurrentControlState {
     bool UpdatingGeometry = false;
 
     // Makes `ctrl` current and shows its handles, corners and geometry. A hidden control (or
-    // none) changes nothing.
-    void VBSelectControl(DesignControl* ctrl);
+    // none) changes nothing, unless `hiddenToo`: a hidden item picked from the field tree
+    // becomes current with its handles at its place, so that it can be edited or deleted.
+    void VBSelectControl(DesignControl* ctrl, bool hiddenToo = false);
     // The current control's Left, Top, Width, Height (a line's X1, Y1, X2, Y2) in the boxes.
     void ShowControlGeometry();
 

@@ -77,6 +77,7 @@ void DesignerBase::mnu_label_prop_Click() {
             [&](frm_label_prop& d) {
                 fillLabelDialog(d, *label, labelVisible(curIndex), verticalAlign);
                 d.LoadAllProperties();
+                d.disableValues(unstoredDialogValues(LabelArray.name()));
             },
             [&](frm_label_prop& d) {
                 if (d.Cancelled) return;

@@ -46,7 +46,11 @@ template <class Dialog, class Control>
 class PropertyExchange {
   public:
     PropertyExchange(DesignerBase& w, ControlArray<Control>& array, ExchangeRule rule)
-        : w_(w), array_(array), rule_(rule), control_(array.find(w.curIndex)) {
+        : w_(w),
+          array_(array),
+          rule_(rule),
+          unstored_(w.unstoredDialogValues(array.name())),
+          control_(array.find(w.curIndex)) {
         if (control_) item_ = taggedItem(w, control_->Tag());
     }
 
@@ -61,13 +65,17 @@ class PropertyExchange {
             if constexpr (requires { d.fid; })
                 if (rule_.approval) d.fid = QString::number(w_.fid);
             d.LoadAllProperties();
+            d.disableValues(unstored_);
         };
     }
 
     std::function<void(Dialog&)> finish() {
         return [this](Dialog& d) {
             if (d.Cancelled) return;
+            const bool unhidden = item_ && !item_->Visible && d.Visible;
             if (item_) writeItem(d, *item_);
+            // An item shown again is drawn again; hiding one changes only its record.
+            if (unhidden) control_->setVisible(true);
             if (applyToAll(d)) {
                 for (const int i : array_.indices())
                     if (Control* c = array_.find(i)) applyLook(d, *c, c == control_);
@@ -88,6 +96,8 @@ class PropertyExchange {
     }
 
   private:
+    bool stored(const char* variable) const { return !unstored_.contains(QLatin1String(variable)); }
+
     bool applyToAll(const Dialog& d) const {
         if constexpr (requires { d.ApplyToSameKind; })
             return rule_.toAll && d.ApplyToSameKind;
@@ -118,7 +128,7 @@ class PropertyExchange {
         d.DefaultValue = item.DefaultValue;
         d.BoundColumn = item.BoundColumn;
         d.ItemName = item.ItemName;
-        d.EntryOrder = static_cast<std::int16_t>(item.EntryOrder);
+        d.EntryOrder = item.EntryOrder;
         d.HintText = item.HintText;
         d.Visible = item.Visible;
         d.Enabled = item.Enabled;
@@ -199,16 +209,21 @@ class PropertyExchange {
     }
 
     // The look of one element; `current`: the edited control, which alone takes the kind's
-    // current-only properties (a date box's appearance, an entry check box's border style).
+    // current-only properties (a date box's appearance, an entry check box's border style) and
+    // its read-only state, which belongs to the item, not to the look.
     void applyLook(const Dialog& d, Control& c, bool current) const {
-        c.setLocked(d.ReadOnly);
+        if (current) c.setLocked(d.ReadOnly);
         c.setBackColor(d.BackColor);
-        if constexpr (requires { c.setBackStyle(0); }) c.setBackStyle(d.BackStyle);
+        // What the designer does not store is not shown either: the canvas shows what a save
+        // keeps.
+        if constexpr (requires { c.setBackStyle(0); })
+            if (stored("BackStyle")) c.setBackStyle(d.BackStyle);
         if constexpr (requires { c.setBorderStyle(0); })
-            if (rule_.borderStyleToAll || (current && rule_.borderStyleCurrent))
+            if ((rule_.borderStyleToAll || (current && rule_.borderStyleCurrent)) &&
+                stored("BorderStyle"))
                 c.setBorderStyle(d.BorderStyle);
         if constexpr (requires { c.setBorderColor(0); })
-            if (rule_.typedFields) c.setBorderColor(d.BorderColor);
+            if (rule_.typedFields && stored("BorderColor")) c.setBorderColor(d.BorderColor);
         if constexpr (requires { c.setSpecialEffect(0); }) c.setSpecialEffect(d.SpecialEffect);
         if constexpr (requires { c.setAppearance(0); })
             if (current) c.setAppearance(d.Appearance);
@@ -228,6 +243,7 @@ class PropertyExchange {
     DesignerBase& w_;
     ControlArray<Control>& array_;
     ExchangeRule rule_;
+    QStringList unstored_;  // dialog values the designer keeps in no column for this kind
     Control* control_ = nullptr;
     DesignItem* item_ = nullptr;
 };

@@ -132,7 +132,7 @@ bool DesignFontControl::setFontName(const QString& name) {
 }
 bool DesignFontControl::setFontSize(double points) {
     return detail::assign(this, font_.size, points,
-                          std::isfinite(points) && points > 0 && points <= 2160);
+                          std::isfinite(points) && points > 0 && points <= kMaxFontPoints);
 }
 void DesignFontControl::setFontBold(bool on) {
     detail::assign(this, font_.bold, on);

@@ -147,6 +147,9 @@ class DesignBox : public DesignControl {
 };
 
 // A boxed control with a font, a fore colour and a back colour.
+// The largest font size, in points, a design control takes.
+inline constexpr int kMaxFontPoints = 2160;
+
 class DesignFontControl : public DesignBox {
     Q_OBJECT
   public:
