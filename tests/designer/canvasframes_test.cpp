@@ -95,10 +95,14 @@ TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
     EXPECT_FALSE(frame.Armed());
     QTest::mouseRelease(handle, Qt::RightButton, {}, QPoint(3, 3));
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 3));
+    // The pressed handle hides; the container holds the mouse for the rest of the drag.
+    EXPECT_FALSE(handle->Visible());
+    EXPECT_EQ(QWidget::mouseGrabber(), &container);
     QTest::mouseMove(handle, QPoint(13, 8));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(13, 8));
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 // The canvas picks cover boxes and the 45/75-twip band; these are the cases across a slope.
