@@ -153,9 +153,15 @@ TEST_P(CanvasEvents, ASizeHandleTakesThePressAndResizes) {
     // A drag whose release never comes is cancelled by Esc, by the next press, by losing the
     // window: the band goes, the handles come back, nothing is applied then or later.
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QWidget other;
     const std::function<void()> ends[] = {
         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
         [&] { QTest::mousePress(w->PictureContainer, Qt::LeftButton, {}, QPoint(400, 300)); },
+        [&] {
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        },
         [&] { w->hide(); },
     };
     for (const auto& end : ends) {
