@@ -44,6 +44,8 @@ class IndcateEx : public QObject {
     void onIndcatesMouseDown(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseMove(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseUp(const QString& name, int button, int shift, float x, float y);
+    // A drag whose release never came: its outline goes, the handles come back, nothing is raised.
+    void cancelDrag();
 
     // Handle k (1 to 9), or nullptr once removed.
     DesignPictureBox* handle(int k) const;
@@ -62,6 +64,7 @@ class IndcateEx : public QObject {
     void PlaceHandle(DesignPictureBox* handle, float x, float y);
     int handleNumber(const QString& name) const;
     void drawOutline() const;
+    void letGoOfMouse();
 
     QPointer<QWidget> form_;
     QPointer<QWidget> container_;
@@ -76,6 +79,9 @@ class IndcateEx : public QObject {
     float grabY_ = 0;
     bool armed_ = false;
     bool frameUndrawn_ = false;
+    // The handle a press took: it hides, so the container holds the mouse until the release.
+    QPointer<DesignPictureBox> pressed_;
+    bool holdingMouse_ = false;
 };
 
 }  // namespace zelk
