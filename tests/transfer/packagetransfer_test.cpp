@@ -124,7 +124,7 @@ TEST_P(TransferTest, ExportEqualsTheGoldenPackage) {
     exportSamples();
     EXPECT_EQ(sink.status, QStringLiteral("转出完毕"));
     EXPECT_FALSE(sink.progressVisible);
-    const QString golden = QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath("data/golden.idf");
+    const QString golden = QStringLiteral(ZELK_TRANSFER_TEST_DATA "/golden.idf");
     if (!QFile::exists(golden)) {
         QDir().mkpath(QFileInfo(golden).path());
         QFile::copy(path, golden);
