@@ -1,0 +1,30 @@
+// What the designers draw on the X screen: selection frames and handles only inside the window,
+// and nothing left anywhere once it is closed.
+
+#include "designer_fixture.h"
+#include "platform/controls/keyedtoolbar.h"
+
+namespace zelk::realwindow {
+namespace {
+
+class DesignerScreen : public RealDesigner {};
+
+TEST_P(DesignerScreen, ASelectionDrawsOnlyInsideTheWindowAndClosingLeavesTheDesktopAsItWas) {
+    ASSERT_FALSE(desktop.isNull());
+    DesignBox* b = box(QStringLiteral("文号"));
+    input.click(canvas(), centre(b));
+    ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }));
+    const QRect window = w->frameGeometry();
+    EXPECT_EQ(differingPixels(desktop, grabScreen(), window), 0);
+
+    QWidget* close = w->Toolbar1->widgetForAction(w->Toolbar1->Button("close")->action());
+    ASSERT_TRUE(close);
+    input.click(close, close->rect().center());
+    ASSERT_TRUE(waitUntil([&] { return !w->isVisible(); }));
+    EXPECT_TRUE(waitUntil([&] { return differingPixels(desktop, grabScreen()) == 0; }));
+}
+
+ZELK_ON_BOTH_DESIGNERS(DesignerScreen);
+
+}  // namespace
+}  // namespace zelk::realwindow
