@@ -1,6 +1,7 @@
 #include "designer/designerbase.h"
 
 #include "designer/designercanvashost.h"
+#include "platform/screen.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -61,6 +62,8 @@ DesignerBase::DesignerBase(QWidget* parent)
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     // The window's own background layer: the system window colour until the interface says.
     PictureTest->setBackColor(SysColor::Window);
+    // Drag bands are drawn on the canvas, above its controls and below the handles made later.
+    new FrameOverlay(PictureContainer);
     buildWindow();
     connectHandlers();
 }

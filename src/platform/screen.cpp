@@ -6,7 +6,6 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 #include <QTableView>
 #include <QTreeView>
 #include <QWindow>
@@ -42,77 +41,104 @@ Qt::PenStyle penStyleOf(int style) {
     }
 }
 
-QRect virtualScreen() {
-    QRect all;
-    for (QScreen* s : QGuiApplication::screens()) all = all.united(s->geometry());
-    return all.isEmpty() ? QRect(0, 0, 1024, 768) : all;
+QList<QPointer<FrameOverlay>>& overlays() {
+    static QList<QPointer<FrameOverlay>> all;
+    return all;
 }
 
-// The screen-wide overlay: transparent, takes no input, shows the frames.
-class ScreenOverlay : public QWidget {
-  public:
-    ScreenOverlay()
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                               Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
-        setAttribute(Qt::WA_TranslucentBackground);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        setObjectName(QStringLiteral("ScreenOverlay"));
-        setGeometry(virtualScreen());
-    }
-
-    QList<ScreenFrame> frames;
-
-    void draw(const ScreenFrame& frame) {
-        if (inverting(frame.rasterMode)) {
-            const int at = frames.indexOf(frame);
-            if (at >= 0) {
-                frames.removeAt(at);
-            } else {
-                frames.append(frame);
-            }
-        } else {
-            frames.append(frame);
-        }
-        refresh();
-    }
-
-    void refresh() {
-        if (frames.isEmpty()) {
-            hide();
-        } else {
-            if (!isVisible()) show();
-            update();
-        }
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QPoint origin = geometry().topLeft();
-        for (const ScreenFrame& f : frames) {
-            QPen pen(oleColorToQColor(f.penColor), std::max(1, f.penWidth), penStyleOf(f.penStyle));
-            p.setPen(pen);
-            p.setBrush(Qt::NoBrush);
-            const QRect r = f.rect.translated(-origin);
-            // The outline runs along left/top and one pixel inside right/bottom.
-            p.drawRect(
-                QRect(r.topLeft(), QSize(std::max(0, r.width() - 1), std::max(0, r.height() - 1))));
-        }
-    }
-};
-
-QPointer<ScreenOverlay>& overlay() {
-    static QPointer<ScreenOverlay> instance;
-    return instance;
+// The overlay of the window under the frame's centre, or nullptr when none of ours is there.
+FrameOverlay* overlayUnder(const QRect& rect) {
+    const QPoint centre = rect.center();
+    QList<FrameOverlay*> candidates;
+    for (const QPointer<FrameOverlay>& o : overlays())
+        if (o && o->isVisible() && o->window()->geometry().contains(centre)) candidates << o;
+    if (candidates.isEmpty()) return nullptr;
+    // Of overlapping windows, the one on top.
+    if (QWidget* top = QApplication::topLevelAt(centre))
+        for (FrameOverlay* o : candidates)
+            if (o->window() == top) return o;
+    return candidates.first();
 }
 
-ScreenOverlay& ensureOverlay() {
-    if (!overlay()) overlay() = new ScreenOverlay;
-    return *overlay();
+void drawFrame(const ScreenFrame& frame) {
+    if (inverting(frame.rasterMode))
+        for (const QPointer<FrameOverlay>& o : overlays())
+            if (o && o->eraseFrame(frame)) return;
+    if (FrameOverlay* target = overlayUnder(frame.rect)) target->addFrame(frame);
 }
 
 }  // namespace
+
+FrameOverlay::FrameOverlay(QWidget* area) : QWidget(area) {
+    setObjectName(QStringLiteral("FrameOverlay"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(area->rect());
+    area->installEventFilter(this);
+    raise();
+    overlays().append(this);
+}
+
+FrameOverlay::~FrameOverlay() {
+    overlays().removeAll(this);
+    overlays().removeAll(nullptr);
+}
+
+QList<ScreenFrame> FrameOverlay::frames() const {
+    QList<ScreenFrame> out;
+    for (const Shown& s : shown_) out << s.frame;
+    return out;
+}
+
+void FrameOverlay::clearFrames() {
+    if (shown_.isEmpty()) return;
+    shown_.clear();
+    update();
+}
+
+void FrameOverlay::addFrame(const ScreenFrame& frame) {
+    // Kept where it was drawn on the area, so that it scrolls with it.
+    shown_.append(Shown{frame, frame.rect.translated(-mapToGlobal(QPoint(0, 0)))});
+    update();
+}
+
+bool FrameOverlay::eraseFrame(const ScreenFrame& frame) {
+    for (qsizetype i = 0; i < shown_.size(); ++i) {
+        if (shown_[i].frame == frame) {
+            shown_.removeAt(i);
+            update();
+            return true;
+        }
+    }
+    return false;
+}
+
+void FrameOverlay::paintEvent(QPaintEvent*) {
+    if (shown_.isEmpty()) return;
+    QPainter p(this);
+    for (const Shown& s : shown_) {
+        const ScreenFrame& f = s.frame;
+        p.setPen(
+            QPen(oleColorToQColor(f.penColor), std::max(1, f.penWidth), penStyleOf(f.penStyle)));
+        p.setBrush(Qt::NoBrush);
+        const QRect& r = s.local;
+        // The outline runs along left/top and one pixel inside right/bottom.
+        p.drawRect(
+            QRect(r.topLeft(), QSize(std::max(0, r.width() - 1), std::max(0, r.height() - 1))));
+    }
+}
+
+void FrameOverlay::hideEvent(QHideEvent* event) {
+    shown_.clear();
+    QWidget::hideEvent(event);
+}
+
+bool FrameOverlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
 
 void DrawScreenRect(int left, int top, int right, int bottom, int penStyle, int penWidth,
                     std::int32_t penColor, int rasterMode) {
@@ -122,7 +148,7 @@ void DrawScreenRect(int left, int top, int right, int bottom, int penStyle, int 
     f.penWidth = penWidth;
     f.penColor = penColor;
     f.rasterMode = rasterMode;
-    ensureOverlay().draw(f);
+    drawFrame(f);
 }
 
 void DrawFocusFrame(int left, int top, int right, int bottom) {
@@ -134,7 +160,7 @@ void DrawFocusFrame(int left, int top, int right, int bottom) {
     f.penColor = 0xFF0000;  // blue as a colour value
     f.rasterMode = R2_NOTXORPEN;
     f.focusFrame = true;
-    ensureOverlay().draw(f);
+    drawFrame(f);
 }
 
 void DrawFocusFrame(const QRect& rect) {
@@ -142,17 +168,21 @@ void DrawFocusFrame(const QRect& rect) {
 }
 
 QList<ScreenFrame> ScreenFramesShown() {
-    return overlay() ? overlay()->frames : QList<ScreenFrame>();
+    QList<ScreenFrame> out;
+    for (const QPointer<FrameOverlay>& o : overlays())
+        if (o) out << o->frames();
+    return out;
 }
 
 void ClearScreenFrames() {
-    if (!overlay()) return;
-    overlay()->frames.clear();
-    overlay()->refresh();
+    for (const QPointer<FrameOverlay>& o : overlays())
+        if (o) o->clearFrames();
 }
 
-QWidget* screenOverlayWidget() {
-    return overlay();
+void ClearScreenFrames(QWidget* window) {
+    if (!window) return;
+    for (const QPointer<FrameOverlay>& o : overlays())
+        if (o && o->window() == window->window()) o->clearFrames();
 }
 
 // ---------------------------------------------------------------------------------------------

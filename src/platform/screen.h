@@ -1,8 +1,11 @@
 #pragma once
 // Drawing on the screen and changing how other windows look.
 //
-// Rubber-band frames go to one screen-wide overlay (a transparent window above everything) that
-// keeps the frames it shows. In the inverting modes, drawing a frame that is shown erases it, so
+// Rubber-band frames are given in screen pixels but drawn inside our own windows: a window that
+// lets frames be drawn over part of it places a FrameOverlay there, and a frame goes to the
+// overlay of the window under the frame's centre (none there: it is not drawn). No top-level or
+// screen-wide window is ever made, so nothing is drawn outside our windows and a hidden window
+// takes its frames with it. In the inverting modes, drawing a frame that is shown erases it, so
 // drawing the same frame twice leaves the screen as it was, as the designers expect.
 
 #include <QList>
@@ -32,12 +35,41 @@ void DrawScreenRect(int left, int top, int right, int bottom, int penStyle, int 
 void DrawFocusFrame(const QRect& rect);
 void DrawFocusFrame(int left, int top, int right, int bottom);
 
-// What the overlay shows now, oldest first.
+// A transparent layer over a widget (`area`, whose child it is and whose size it keeps) that shows
+// the frames drawn over it, clipped to it and moving with it. It takes no mouse input; widgets
+// that must stay above the frames are raised above it. Hiding it (or its window) drops its frames.
+class FrameOverlay : public QWidget {
+  public:
+    explicit FrameOverlay(QWidget* area);
+    ~FrameOverlay() override;
+
+    // The frames shown, oldest first (as drawn: screen pixels).
+    QList<ScreenFrame> frames() const;
+    void clearFrames();
+
+    // Used by the drawing calls: adds a frame; takes off an inverting frame that is shown.
+    void addFrame(const ScreenFrame& frame);
+    bool eraseFrame(const ScreenFrame& frame);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Shown {
+        ScreenFrame frame;
+        QRect local;  // where it was drawn, in the overlay's own pixels
+    };
+    QList<Shown> shown_;
+};
+
+// What the overlays show now, oldest first.
 QList<ScreenFrame> ScreenFramesShown();
-// Takes every frame off the screen (a drag that ended abnormally).
+// Takes every frame off the screen (a drag that ended abnormally), or only those shown in
+// `window`'s overlays.
 void ClearScreenFrames();
-// The overlay window itself (nullptr before the first frame), for tests and grabbing.
-QWidget* screenOverlayWidget();
+void ClearScreenFrames(QWidget* window);
 
 // The window's border edges, as flags: client edge (deep sunken) 0x200, static edge (thin) 0x20000.
 enum WindowEdge : int { WS_EX_CLIENTEDGE = 0x200, WS_EX_STATICEDGE = 0x20000 };

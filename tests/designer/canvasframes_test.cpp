@@ -21,6 +21,8 @@ class Frames : public ::testing::Test {
     void SetUp() override {
         ClearScreenFrames();
         container.resize(600, 400);
+        new FrameOverlay(&container);
+        container.show();
         frame.init(&container, &container, QStringLiteral("F"), QStringLiteral("key"), 0);
         frame.CatchRect(1000, 500, 2000, 800);
         QObject::connect(
@@ -88,7 +90,6 @@ TEST_F(Frames, DragsDrawTheOutlineAndRaiseTheNewRectangleInWholePixels) {
 }
 
 TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
-    container.show();
     DesignPictureBox* handle = frame.handle(8);
     QTest::mousePress(handle, Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_FALSE(frame.Armed());
@@ -116,14 +117,7 @@ TEST(HitTests, ALineIsHitWithin60TwipsAcrossIt) {
             << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
 }
 
-class CanvasEvents : public mousetest::CanvasFixture {
-  protected:
-    void SetUp() override {
-        CanvasFixture::SetUp();
-        w->resize(1000, 700);
-        w->show();
-    }
-};
+class CanvasEvents : public mousetest::CanvasFixture {};
 
 TEST_P(CanvasEvents, APressMoveReleaseOnAControlMovesIt) {
     auto& box = text(990, 990, 990, 300);

@@ -26,6 +26,9 @@ class CanvasFixture : public ::testing::TestWithParam<DesignerKind> {
         w->load();
         w->PictureContainer->Move(240, 240, 9000, 6000);
         w->PictureContainer_Resize();
+        // Bands are drawn only inside a window on the screen.
+        w->resize(1000, 700);
+        w->show();
     }
     void TearDown() override { ClearScreenFrames(); }
     bool entry() const { return GetParam() == DesignerKind::ItemEntry; }

@@ -17,36 +17,61 @@
 namespace zelk {
 namespace {
 
+// A window with an area that lets frames be drawn over it.
 class ScreenFrames : public ::testing::Test {
   protected:
-    void SetUp() override { ClearScreenFrames(); }
+    void SetUp() override {
+        ClearScreenFrames();
+        window.setGeometry(100, 100, 300, 200);
+        area = new QWidget(&window);
+        area->setGeometry(20, 20, 200, 150);
+        overlay = new FrameOverlay(area);
+        window.show();
+        origin = area->mapToGlobal(QPoint(0, 0));
+    }
     void TearDown() override { ClearScreenFrames(); }
+    QWidget window;
+    QWidget* area = nullptr;
+    FrameOverlay* overlay = nullptr;
+    QPoint origin;
 };
 
 TEST_F(ScreenFrames, DrawingTheSameFrameTwiceErasesIt) {
-    DrawScreenRect(10, 20, 110, 70, 0, 1, static_cast<std::int32_t>(0x8000000B), R2_NOTXORPEN);
+    const int l = origin.x() + 10, t = origin.y() + 20;
+    DrawScreenRect(l, t, l + 100, t + 50, 0, 1, static_cast<std::int32_t>(0x8000000B),
+                   R2_NOTXORPEN);
     ASSERT_EQ(ScreenFramesShown().size(), 1);
-    EXPECT_EQ(ScreenFramesShown()[0].rect, QRect(10, 20, 100, 50));
-    DrawFocusFrame(QRect(5, 5, 20, 20));
-    EXPECT_EQ(ScreenFramesShown().size(), 2);
-    ASSERT_NE(screenOverlayWidget(), nullptr);
-    EXPECT_TRUE(screenOverlayWidget()->isVisible());
+    EXPECT_EQ(ScreenFramesShown()[0].rect, QRect(l, t, 100, 50));
+    DrawFocusFrame(QRect(origin + QPoint(5, 5), QSize(20, 20)));
+    EXPECT_EQ(overlay->frames().size(), 2);
 
-    DrawScreenRect(10, 20, 110, 70, 0, 1, static_cast<std::int32_t>(0x8000000B), R2_NOTXORPEN);
+    DrawScreenRect(l, t, l + 100, t + 50, 0, 1, static_cast<std::int32_t>(0x8000000B),
+                   R2_NOTXORPEN);
     ASSERT_EQ(ScreenFramesShown().size(), 1);
     EXPECT_TRUE(ScreenFramesShown()[0].focusFrame);
-    DrawFocusFrame(QRect(5, 5, 20, 20));
+    DrawFocusFrame(QRect(origin + QPoint(5, 5), QSize(20, 20)));
     EXPECT_TRUE(ScreenFramesShown().isEmpty());
-    EXPECT_FALSE(screenOverlayWidget()->isVisible());
 }
 
-TEST_F(ScreenFrames, OverlayPaintsTheFrameInItsColour) {
-    DrawFocusFrame(10, 10, 30, 30);
-    const QImage img = screenOverlayWidget()->grab().toImage();
-    const QPoint origin = screenOverlayWidget()->geometry().topLeft();
-    EXPECT_EQ(img.pixelColor(QPoint(10, 20) - origin), QColor(Qt::blue));
-    EXPECT_EQ(img.pixelColor(QPoint(30, 30) - origin), QColor(Qt::blue));
-    EXPECT_NE(img.pixelColor(QPoint(20, 20) - origin), QColor(Qt::blue));
+TEST_F(ScreenFrames, AFrameIsPaintedInsideTheWindowUnderItAndNowhereElse) {
+    // Outside every window of ours: nothing is drawn (and drawing it again draws nothing).
+    DrawFocusFrame(5, 5, 25, 25);
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
+
+    DrawFocusFrame(QRect(origin + QPoint(10, 10), QSize(20, 20)));
+    ASSERT_EQ(overlay->frames().size(), 1);
+    EXPECT_TRUE(overlay->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(overlay->geometry(), area->rect());
+    const QImage img = area->grab().toImage();
+    EXPECT_EQ(img.pixelColor(10, 20), QColor(Qt::blue));
+    EXPECT_EQ(img.pixelColor(30, 30), QColor(Qt::blue));
+    EXPECT_NE(img.pixelColor(20, 20), QColor(Qt::blue));
+
+    // The frame moves with the area (a scrolled canvas); hiding the window takes it away.
+    area->move(40, 20);
+    EXPECT_EQ(area->grab().toImage().pixelColor(10, 20), QColor(Qt::blue));
+    window.hide();
+    EXPECT_TRUE(ScreenFramesShown().isEmpty());
 }
 
 TEST(WindowStyles, HeaderToggledTwiceIsRestored) {
