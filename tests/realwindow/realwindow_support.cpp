@@ -24,7 +24,7 @@ QString missingServer() {
 }
 
 bool waitUntil(const std::function<bool()>& done) {
-    return QTest::qWaitFor(done, 10000);
+    return QTest::qWaitFor(done, 5000);
 }
 
 bool showActive(QWidget* window, const QRect& geometry) {
@@ -109,6 +109,12 @@ void XInput::drag(QWidget* widget, QPoint from, QPoint to, bool shift) {
     args << QStringLiteral("mouseup") << QStringLiteral("1");
     if (shift) args << QStringLiteral("keyup") << QStringLiteral("shift");
     run(args, 1, shift ? 1 : 0);
+}
+
+void XInput::clickScreen(QPoint global) {
+    run({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+         QStringLiteral("click"), QStringLiteral("1")},
+        0, 0);
 }
 
 void XInput::hover(QWidget* widget, QPoint pos) {

@@ -35,6 +35,8 @@ class XInput : public QObject {
     void click(QWidget* widget, QPoint pos, bool shift = false);
     // Press at `from`, move in two steps to `to`, release there (left button).
     void drag(QWidget* widget, QPoint from, QPoint to, bool shift = false);
+    // A click on the screen outside this program's windows (a window manager's frame).
+    void clickScreen(QPoint global);
     // Moves the pointer without a button.
     void hover(QWidget* widget, QPoint pos);
     // Keys in xdotool's names, one chord per argument ("ctrl+a", "Delete").

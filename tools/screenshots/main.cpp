@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <cstdio>
 #include <map>
 
@@ -12,6 +15,7 @@
 
 // Writes every registered window (or those named on the command line after the output folder) to
 // a PNG, each on a fresh demo database. Exit code 1 when any picture could not be written.
+// With --screen first, the pictures are taken from the X screen of DISPLAY instead.
 
 namespace zelk::shots {
 namespace {
@@ -41,8 +45,25 @@ bool ShotContext::save(QWidget* widget, const QString& name) {
     }
     if (!widget->isVisible()) widget->show();
     QApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + ".png");
-    if (!widget->grab().save(path)) {
+    QPixmap picture;
+    QString file = name;
+    if (fromScreen) {
+        // A mapped window is painted after it is exposed.
+        QElapsedTimer waited;
+        waited.start();
+        while (!(widget->windowHandle() && widget->windowHandle()->isExposed()) &&
+               waited.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const QRect frame = widget->frameGeometry();
+        picture = QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(),
+                                                               frame.width(), frame.height());
+        file += QStringLiteral("-screen");
+    } else {
+        picture = widget->grab();
+    }
+    const QString path = QDir(outputFolder).filePath(file + ".png");
+    if (!picture.save(path)) {
         ++failed;
         say("screenshots: " + name + ": cannot write " + path);
         return false;
@@ -56,12 +77,15 @@ bool ShotContext::save(QWidget* widget, const QString& name) {
 
 int main(int argc, char** argv) {
     using namespace zelk::shots;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool fromScreen = argc > 1 && qstrcmp(argv[1], "--screen") == 0;
+    if (!fromScreen && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (fromScreen) qputenv("QT_QPA_PLATFORM", "xcb");
     QTemporaryDir home;
     zelk::UsePrivateUserFolders(home.path());
     QApplication app(argc, argv);
 
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = app.arguments().mid(fromScreen ? 2 : 1);
     const QString output = args.isEmpty() ? QStringLiteral("build/screenshots") : args.first();
     const QStringList only = args.mid(1);
     QDir().mkpath(output);
@@ -74,6 +98,7 @@ int main(int argc, char** argv) {
         ++run;
         ShotContext ctx;
         ctx.outputFolder = output;
+        ctx.fromScreen = fromScreen;
         ctx.databasePath = home.filePath(name + ".db");
         QString error;
         ctx.hdbc = zelk::dbOpenConnection(ctx.databasePath, &error);
