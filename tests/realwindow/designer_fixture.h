@@ -51,9 +51,15 @@ class RealDesigner : public windowtest::DesignerWindowTest {
     static std::array<double, 4> rect(const DesignBox* b) {
         return {b->Left(), b->Top(), b->Width(), b->Height()};
     }
+    // The four corner handles of the current control (the move handle pic(5) is never shown).
     bool handlesShown() const {
-        for (int i = 1; i <= 5; ++i)
+        for (int i = 1; i <= 4; ++i)
             if (!w->pic()[i].isVisible()) return false;
+        return true;
+    }
+    bool handlesHidden() const {
+        for (int i = 1; i <= 5; ++i)
+            if (w->pic()[i].isVisible()) return false;
         return true;
     }
 

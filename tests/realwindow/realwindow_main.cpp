@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/folders.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
             missing = QStringLiteral("cannot connect to the X server %1")
                           .arg(QString::fromLocal8Bit(display));
         xcb_disconnect(connection);
+        if (missing.isEmpty() &&
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            missing = QStringLiteral("xdotool is not installed (scripts/install-deps installs it)");
     }
     if (missing.isEmpty()) {
         qputenv("DISPLAY", display);
