@@ -111,6 +111,18 @@ void XInput::drag(QWidget* widget, QPoint from, QPoint to, bool shift) {
     run(args, 1, shift ? 1 : 0);
 }
 
+void XInput::press(QWidget* widget, QPoint pos) {
+    run(at(widget, pos) << QStringLiteral("mousedown") << QStringLiteral("1"), 0, 0);
+}
+
+void XInput::moveTo(QWidget* widget, QPoint pos) {
+    run(at(widget, pos), 0, 0);
+}
+
+void XInput::release() {
+    run({QStringLiteral("mouseup"), QStringLiteral("1")}, 1, 0);
+}
+
 void XInput::clickScreen(QPoint global) {
     run({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
          QStringLiteral("click"), QStringLiteral("1")},

@@ -35,6 +35,10 @@ class XInput : public QObject {
     void click(QWidget* widget, QPoint pos, bool shift = false);
     // Press at `from`, move in two steps to `to`, release there (left button).
     void drag(QWidget* widget, QPoint from, QPoint to, bool shift = false);
+    // The halves of a drag, for a look at the screen in between.
+    void press(QWidget* widget, QPoint pos);
+    void moveTo(QWidget* widget, QPoint pos);
+    void release();
     // A click on the screen outside this program's windows (a window manager's frame).
     void clickScreen(QPoint global);
     // Moves the pointer without a button.
