@@ -62,6 +62,8 @@ DesignerBase::DesignerBase(QWidget* parent)
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     // The window's own background layer: the system window colour until the interface says.
     PictureTest->setBackColor(SysColor::Window);
+    // The canvas takes the keys (Del, the arrows) when it or a control on it is clicked.
+    PictureContainer->setFocusPolicy(Qt::StrongFocus);
     // Drag bands are drawn on the canvas, above its controls and below the handles made later.
     new FrameOverlay(PictureContainer);
     buildWindow();

@@ -124,6 +124,9 @@ class DesignerBase : public Form {
     void RedrawSelection() { selection_.RedrawSelection(); }
     // The state of the gesture under way.
     CanvasGesture& gesture();
+    // Ends a mouse gesture whose release will not come (the window lost the mouse or the keys,
+    // or Esc was pressed) without applying what it left pending. False when none was under way.
+    bool cancelCanvasGesture();
     void pic_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void pic_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void pic_MouseUp(int Index, int Button, int Shift, float X, float Y);
@@ -345,8 +348,8 @@ class DesignerBase : public Form {
     }
 
   protected:
-    // The item-entry designer's canvas differs: the first Shift-selected control becomes current,
-    // tab-order mode blocks the handle drag, and postils are picked. Called from its constructor.
+    // The item-entry designer's canvas differs: tab-order mode blocks the handle drag, and postils
+    // are picked. Called from its constructor.
     void setItemEntryCanvasHooks();
     // ---- What the two designers do differently ------------------------------------------
     // Prepares the query of the interface's item rows (or of the rows a condition selects).
@@ -400,6 +403,9 @@ class DesignerBase : public Form {
     void Form_KeyUp(int& keyCode, int shift) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // The check-box and list-box writers over the designer's own control class.
     virtual void writeCheckBoxRow(const DesignItem& item, IJSTRecord& row) const = 0;

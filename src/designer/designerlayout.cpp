@@ -5,10 +5,12 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "designer/designerbase.h"
 #include "platform/errors.h"
+#include "platform/screen.h"
 
 namespace zelk {
 
@@ -174,6 +176,10 @@ void DesignerBase::connectHandlers() {
     connect(Text2, &QLineEdit::textEdited, this, Trapped(source, [this] { Text2_Change(); }));
     connect(Text3, &QLineEdit::textEdited, this, Trapped(source, [this] { Text3_Change(); }));
     connect(Text4, &QLineEdit::textEdited, this, Trapped(source, [this] { Text4_Change(); }));
+    // A box the user leaves shows the control's geometry again (a refused text goes).
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+        connect(box, &QLineEdit::editingFinished, this,
+                Trapped(source, [this] { ShowControlGeometry(); }));
     connect(HScrollBar, &QScrollBar::valueChanged, this,
             Trapped(source, [this] { HScrollBar_Change(); }));
     connect(VScrollBar, &QScrollBar::valueChanged, this,
@@ -223,6 +229,10 @@ void DesignerBase::connectHandlers() {
 }
 
 bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {
+    // The canvas loses the keys to another window, a popup or a click elsewhere: a gesture whose
+    // release it will not see ends here.
+    if (event->type() == QEvent::FocusOut && watched == PictureContainer)
+        TrapErrors(QStringLiteral("DesignerBase"), [this] { cancelCanvasGesture(); });
     if (event->type() == QEvent::Resize) {
         const QString source = QStringLiteral("DesignerBase");
         if (watched == Pictureform) TrapErrors(source, [this] { Pictureform_Resize(); });
@@ -235,6 +245,26 @@ bool DesignerBase::eventFilter(QObject* watched, QEvent* event) {
 void DesignerBase::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     TrapErrors(QStringLiteral("DesignerBase"), [this] { Form_Resize(); });
+}
+
+// The keys go to the canvas when the window opens: Del and the arrows act on the design, and
+// the position boxes take keys only once the user clicks or tabs into them.
+void DesignerBase::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    if (!event->spontaneous()) PictureContainer->setFocus(Qt::OtherFocusReason);
+}
+
+// Hidden or closed, the window keeps no gesture and no frame.
+void DesignerBase::hideEvent(QHideEvent* event) {
+    TrapErrors(QStringLiteral("DesignerBase"), [this] { cancelCanvasGesture(); });
+    ClearScreenFrames(this);
+    Form::hideEvent(event);
+}
+
+void DesignerBase::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        TrapErrors(QStringLiteral("DesignerBase"), [this] { cancelCanvasGesture(); });
+    Form::changeEvent(event);
 }
 
 void DesignerBase::Form_Resize() {

@@ -103,8 +103,11 @@ CanvasGesture& DesignerBase::gesture() {
     return mouse_->state;
 }
 
+bool DesignerBase::cancelCanvasGesture() {
+    return mouse_ && mouse_->cancelGesture();
+}
+
 void DesignerBase::setItemEntryCanvasHooks() {
-    selection_.firstShiftSelectsCurrent = true;
     mouse_->tabOrderBlocksHandleDrag = true;
     picksPostils_ = true;
 }

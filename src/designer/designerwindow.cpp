@@ -216,7 +216,13 @@ void DesignerBase::Form_QueryUnload(int& cancel, int) {
 }
 
 void DesignerBase::Form_KeyDown(int& keyCode, int shift) {
+    if (keyCode == vbKeyEscape && cancelCanvasGesture()) {
+        keyCode = 0;
+        return;
+    }
     if (TreeView1->hasFocus()) PictureContainer->setFocus();
+    // Keys typed into a position box are the box's own: Shift and Ctrl select and edit there.
+    if (current_.typingInPositionBox()) return;
     if (shift != 0) {
         HidePic();
         sizeline->HideIndcates();
@@ -247,6 +253,8 @@ void DesignerBase::sizeline_onSizeRB(std::int32_t& x, std::int32_t& y) {
 }
 
 void DesignerBase::Form_KeyUp(int&, int shift) {
+    // A box being typed in is not rewritten, and its status text stays.
+    if (current_.typingInPositionBox()) return;
     if (CurrentControl() && shift == 0) VBSelectControl(CurrentControl());
 }
 

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include "canvasmouse_support.h"
 #include "designer/canvas/scrolllayout.h"
@@ -132,9 +134,22 @@ TEST_P(Canvas, TypedPositionsAreRoundedHalfEvenAndBadTextsReported) {
     w->Text3_Change();
     EXPECT_EQ(box->Width(), 1500);
     EXPECT_EQ(w->statusText(), invalid);
-    w->Text3->setText("-5");
-    w->Text3_Change();
-    EXPECT_EQ(box->Width(), 1500);
+    // Texts that are no number, and values beyond what a window can show (32767 pixels), are
+    // refused; the largest one is taken.
+    for (const char* text : {"-", "491520", "-491520", "36001500"}) {
+        w->Text1->setText(text);
+        w->Text1_Change();
+        EXPECT_EQ(box->Left(), 1502) << text;
+        EXPECT_EQ(w->statusText(), invalid) << text;
+    }
+    for (const char* text : {"-5", "491520"}) {
+        w->Text3->setText(text);
+        w->Text3_Change();
+        EXPECT_EQ(box->Width(), 1500) << text;
+    }
+    w->Text1->setText("491505");
+    w->Text1_Change();
+    EXPECT_EQ(box->Left(), 491505);
     // The handles stay where they were until the next selection.
     EXPECT_EQ(w->pic()[1].Left(), 55);
 
@@ -143,6 +158,39 @@ TEST_P(Canvas, TypedPositionsAreRoundedHalfEvenAndBadTextsReported) {
     w->Text3_Change();
     EXPECT_EQ(ln->X2(), 2000);
     EXPECT_EQ(ln->X1(), 300);
+}
+
+// Real clicks and keys: the canvas takes the keys when it or a control on it is clicked, a box
+// when it is clicked, and a box being typed in is never rewritten under the cursor.
+TEST_P(Canvas, KeysGoWhereTheUserClickedAndTypingInABoxWorksAsInAnyLineEdit) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    const auto type = [](QKeySequence::StandardKey key) {
+        QTest::keySequence(QApplication::focusWidget(), key);
+    };
+    EXPECT_TRUE(w->PictureContainer->hasFocus());  // on opening, not a position box
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(w->PictureContainer->hasFocus());
+    EXPECT_EQ(box->Left(), 100);  // a click does not move it, not even to the pixel grid
+
+    QTest::mouseClick(w->Text1, Qt::LeftButton);
+    ASSERT_TRUE(w->Text1->hasFocus());
+    type(QKeySequence::SelectAll);
+    QTest::keyClicks(w->Text1, "1500");
+    EXPECT_EQ(box->Left(), 1500);
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("1500"));
+    type(QKeySequence::SelectAll);
+    QTest::keyClick(w->Text1, Qt::Key_Backspace);
+    EXPECT_EQ(w->Text1->text(), QString());
+    EXPECT_EQ(box->Left(), 1500);
+    EXPECT_EQ(w->statusText(), QStringLiteral("当前未选中控件或属性值无效"));
+    QTest::keyClick(w->Text1, Qt::Key_Minus);
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("-"));
+
+    // Back on the canvas the box shows the control again, and Del deletes it on the first press.
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("1500"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    EXPECT_FALSE(box->Visible());
 }
 
 TEST_P(Canvas, ScrollRangesFollowTheSurfaceAndReachTheEdgeOfALargeCanvas) {

@@ -144,6 +144,29 @@ TEST_P(CanvasEvents, ASizeHandleTakesThePressAndResizes) {
     QTest::mouseRelease(w->PictureContainer, Qt::LeftButton, {}, at);
     EXPECT_EQ(rectOf(&box), (Rect{1500, 900, 1350, 330}));
     EXPECT_TRUE(handle.Visible());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    // A drag whose release never comes is cancelled by Esc, by the next press, by losing the
+    // window: the band goes, the handles come back, nothing is applied then or later.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    const std::function<void()> ends[] = {
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+        [&] { QTest::mousePress(w->PictureContainer, Qt::LeftButton, {}, QPoint(400, 300)); },
+        [&] { w->hide(); },
+    };
+    for (const auto& end : ends) {
+        w->show();
+        w->VBSelectControl(&box);
+        QTest::mousePress(&w->pic()[4], Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseMove(w->PictureContainer, at + QPoint(30, 30));
+        ASSERT_EQ(ScreenFramesShown().size(), 1);
+        end();
+        EXPECT_TRUE(ScreenFramesShown().isEmpty());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+        QTest::mouseRelease(w->PictureContainer, Qt::LeftButton, {}, at + QPoint(30, 30));
+        EXPECT_EQ(rectOf(&box), (Rect{1500, 900, 1350, 330}));
+        EXPECT_FALSE(w->gesture().HandleDragging);
+    }
 }
 
 TEST_P(CanvasEvents, TheLineEndHandleFollowsTheLeftButtonOnly) {

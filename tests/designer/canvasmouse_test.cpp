@@ -67,12 +67,16 @@ TEST_P(CanvasMouse, OverlapPicksTheFrontMostHiddenNeverAndPostilsInTheEntryDesig
 }
 
 TEST_P(CanvasMouse, ShiftClicksToggleTheSelectionAndAToggledOffFrameGoes) {
-    auto& a = text(990, 990, 990, 300);
+    auto& a = text(1001, 990, 990, 300);  // off the pixel grid: a snap would show
     auto& b = text(990, 1995, 990, 300);
     w->DesignModified = false;
-    drag(1, 1, 1100, 1100, 0, 0);
-    // Only the item-entry designer makes the first Shift-selected control current (and moves it).
-    EXPECT_EQ(w->CurrentControl(), entry() ? &a : nullptr);
+    w->selection().TabOrderMode = true;
+    // A Shift-click only selects: nothing becomes current, moves, snaps or takes a number.
+    drag(1, 1, 1100, 1100, 30, 30);
+    EXPECT_EQ(w->CurrentControl(), nullptr);
+    EXPECT_EQ(rectOf(&a), (Rect{1001, 990, 990, 300}));
+    EXPECT_EQ(w->ItemTable[1].EntryOrder, 0);
+    w->selection().TabOrderMode = false;
     drag(1, 1, 1100, 2100, 0, 0);
     ASSERT_EQ(w->SelectedControls().size(), 2u);
     EXPECT_EQ(w->selection().SelectionFrames().size(), 2u);

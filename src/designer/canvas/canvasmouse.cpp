@@ -114,8 +114,13 @@ void CanvasMouse::showBandInBoxes() {
     current.UpdatingGeometry = false;
 }
 
-void CanvasMouse::pic_MouseUp(int, int, int, float, float) {
+void CanvasMouse::pic_MouseUp(int index, int, int, float, float) {
     CanvasGesture& g = state;
+    // A click on a control (its move never left the start) selects it and leaves it in place.
+    if (g.HandleDragging == 1 && index == kMoveHandle && g.HandleFrameRect == g.HandleStartRect) {
+        drawBand(g.HandleFrameRect);
+        g.HandleDragging = 0;
+    }
     if (g.HandleDragging == 1) {
         drawBand(g.HandleFrameRect);
         QPoint a = fromScreen(g.HandleFrameRect.topLeft());
@@ -360,19 +365,72 @@ void CanvasMouse::popupContextMenu(float x, float y) {
         selection_.current().VBSelectControl(after);
 }
 
+// ---- Cancelling ---------------------------------------------------------------------------
+
+bool CanvasMouse::gestureActive() const {
+    if (state.HandleDragging == 1 || activeHandle_ || state.LineDragging || state.CanvasResizing ||
+        sizeline_.dragging())
+        return true;
+    for (const auto& frame : selection_.SelectionFrames())
+        if (frame->Armed()) return true;
+    return false;
+}
+
+bool CanvasMouse::cancelGesture() {
+    if (!gestureActive()) {
+        letGoOfMouse();
+        return false;
+    }
+    CanvasGesture& g = state;
+    if (g.HandleDragging == 1) drawBand(g.HandleFrameRect);  // erased; the control stays
+    g.HandleDragging = 0;
+    activeHandle_ = 0;
+    for (const auto& frame : selection_.SelectionFrames()) frame->cancelDrag();
+    sizeline_.cancelDrag();
+    g.LineDragging = false;
+    endCanvasResize();
+    canvas_->setMousePointer(0);
+    letGoOfMouse();
+    ClearScreenFrames(canvas_);
+    if (DesignControl* current = selection_.CurrentControl())
+        selection_.current().VBSelectControl(current);
+    return true;
+}
+
+void CanvasMouse::holdMouse() {
+    canvas_->grabMouse();
+    holdingMouse_ = true;
+}
+
+void CanvasMouse::letGoOfMouse() {
+    if (!holdingMouse_) return;
+    holdingMouse_ = false;
+    canvas_->releaseMouse();
+}
+
 // ---- Event routing ------------------------------------------------------------------------
 
 void CanvasMouse::route(QObject* watched, MousePhase phase, const MouseArgs& a) {
+    if ((phase == MousePhase::Down || (phase == MousePhase::Move && a.button == 0)) &&
+        gestureActive())
+        cancelGesture();
     for (int i = 1; i <= 5; ++i) {
         DesignPictureBox* box = handles_.pic.find(i);
         if (!box || watched != box) continue;
         if (phase == MousePhase::Down) {
             activeHandle_ = i;
             handleOrigin_ = QPointF(box->Left(), box->Top());
+            // The handle hides as its band starts: the canvas takes the rest of the gesture.
+            holdMouse();
             pic_MouseDown(i, a.button, a.shift, a.x, a.y);
+            if (state.HandleDragging != 1) {
+                activeHandle_ = 0;
+                letGoOfMouse();
+            }
         } else if (phase == MousePhase::Move) {
             pic_MouseMove(activeHandle_ ? activeHandle_ : i, a.button, a.shift, a.x, a.y);
         } else {
+            letGoOfMouse();
             pic_MouseUp(activeHandle_ ? activeHandle_ : i, a.button, a.shift, a.x, a.y);
             activeHandle_ = 0;
         }
@@ -397,6 +455,7 @@ void CanvasMouse::route(QObject* watched, MousePhase phase, const MouseArgs& a) 
         if (phase == MousePhase::Move) {
             pic_MouseMove(activeHandle_, a.button, a.shift, hx, hy);
         } else if (phase == MousePhase::Up) {
+            letGoOfMouse();
             pic_MouseUp(activeHandle_, a.button, a.shift, hx, hy);
             activeHandle_ = 0;
         }

@@ -88,9 +88,17 @@ class CanvasMouse {
     bool HitTestLines(DesignControl* ctrl, float x, float y) const;
 
     // Hands the mouse events of the canvas and of the size and line handles to the handlers. A
-    // press on a size handle keeps the gesture on that handle until the release, wherever the
-    // later events arrive (the handle hides while its band is dragged).
+    // press on a size handle keeps the gesture on that handle until the release: the canvas holds
+    // the mouse meanwhile (the handle hides while its band is dragged, and a hidden widget loses
+    // the mouse). A press or a move without a button while a gesture is still under way means its
+    // release never came: the gesture is cancelled first.
     void route(QObject* watched, MousePhase phase, const MouseArgs& args);
+
+    // A handle drag, a group drag, a line or line-end drag or a canvas resize is under way.
+    bool gestureActive() const;
+    // Ends the gesture under way without applying what is pending (a handle band, a group move):
+    // its outlines go, the handles come back, the mouse is let go. False when none was under way.
+    bool cancelGesture();
 
   private:
     // Mouse-down steps.
@@ -114,6 +122,8 @@ class CanvasMouse {
     QPoint toScreen(int px, int py) const;
     QPoint fromScreen(const QPoint& p) const;
     void showBandInBoxes();
+    void holdMouse();
+    void letGoOfMouse();
 
     CanvasSelection& selection_;
     SizeHandles& handles_;
@@ -123,6 +133,7 @@ class CanvasMouse {
     CanvasHost& host_;
     int activeHandle_ = 0;  // the size handle pressed, until the release
     QPointF handleOrigin_;  // its place on the canvas at the press, twips
+    bool holdingMouse_ = false;
 };
 
 }  // namespace zelk

@@ -1,6 +1,7 @@
 #include "designer/canvas/currentcontrol.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "component/zelkmodule.h"
 #include "platform/controls/designline.h"
@@ -11,6 +12,8 @@ namespace zelk {
 namespace {
 
 constexpr double kStep = 15;
+// Window geometry is 16-bit on X11: 32767 pixels of 15 twips.
+constexpr double kLargestTwips = 32767.0 * 15;
 const QString kInvalidText = QStringLiteral("当前未选中控件或属性值无效");
 
 }  // namespace
@@ -67,7 +70,12 @@ void CurrentControlState::ShowControlGeometry() {
         values = {box->Left(), box->Top(), box->Width(), box->Height()};
     }
     for (std::size_t i = 0; i < 4; ++i)
-        if (boxes_[i]) boxes_[i]->setText(coordinateText(values[i]));
+        if (boxes_[i] && !boxes_[i]->hasFocus()) boxes_[i]->setText(coordinateText(values[i]));
+}
+
+bool CurrentControlState::typingInPositionBox() const {
+    return std::any_of(boxes_.begin(), boxes_.end(),
+                       [](QLineEdit* b) { return b && b->hasFocus(); });
 }
 
 bool CurrentControlState::positionBoxChanged(int box, const QString& text) {
@@ -79,7 +87,9 @@ bool CurrentControlState::positionBoxChanged(int box, const QString& text) {
     const auto value = numericInt32(text);
     bool ok = false;
     bool changed = false;
-    if (value) {
+    // A line's four values and a box's Left and Top are positions; a box's Width and Height sizes.
+    const bool size = box >= 3 && !asLine(current_);
+    if (value && std::abs(static_cast<double>(*value)) <= kLargestTwips && (!size || *value >= 0)) {
         const double v = *value;
         if (DesignLine* line = asLine(current_)) {
             const double old[] = {line->X1(), line->Y1(), line->X2(), line->Y2()};

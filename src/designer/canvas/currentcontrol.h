@@ -33,12 +33,17 @@ class CurrentControlState {
     // Makes `ctrl` current and shows its handles, corners and geometry. A hidden control (or
     // none) changes nothing.
     void VBSelectControl(DesignControl* ctrl);
-    // The current control's Left, Top, Width, Height (a line's X1, Y1, X2, Y2) in the boxes.
+    // The current control's Left, Top, Width, Height (a line's X1, Y1, X2, Y2) in the boxes. A box
+    // the user is typing in (it has the keys) is left as the user has it.
     void ShowControlGeometry();
 
     // Box `box` (1 to 4) now holds `text`: writes it into the current control. True when the
-    // control changed; a box the control cannot take shows "当前未选中控件或属性值无效".
+    // control changed. A text that is no whole number, or a value the control or a window could
+    // not take (beyond 32767 pixels either way, a negative size), changes nothing and shows
+    // "当前未选中控件或属性值无效".
     bool positionBoxChanged(int box, const QString& text);
+    // Whether one of the position boxes has the keys.
+    bool typingInPositionBox() const;
 
     // The arrow keys with Ctrl (move) or Shift (size, top-left corner fixed), 15 twips a step.
     // True when the current control changed.

@@ -170,6 +170,14 @@ void IndcateEx::onIndcatesMouseUp(const QString&, int, int, float, float) {
     emit onSize(cl, ct, cr, cb);
 }
 
+void IndcateEx::cancelDrag() {
+    if (!armed_) return;
+    if (!frameUndrawn_) drawOutline();
+    armed_ = false;
+    frameUndrawn_ = false;
+    ShowIndcates();
+}
+
 bool IndcateEx::eventFilter(QObject* watched, QEvent* event) {
     MousePhase phase;
     MouseArgs a;

@@ -44,6 +44,8 @@ class IndcateEx : public QObject {
     void onIndcatesMouseDown(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseMove(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseUp(const QString& name, int button, int shift, float x, float y);
+    // A drag whose release never came: its outline goes, the handles come back, nothing is raised.
+    void cancelDrag();
 
     // Handle k (1 to 9), or nullptr once removed.
     DesignPictureBox* handle(int k) const;

@@ -25,6 +25,9 @@ class LineIndcate : public QObject {
     void onIndcatesMouseDown(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseMove(const QString& name, int button, int shift, float x, float y);
     void onIndcatesMouseUp(const QString& name, int button, int shift, float x, float y);
+    // Whether a handle is being dragged; ends such a drag where it stands.
+    bool dragging() const { return dragging_[0] || dragging_[1] || dragging_[2]; }
+    void cancelDrag() { dragging_[0] = dragging_[1] = dragging_[2] = false; }
 
     DesignPictureBox* pic10() const { return handles_[0]; }
     DesignPictureBox* pic20() const { return handles_[1]; }

@@ -52,7 +52,6 @@ void CanvasSelection::AddToSelection(DesignControl* ctrl) {
     }
     selected_.push_back(ut_controlprop{ctrl->Name(), ctrl->Index()});
     ShowSizeHandles(ctrl);
-    if (firstShiftSelectsCurrent && selected_.size() == 1) current_.setCurrentControl(ctrl);
 }
 
 void CanvasSelection::RemoveFromSelection(DesignControl* ctrl) {

@@ -51,9 +51,6 @@ class CanvasSelection {
     bool TabOrderMode = false;
     std::int32_t TabOrderCounter = 0;
 
-    // Designer hook: the item-entry designer makes the first Shift-selected control current.
-    bool firstShiftSelectsCurrent = false;
-
     // Shift-click: adds the control with its frame, or takes it out (with its frame) when it is
     // selected already.
     void AddToSelection(DesignControl* ctrl);
