@@ -1,11 +1,16 @@
 #pragma once
-// One designer of each kind on the demo database, shown on the X server and active, with real
-// input: what a user who has just opened it sees.
+// One designer of each kind on the demo database, shown modally on the X server as the program
+// shows it, with real input: what a user who has just opened it sees.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include <QTest>
+#include <QTimer>
+
 #include "designer/designerwindow_support.h"
+#include "platform/prompts.h"
 #include "platform/twips.h"
 #include "realwindow_support.h"
 
@@ -19,7 +24,25 @@ class RealDesigner : public windowtest::DesignerWindowTest {
         if (HasFatalFailure()) return;
         desktop = grabScreen();
         w = open();
-        ASSERT_TRUE(showActive(w.get(), QRect(40, 40, 1200, 860)));
+    }
+    // Shows the designer modally and runs `body` once it is active; a window the body left open
+    // is unloaded, which ends the modal show.
+    void runModal(const std::function<void()>& body,
+                  const QRect& place = QRect(40, 40, 1200, 860)) {
+        bool ran = false;
+        w->setGeometry(place);
+        QTimer::singleShot(0, w.get(), [&] {
+            ran = true;
+            w->raise();
+            w->activateWindow();
+            if (QTest::qWaitForWindowExposed(w.get()) && QTest::qWaitForWindowActive(w.get()))
+                body();
+            else
+                ADD_FAILURE() << "the designer did not become the active window";
+            if (w->isVisible()) w->forceUnload();
+        });
+        ShowModal(*w);
+        EXPECT_TRUE(ran);
     }
     void TearDown() override {
         if (w) w->forceUnload();

@@ -1,6 +1,7 @@
 #include "realwindow_support.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QScreen>
@@ -61,24 +62,32 @@ XInput::~XInput() {
 
 bool XInput::eventFilter(QObject* watched, QEvent* event) {
     if (watched->isWindowType()) {
-        if (event->type() == QEvent::MouseButtonRelease) ++mouseReleases_;
-        if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
-            ++keyReleases_;
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                ++seen_.presses;
+                break;
+            case QEvent::MouseMove:
+                ++seen_.moves;
+                break;
+            case QEvent::MouseButtonRelease:
+                ++seen_.releases;
+                break;
+            case QEvent::KeyRelease:
+                if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) ++seen_.keyReleases;
+                break;
+            default:
+                break;
+        }
     }
     return false;
 }
 
-QStringList XInput::at(QWidget* widget, QPoint pos) const {
-    const QPoint global = widget->mapToGlobal(pos);
-    return {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
-}
-
-void XInput::run(const QStringList& args, int mouseReleases, int keyReleases) {
-    const int mouseTarget = mouseReleases_ + mouseReleases;
-    const int keyTarget = keyReleases_ + keyReleases;
+void XInput::run(const QStringList& args, Counts expected) {
+    const Counts target{seen_.presses + expected.presses, seen_.moves + expected.moves,
+                        seen_.releases + expected.releases,
+                        seen_.keyReleases + expected.keyReleases};
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), args);
-    // Our events are handled while xdotool runs, as they would be while a user moves the mouse.
     const bool finished = waitUntil([&] { return xdotool.state() == QProcess::NotRunning; }) &&
                           xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
     if (!finished) {
@@ -88,60 +97,69 @@ void XInput::run(const QStringList& args, int mouseReleases, int keyReleases) {
                       << " failed: " << xdotool.readAllStandardError().toStdString();
         return;
     }
-    if (!waitUntil([&] { return mouseReleases_ >= mouseTarget && keyReleases_ >= keyTarget; }))
+    if (!waitUntil([&] {
+            return seen_.presses >= target.presses && seen_.moves >= target.moves &&
+                   seen_.releases >= target.releases && seen_.keyReleases >= target.keyReleases;
+        }))
         ADD_FAILURE() << "xdotool " << args.join(' ').toStdString()
-                      << ": its releases never reached a window of this program";
+                      << ": its events never reached a window of this program";
 }
 
-void XInput::click(QWidget* widget, QPoint pos, bool shift) {
-    QStringList args = at(widget, pos);
+void XInput::pressAt(QPoint global, bool shift) {
+    moveToGlobal(global);
+    QStringList args;
     if (shift) args << QStringLiteral("keydown") << QStringLiteral("shift");
-    args << QStringLiteral("click") << QStringLiteral("1");
-    if (shift) args << QStringLiteral("keyup") << QStringLiteral("shift");
-    run(args, 1, shift ? 1 : 0);
+    run(args << QStringLiteral("mousedown") << QStringLiteral("1"), {1, 0, 0, 0});
 }
 
-void XInput::drag(QWidget* widget, QPoint from, QPoint to, bool shift) {
-    QStringList args = at(widget, from);
-    if (shift) args << QStringLiteral("keydown") << QStringLiteral("shift");
-    args << QStringLiteral("mousedown") << QStringLiteral("1");
-    args << at(widget, (from + to) / 2) << at(widget, to);
-    args << QStringLiteral("mouseup") << QStringLiteral("1");
-    if (shift) args << QStringLiteral("keyup") << QStringLiteral("shift");
-    run(args, 1, shift ? 1 : 0);
+void XInput::moveToGlobal(QPoint global) {
+    // A pointer already there reports no motion.
+    run({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())},
+        {0, QCursor::pos() == global ? 0 : 1, 0, 0});
 }
 
-void XInput::press(QWidget* widget, QPoint pos) {
-    run(at(widget, pos) << QStringLiteral("mousedown") << QStringLiteral("1"), 0, 0);
+void XInput::press(QWidget* widget, QPoint pos, bool shift) {
+    pressAt(widget->mapToGlobal(pos), shift);
 }
 
 void XInput::moveTo(QWidget* widget, QPoint pos) {
-    run(at(widget, pos), 0, 0);
+    moveToGlobal(widget->mapToGlobal(pos));
 }
 
-void XInput::release() {
-    run({QStringLiteral("mouseup"), QStringLiteral("1")}, 1, 0);
+void XInput::release(bool shift) {
+    QStringList args{QStringLiteral("mouseup"), QStringLiteral("1")};
+    if (shift) args << QStringLiteral("keyup") << QStringLiteral("shift");
+    run(args, {0, 0, 1, shift ? 1 : 0});
+}
+
+void XInput::click(QWidget* widget, QPoint pos, bool shift) {
+    press(widget, pos, shift);
+    release(shift);
+}
+
+void XInput::drag(QWidget* widget, QPoint from, QPoint to, bool shift) {
+    const QPoint start = widget->mapToGlobal(from);
+    const QPoint end = widget->mapToGlobal(to);
+    pressAt(start, shift);
+    moveToGlobal((start + end) / 2);
+    moveToGlobal(end);
+    release(shift);
 }
 
 void XInput::clickScreen(QPoint global) {
     run({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
          QStringLiteral("click"), QStringLiteral("1")},
-        0, 0);
-}
-
-void XInput::hover(QWidget* widget, QPoint pos) {
-    run(at(widget, pos), 0, 0);
-    QApplication::processEvents();
+        {});
 }
 
 void XInput::keys(const QStringList& chords) {
     int releases = 0;
     for (const QString& chord : chords) releases += static_cast<int>(chord.count('+')) + 1;
-    run(QStringList{QStringLiteral("key")} + chords, 0, releases);
+    run(QStringList{QStringLiteral("key")} + chords, {0, 0, 0, releases});
 }
 
 void XInput::type(const QString& text) {
-    run({QStringLiteral("type"), text}, 0, static_cast<int>(text.size()));
+    run({QStringLiteral("type"), text}, {0, 0, 0, static_cast<int>(text.size())});
 }
 
 }  // namespace zelk::realwindow

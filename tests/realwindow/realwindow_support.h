@@ -27,6 +27,8 @@ QImage grabScreen();
 // Pixels where the two pictures differ, outside `ignore` (screen pixels).
 int differingPixels(const QImage& a, const QImage& b, const QRect& ignore = {});
 
+// Each step waits until its own events have reached a window of this program and were handled, as
+// a user's hand is slower than the program: a press is handled before its release comes.
 class XInput : public QObject {
   public:
     XInput();
@@ -35,14 +37,12 @@ class XInput : public QObject {
     void click(QWidget* widget, QPoint pos, bool shift = false);
     // Press at `from`, move in two steps to `to`, release there (left button).
     void drag(QWidget* widget, QPoint from, QPoint to, bool shift = false);
-    // The halves of a drag, for a look at the screen in between.
-    void press(QWidget* widget, QPoint pos);
+    // The parts of a gesture, for a look at the screen in between.
+    void press(QWidget* widget, QPoint pos, bool shift = false);
     void moveTo(QWidget* widget, QPoint pos);
-    void release();
+    void release(bool shift = false);
     // A click on the screen outside this program's windows (a window manager's frame).
     void clickScreen(QPoint global);
-    // Moves the pointer without a button.
-    void hover(QWidget* widget, QPoint pos);
     // Keys in xdotool's names, one chord per argument ("ctrl+a", "Delete").
     void keys(const QStringList& chords);
     void type(const QString& text);
@@ -51,11 +51,18 @@ class XInput : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Runs xdotool and waits for this many mouse and key releases to reach our windows.
-    void run(const QStringList& args, int mouseReleases, int keyReleases);
-    QStringList at(QWidget* widget, QPoint pos) const;
-    int mouseReleases_ = 0;
-    int keyReleases_ = 0;
+    struct Counts {
+        int presses = 0;
+        int moves = 0;
+        int releases = 0;
+        int keyReleases = 0;
+    };
+    // Runs xdotool and waits for these events to reach our windows.
+    void run(const QStringList& args, Counts expected);
+    // Screen positions: a drag's points are taken before anything moves under the pointer.
+    void pressAt(QPoint global, bool shift);
+    void moveToGlobal(QPoint global);
+    Counts seen_;
 };
 
 // Waits (processing events) until `done` holds, at most a few seconds; true when it held.

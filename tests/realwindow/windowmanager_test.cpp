@@ -37,14 +37,17 @@ TEST_P(WindowManager, AfterClosingTheDesignerByItsCloseBoxTheMainWindowTakesClic
     QObject::disconnect(main.tlb_IM, &KeyedToolbar::ButtonClick, &main, nullptr);
     QSignalSpy clicks(main.tlb_IM, &KeyedToolbar::ButtonClick);
     ASSERT_TRUE(showActive(&main, QRect(60, 60, 900, 600)));
-    ASSERT_TRUE(showActive(w.get(), QRect(200, 120, 1200, 800)));
-    ASSERT_LT(w->frameGeometry().top(), w->geometry().top()) << "the window has no title bar";
-
-    DesignBox* b = box(QStringLiteral("文号"));
-    input.click(canvas(), centre(b));
-    ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }));
-    input.clickScreen(closeBox(w.get()));
-    ASSERT_TRUE(waitUntil([&] { return !w->isVisible(); }));
+    // The designer opens modally over the main window, as the manager opens it.
+    runModal(
+        [&] {
+            ASSERT_LT(w->frameGeometry().top(), w->geometry().top()) << "no title bar";
+            DesignBox* b = box(QStringLiteral("文号"));
+            input.click(canvas(), centre(b));
+            ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }));
+            input.clickScreen(closeBox(w.get()));
+            EXPECT_TRUE(waitUntil([&] { return !w->isVisible(); }));
+        },
+        QRect(200, 120, 1200, 800));
 
     QWidget* button = main.tlb_IM->widgetForAction(main.tlb_IM->Button("tb_prop")->action());
     input.click(button, button->rect().center());
