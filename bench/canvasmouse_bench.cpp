@@ -34,6 +34,9 @@ std::unique_ptr<frm_zelk_jssj> bigCanvas() {
         c.setTag(QString::number(index));
         c.show();
     }
+    // Bands are drawn only inside a window on the screen.
+    w->resize(1000, 700);
+    w->show();
     return w;
 }
 

@@ -95,10 +95,14 @@ TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
     EXPECT_FALSE(frame.Armed());
     QTest::mouseRelease(handle, Qt::RightButton, {}, QPoint(3, 3));
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 3));
+    // The pressed handle hides; the container holds the mouse for the rest of the drag.
+    EXPECT_FALSE(handle->Visible());
+    EXPECT_EQ(QWidget::mouseGrabber(), &container);
     QTest::mouseMove(handle, QPoint(13, 8));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(13, 8));
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 // The canvas picks cover boxes and the 45/75-twip band; these are the cases across a slope.
@@ -149,9 +153,15 @@ TEST_P(CanvasEvents, ASizeHandleTakesThePressAndResizes) {
     // A drag whose release never comes is cancelled by Esc, by the next press, by losing the
     // window: the band goes, the handles come back, nothing is applied then or later.
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QWidget other;
     const std::function<void()> ends[] = {
         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
         [&] { QTest::mousePress(w->PictureContainer, Qt::LeftButton, {}, QPoint(400, 300)); },
+        [&] {
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        },
         [&] { w->hide(); },
     };
     for (const auto& end : ends) {
@@ -162,8 +172,8 @@ TEST_P(CanvasEvents, ASizeHandleTakesThePressAndResizes) {
         ASSERT_EQ(ScreenFramesShown().size(), 1);
         end();
         EXPECT_TRUE(ScreenFramesShown().isEmpty());
-        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
         QTest::mouseRelease(w->PictureContainer, Qt::LeftButton, {}, at + QPoint(30, 30));
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
         EXPECT_EQ(rectOf(&box), (Rect{1500, 900, 1350, 330}));
         EXPECT_FALSE(w->gesture().HandleDragging);
     }
@@ -194,11 +204,19 @@ TEST_P(CanvasEvents, APressOnAWhiteFrameHandleReachesTheCanvas) {
     ASSERT_EQ(w->selection().SelectionFrames().size(), 1u);
     DesignPictureBox* handle = w->selection().SelectionFrames()[0]->handle(1);
     ASSERT_NE(handle, nullptr);
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 2));
     const QPoint onCanvas = handle->mapTo(w->PictureContainer, QPoint(2, 2));
+    // The press picks the box under the handle, which removes the frame and the pressed handle
+    // with it: the move of that box still gets its moves and its release.
+    auto& under = text(1200, 600, 405, 405);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(w->gesture().MouseDownX, onCanvas.x() * 15);
     EXPECT_EQ(w->gesture().MouseDownY, onCanvas.y() * 15);
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(w->CurrentControl(), &under);
+    EXPECT_TRUE(w->selection().SelectionFrames().empty());
+    QTest::mouseMove(w->PictureContainer, onCanvas + QPoint(10, 10));
+    QTest::mouseRelease(w->PictureContainer, Qt::LeftButton, {}, onCanvas + QPoint(10, 10));
+    EXPECT_EQ(rectOf(&under), (Rect{1350, 750, 405, 405}));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 // A move without a button, as the window system delivers it to the widget under the pointer.

@@ -461,12 +461,16 @@ void CanvasMouse::route(QObject* watched, MousePhase phase, const MouseArgs& a) 
         }
         return;
     }
-    if (phase == MousePhase::Down)
+    if (phase == MousePhase::Down) {
+        // The press may remove the widget it landed on (a frame's handle): the canvas keeps it.
+        holdMouse();
         PictureContainer_MouseDown(a.button, a.shift, a.x, a.y);
-    else if (phase == MousePhase::Move)
+    } else if (phase == MousePhase::Move) {
         PictureContainer_MouseMove(a.button, a.shift, a.x, a.y);
-    else
+    } else {
+        letGoOfMouse();  // before a context menu takes the mouse
         PictureContainer_MouseUp(a.button, a.shift, a.x, a.y);
+    }
 }
 
 }  // namespace zelk

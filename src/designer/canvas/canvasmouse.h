@@ -87,11 +87,11 @@ class CanvasMouse {
     // The box or line under (x, y) by the selection's rectangle test (lines by their band).
     bool HitTestLines(DesignControl* ctrl, float x, float y) const;
 
-    // Hands the mouse events of the canvas and of the size and line handles to the handlers. A
-    // press on a size handle keeps the gesture on that handle until the release: the canvas holds
-    // the mouse meanwhile (the handle hides while its band is dragged, and a hidden widget loses
-    // the mouse). A press or a move without a button while a gesture is still under way means its
-    // release never came: the gesture is cancelled first.
+    // Hands the mouse events of the canvas and of the size and line handles to the handlers. From a
+    // press on the canvas or on a size handle to its release the canvas holds the mouse, since the
+    // press may hide or remove the widget it landed on (a hidden widget loses the mouse); a size
+    // handle's gesture stays that handle's. A press or a move without a button while a gesture is
+    // still under way means its release never came: the gesture is cancelled first.
     void route(QObject* watched, MousePhase phase, const MouseArgs& args);
 
     // A handle drag, a group drag, a line or line-end drag or a canvas resize is under way.

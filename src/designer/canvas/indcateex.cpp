@@ -32,6 +32,7 @@ constexpr bool kEdges[10][4] = {{false, false, false, false}, {true, true, false
 }  // namespace
 
 IndcateEx::~IndcateEx() {
+    letGoOfMouse();
     RemoveIndcates();
 }
 
@@ -170,7 +171,17 @@ void IndcateEx::onIndcatesMouseUp(const QString&, int, int, float, float) {
     emit onSize(cl, ct, cr, cb);
 }
 
+void IndcateEx::letGoOfMouse() {
+    pressed_ = nullptr;
+    if (!holdingMouse_) return;
+    holdingMouse_ = false;
+    if (!container_) return;
+    container_->releaseMouse();
+    container_->removeEventFilter(this);
+}
+
 void IndcateEx::cancelDrag() {
+    letGoOfMouse();
     if (!armed_) return;
     if (!frameUndrawn_) drawOutline();
     armed_ = false;
@@ -182,13 +193,32 @@ bool IndcateEx::eventFilter(QObject* watched, QEvent* event) {
     MousePhase phase;
     MouseArgs a;
     if (!mouseArgs(event, phase, a)) return QObject::eventFilter(watched, event);
+    if (watched == container_) {
+        if (!pressed_) {
+            letGoOfMouse();  // the handle went with its frame
+            return QObject::eventFilter(watched, event);
+        }
+        // The rest of the pressed handle's gesture, in the handle's own coordinates.
+        a.x -= static_cast<float>(pressed_->Left());
+        a.y -= static_cast<float>(pressed_->Top());
+        watched = pressed_;
+    }
     const QString name = watched->objectName();
-    if (phase == MousePhase::Down && a.button == 1)
+    if (phase == MousePhase::Down && a.button == 1) {
+        letGoOfMouse();
         onIndcatesMouseDown(name, a.button, a.shift, a.x, a.y);
-    else if (phase == MousePhase::Move && a.button == 1)
+        if (container_) {
+            pressed_ = static_cast<DesignPictureBox*>(watched);
+            holdingMouse_ = true;
+            container_->installEventFilter(this);
+            container_->grabMouse();
+        }
+    } else if (phase == MousePhase::Move && a.button == 1) {
         onIndcatesMouseMove(name, a.button, a.shift, a.x, a.y);
-    else if (phase == MousePhase::Up)
+    } else if (phase == MousePhase::Up) {
+        letGoOfMouse();
         onIndcatesMouseUp(name, a.button, a.shift, a.x, a.y);
+    }
     return true;
 }
 

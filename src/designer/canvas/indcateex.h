@@ -64,6 +64,7 @@ class IndcateEx : public QObject {
     void PlaceHandle(DesignPictureBox* handle, float x, float y);
     int handleNumber(const QString& name) const;
     void drawOutline() const;
+    void letGoOfMouse();
 
     QPointer<QWidget> form_;
     QPointer<QWidget> container_;
@@ -78,6 +79,9 @@ class IndcateEx : public QObject {
     float grabY_ = 0;
     bool armed_ = false;
     bool frameUndrawn_ = false;
+    // The handle a press took: it hides, so the container holds the mouse until the release.
+    QPointer<DesignPictureBox> pressed_;
+    bool holdingMouse_ = false;
 };
 
 }  // namespace zelk
