@@ -12,7 +12,7 @@ using Rect = std::array<double, 4>;
 
 class DesignerGestures : public RealDesigner {
   protected:
-    // "文号", a text b at (1620, 1560), 3000 x 300 twips: on the pixel grid.
+    // "文号", a text box at (1620, 1560), 3000 x 300 twips: on the pixel grid.
     DesignBox* number() const { return box(QStringLiteral("文号")); }
     QString statusOf(const Rect& r) const {
         return QStringLiteral("左上角坐标(%1,%2)右下角坐标(%3,%4)")

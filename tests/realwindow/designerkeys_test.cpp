@@ -19,7 +19,7 @@ TEST_P(DesignerKeys, ClickingACustomLabelAndPressingDelOnceDeletesIt) {
             return false;
         };
         ASSERT_TRUE(treeHas());
-        // The user has typed in a position b before: the keyboard is there.
+        // The user has typed in a position box before: the keyboard is there.
         input.click(w->Text1, w->Text1->rect().center());
         input.click(canvas(), centre(label));
         ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == label; }));
