@@ -1,9 +1,11 @@
 #pragma once
 // Real X input for the real-window tests: the pointer and the keyboard are driven through XTest
-// (xdotool) at screen positions, and each step waits until its last release has reached a window
-// of this program, so that what follows sees the whole gesture handled.
+// (xdotool) at screen positions, and each step waits until its events have reached a window of
+// this program, so that what follows sees the whole gesture handled.
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <QImage>
 #include <QObject>
