@@ -23,9 +23,10 @@ run: build
 bench: build
 	@$(BUILD)/bench/zelk_bench
 
-# Every built window as a PNG in $(BUILD)/screenshots (offscreen, on a fresh demo database).
+# Every built window as a PNG in $(BUILD)/screenshots (offscreen, on a fresh demo database), and
+# the designer with a selection as an X screen (Xvfb) shows it.
 screenshots: build
-	@$(BUILD)/tools/screenshots/zelk_screenshots $(BUILD)/screenshots
+	@scripts/screenshots $(BUILD)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

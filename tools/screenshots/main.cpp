@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <cstdio>
 #include <map>
 
@@ -14,6 +17,7 @@
 
 // Writes every registered window (or those named on the command line after the output folder) to
 // a PNG, each on a fresh demo database. Exit code 1 when any picture could not be written.
+// With --screen first, the pictures are taken from the X screen of DISPLAY instead.
 
 namespace zelk::shots {
 namespace {
@@ -43,8 +47,25 @@ bool ShotContext::save(QWidget* widget, const QString& name) {
     }
     if (!widget->isVisible()) widget->show();
     QApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + ".png");
-    if (!widget->grab().save(path)) {
+    QPixmap picture;
+    QString file = name;
+    if (fromScreen) {
+        // A mapped window is painted after it is exposed.
+        QElapsedTimer waited;
+        waited.start();
+        while (!(widget->windowHandle() && widget->windowHandle()->isExposed()) &&
+               waited.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const QRect frame = widget->frameGeometry();
+        picture = QGuiApplication::primaryScreen()->grabWindow(0, frame.x(), frame.y(),
+                                                               frame.width(), frame.height());
+        file += QStringLiteral("-screen");
+    } else {
+        picture = widget->grab();
+    }
+    const QString path = QDir(outputFolder).filePath(file + ".png");
+    if (!picture.save(path)) {
         ++failed;
         say("screenshots: " + name + ": cannot write " + path);
         return false;
@@ -58,8 +79,11 @@ bool ShotContext::save(QWidget* widget, const QString& name) {
 
 int main(int argc, char** argv) {
     using namespace zelk::shots;
+    const bool fromScreen = argc > 1 && qstrcmp(argv[1], "--screen") == 0;
     QTemporaryDir home;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    if (fromScreen) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         // A laptop's screen rather than the offscreen default of 800 x 600, so that windows that
         // size themselves to the screen look as they do on a desk.
         QFile screen(home.filePath("screen.json"));
@@ -72,7 +96,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zelk::LoadQtTranslations();
 
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = app.arguments().mid(fromScreen ? 2 : 1);
     const QString output = args.isEmpty() ? QStringLiteral("build/screenshots") : args.first();
     const QStringList only = args.mid(1);
     QDir().mkpath(output);
@@ -85,6 +109,7 @@ int main(int argc, char** argv) {
         ++run;
         ShotContext ctx;
         ctx.outputFolder = output;
+        ctx.fromScreen = fromScreen;
         ctx.databasePath = home.filePath(name + ".db");
         QString error;
         ctx.hdbc = zelk::dbOpenConnection(ctx.databasePath, &error);

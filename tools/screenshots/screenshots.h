@@ -19,14 +19,17 @@
 namespace zelk::shots {
 
 struct ShotContext {
-    std::int32_t hdbc = 0;  // the demo database, open
-    QString databasePath;   // its SQLite file
-    QString outputFolder;   // where the pictures go
+    std::int32_t hdbc = 0;    // the demo database, open
+    QString databasePath;     // its SQLite file
+    QString outputFolder;     // where the pictures go
+    bool fromScreen = false;  // pictures of the X screen where the window lies (--screen)
     int saved = 0;
     int failed = 0;
 
     // Shows `widget` offscreen if it is hidden, lets pending layout and paint events run and writes
-    // it to <outputFolder>/<name>.png. A failure is counted and reported; the run goes on.
+    // it to <outputFolder>/<name>.png. With fromScreen the window is shown on the X server and what
+    // the screen shows in its frame goes to <name>-screen.png. A failure is counted and reported;
+    // the run goes on.
     bool save(QWidget* widget, const QString& name);
 };
 
