@@ -11,6 +11,7 @@
 
 #include "designer/designerwindow_support.h"
 #include "platform/prompts.h"
+#include "platform/screen.h"
 #include "platform/twips.h"
 #include "realwindow_support.h"
 
@@ -33,9 +34,7 @@ class RealDesigner : public windowtest::DesignerWindowTest {
         w->setGeometry(place);
         QTimer::singleShot(0, w.get(), [&] {
             ran = true;
-            w->raise();
-            w->activateWindow();
-            if (QTest::qWaitForWindowExposed(w.get()) && QTest::qWaitForWindowActive(w.get()))
+            if (activate(w.get()))
                 body();
             else
                 ADD_FAILURE() << "the designer did not become the active window";
@@ -47,25 +46,26 @@ class RealDesigner : public windowtest::DesignerWindowTest {
     void TearDown() override {
         if (w) w->forceUnload();
     }
-    // The item controls other than lines, frames and shapes that are shown, in item order.
-    std::vector<DesignBox*> boxes() const {
-        std::vector<DesignBox*> found;
-        for (std::int32_t i = 1; i <= w->ItemCount; ++i) {
-            DesignControl* c = w->itemControl(w->ItemTable[static_cast<std::size_t>(i)]);
-            if (c && c->Visible() && !asLine(c) && c->Name() != QLatin1String("FrameArray") &&
-                c->Name() != QLatin1String("ShapeArray"))
-                found.push_back(static_cast<DesignBox*>(c));
-        }
-        return found;
-    }
-    // The control of the item with that name.
+    // The control of the shown item with that name (not a line, frame or shape).
     DesignBox* box(const QString& name) const {
-        for (DesignBox* b : boxes())
-            if (TrimFixedField(w->ItemTable[b->Tag().toUInt()].ItemName) == name) return b;
+        for (std::int32_t i = 1; i <= w->ItemCount; ++i) {
+            const DesignItem& item = w->ItemTable[static_cast<std::size_t>(i)];
+            DesignControl* c = w->itemControl(item);
+            if (c && c->Visible() && !asLine(c) && c->Name() != QLatin1String("FrameArray") &&
+                c->Name() != QLatin1String("ShapeArray") && TrimFixedField(item.ItemName) == name)
+                return static_cast<DesignBox*>(c);
+        }
         ADD_FAILURE() << "no item " << name.toStdString();
         return nullptr;
     }
     QWidget* canvas() const { return w->PictureContainer; }
+    // A click that makes `b` current, waited for until its handles show.
+    void select(DesignBox* b) {
+        input.click(canvas(), centre(b));
+        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }))
+            << "the click did not select the control with its handles";
+        EXPECT_TRUE(ScreenFramesShown().isEmpty()) << "a frame was left behind";
+    }
     // Canvas pixels of a point in canvas twips.
     static QPoint px(double x, double y) { return {twipsToPixels(x), twipsToPixels(y)}; }
     static QPoint centre(const DesignBox* b) {

@@ -3,7 +3,6 @@
 
 #include "designer_fixture.h"
 #include "platform/controls/designline.h"
-#include "platform/screen.h"
 
 namespace zelk::realwindow {
 namespace {
@@ -12,8 +11,6 @@ using Rect = std::array<double, 4>;
 
 class DesignerGestures : public RealDesigner {
   protected:
-    // "文号", a text box at (1620, 1560), 3000 x 300 twips: on the pixel grid.
-    DesignBox* number() const { return box(QStringLiteral("文号")); }
     QString statusOf(const Rect& r) const {
         return QStringLiteral("左上角坐标(%1,%2)右下角坐标(%3,%4)")
             .arg(r[0])
@@ -21,18 +18,11 @@ class DesignerGestures : public RealDesigner {
             .arg(r[0] + r[2])
             .arg(r[1] + r[3]);
     }
-    // A click that makes `b` current, waited for until its handles show.
-    void select(DesignBox* b) {
-        input.click(canvas(), centre(b));
-        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }))
-            << "the click did not select the control with its handles";
-        EXPECT_TRUE(ScreenFramesShown().isEmpty()) << "a frame was left behind";
-    }
 };
 
 TEST_P(DesignerGestures, TheFirstClickSelectsWithHandlesAndStatusAndTheFirstDragMoves) {
     runModal([&] {
-        DesignBox* b = number();
+        DesignBox* b = box(QStringLiteral("文号"));  // on the pixel grid
         const Rect before = rect(b);
         ASSERT_EQ(before, (Rect{1620, 1560, 3000, 300}));
         select(b);
@@ -45,7 +35,7 @@ TEST_P(DesignerGestures, TheFirstClickSelectsWithHandlesAndStatusAndTheFirstDrag
     // A fresh window whose first gesture is a drag: the control follows the pointer.
     w = open();
     runModal([&] {
-        DesignBox* b = number();
+        DesignBox* b = box(QStringLiteral("文号"));
         // Away from the last click, which a second press there would make a double click.
         const QPoint grip = centre(b) - QPoint(40, 0);
         input.drag(canvas(), grip, grip + QPoint(30, 20));
@@ -61,7 +51,7 @@ TEST_P(DesignerGestures, TheFirstClickSelectsWithHandlesAndStatusAndTheFirstDrag
 
 TEST_P(DesignerGestures, ASizeHandleResizesByTheDragAndTheNextClickChangesNothingElse) {
     runModal([&] {
-        DesignBox* b = number();
+        DesignBox* b = box(QStringLiteral("文号"));
         DesignBox* other = box(QStringLiteral("标题"));
         const Rect otherBefore = rect(other);
         select(b);

@@ -21,8 +21,7 @@ TEST_P(DesignerKeys, ClickingACustomLabelAndPressingDelOnceDeletesIt) {
         ASSERT_TRUE(treeHas());
         // The user has typed in a position box before: the keyboard is there.
         input.click(w->Text1, w->Text1->rect().center());
-        input.click(canvas(), centre(label));
-        ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == label; }));
+        select(label);
         input.keys({QStringLiteral("Delete")});
         EXPECT_TRUE(waitUntil([&] { return !label->Visible(); }));
         EXPECT_FALSE(treeHas());
@@ -36,8 +35,7 @@ TEST_P(DesignerKeys, TypingInTheLeftBoxMovesTheControlOnceAndAnEmptyBoxLeavesIt)
         DesignBox* b = box(QStringLiteral("文号"));
         const double top = b->Top();
         const double width = b->Width();
-        input.click(canvas(), centre(b));
-        ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b; }));
+        select(b);
         input.click(w->Text1, w->Text1->rect().center());
         input.keys({QStringLiteral("ctrl+a")});
         input.type(QStringLiteral("1500"));

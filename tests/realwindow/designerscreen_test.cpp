@@ -14,8 +14,7 @@ TEST_P(DesignerScreen, ASelectionDrawsOnlyInsideTheWindowAndClosingLeavesTheDesk
     runModal([&] {
         ASSERT_FALSE(desktop.isNull());
         DesignBox* b = box(QStringLiteral("文号"));
-        input.click(canvas(), centre(b));
-        ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }));
+        select(b);
         const QRect window = w->frameGeometry();
         EXPECT_EQ(differingPixels(desktop, grabScreen(), window), 0);
 

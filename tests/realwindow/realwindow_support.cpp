@@ -10,27 +10,11 @@
 
 namespace zelk::realwindow {
 
-namespace {
-QString& missing() {
-    static QString reason;
-    return reason;
-}
-}  // namespace
-
-void setMissingServer(const QString& reason) {
-    missing() = reason;
-}
-QString missingServer() {
-    return missing();
-}
-
 bool waitUntil(const std::function<bool()>& done) {
     return QTest::qWaitFor(done, 5000);
 }
 
-bool showActive(QWidget* window, const QRect& geometry) {
-    window->setGeometry(geometry);
-    window->show();
+bool activate(QWidget* window) {
     window->raise();
     window->activateWindow();
     return QTest::qWaitForWindowExposed(window) && QTest::qWaitForWindowActive(window);

@@ -18,11 +18,10 @@
 namespace zelk::realwindow {
 
 // Why no X server can be used (empty when one is there); set once by the test program's main.
-void setMissingServer(const QString& reason);
-QString missingServer();
+inline QString missingServer;
 
-// Shows a top-level window at `geometry` (screen pixels) and waits until it is exposed and active.
-bool showActive(QWidget* window, const QRect& geometry);
+// Raises a shown top-level window and waits until it is exposed and active.
+bool activate(QWidget* window);
 
 // The whole X screen as the root window holds it now.
 QImage grabScreen();
@@ -72,6 +71,6 @@ bool waitUntil(const std::function<bool()>& done);
 
 }  // namespace zelk::realwindow
 
-#define ZELK_SKIP_WITHOUT_X_SERVER()                    \
-    if (!::zelk::realwindow::missingServer().isEmpty()) \
-    GTEST_SKIP() << ::zelk::realwindow::missingServer().toStdString()
+#define ZELK_SKIP_WITHOUT_X_SERVER()                  \
+    if (!::zelk::realwindow::missingServer.isEmpty()) \
+    GTEST_SKIP() << ::zelk::realwindow::missingServer.toStdString()

@@ -36,14 +36,14 @@ TEST_P(WindowManager, AfterClosingTheDesignerByItsCloseBoxTheMainWindowTakesClic
     // The click itself is what is looked for, not the command behind it.
     QObject::disconnect(main.tlb_IM, &KeyedToolbar::ButtonClick, &main, nullptr);
     QSignalSpy clicks(main.tlb_IM, &KeyedToolbar::ButtonClick);
-    ASSERT_TRUE(showActive(&main, QRect(60, 60, 900, 600)));
+    main.setGeometry(60, 60, 900, 600);
+    main.show();
+    ASSERT_TRUE(activate(&main));
     // The designer opens modally over the main window, as the manager opens it.
     runModal(
         [&] {
             ASSERT_LT(w->frameGeometry().top(), w->geometry().top()) << "no title bar";
-            DesignBox* b = box(QStringLiteral("文号"));
-            input.click(canvas(), centre(b));
-            ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }));
+            select(box(QStringLiteral("文号")));
             input.clickScreen(closeBox(w.get()));
             EXPECT_TRUE(waitUntil([&] { return !w->isVisible(); }));
         },
