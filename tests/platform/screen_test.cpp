@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFrame>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "platform/controlarray.h"
 #include "platform/form.h"
 #include "platform/screen.h"
-#include "platform/twips.h"
 
 namespace zelk {
 namespace {
@@ -80,9 +74,9 @@ TEST(WindowStyles, HeaderToggledTwiceIsRestored) {
     tree.header()->setSectionsClickable(true);
     QTableWidget table(2, 2);
     Form owner;
-    for (QWidget* list : {static_cast<QWidget*>(&tree), static_cast<QWidget*>(&table)}) {
-        QHeaderView* header =
-            qobject_cast<QTreeWidget*>(list) ? tree.header() : table.horizontalHeader();
+    using List = std::pair<QWidget*, QHeaderView*>;
+    for (const auto& [list, header] :
+         {List{&tree, tree.header()}, List{&table, table.horizontalHeader()}}) {
         const QString sheet = header->styleSheet();
         const bool clickable = header->sectionsClickable();
         ASSERT_TRUE(headerHasButtons(list));
@@ -109,40 +103,6 @@ TEST(WindowStyles, EmbedsInAWindowOfThisProcess) {
     EXPECT_FALSE(EmbedInHostWindow(child, 0));
     EXPECT_FALSE(EmbedInHostWindow(child, 987654));  // no window has that id
     EXPECT_EQ(child->parentWidget(), &host);
-}
-
-// A small window made of the platform's building blocks, rendered through the real Qt path.
-TEST(Smoke, SmallWindowRendersToPng) {
-    QTemporaryDir dir;
-    Form form;
-    form.setWindowTitle("界面属性");
-    form.resizeTwips(6000, 4500);
-    auto* panel = new QFrame(&form);
-    panel->setGeometry(twipsToPixels(150), twipsToPixels(150), twipsToPixels(5550),
-                       twipsToPixels(2400));
-    SetSunkenBorder(panel, true);
-    auto* caption = new QLabel("界面名称", panel);
-    caption->setGeometry(8, 8, 90, 22);
-    ControlArray<QLabel> labels("Label1", caption);
-    QLabel& second = labels.load(1);
-    second.move(8, 40);
-    second.setText("界面类型");
-    second.show();
-    auto* tree = new QTreeWidget(&form);
-    tree->setGeometry(10, 180, 370, 100);
-    tree->setHeaderLabels({"名称", "类型"});
-    new QTreeWidgetItem(tree, {"条目录入", "1"});
-    ToggleHeaderButtons(&form, tree);
-    auto* ok = new QPushButton("确定", &form);
-    ok->setGeometry(200, 250, 80, 24);
-    form.show();
-
-    const QString file = dir.filePath("window.png");
-    ASSERT_TRUE(form.grab().save(file));
-    const QImage img(file);
-    ASSERT_FALSE(img.isNull());
-    EXPECT_EQ(img.size(), form.size());
-    EXPECT_TRUE(form.unload());
 }
 
 }  // namespace
