@@ -14,12 +14,14 @@
 namespace zelk {
 namespace {
 
-TEST(MsgBoxScript, AnsweredNoReturnsSevenAndIsRecorded) {
+TEST(PromptScript, AnsweredNoAndInputsAreReturnedAndRecorded) {
     PromptScript script;
-    script.answer(vbNo);
+    script.answer(vbNo).input("新界面").cancelInput();
     const int r = MsgBox("是否保存修改？", vbYesNoCancel | vbQuestion, "系统确认");
     EXPECT_EQ(r, vbNo);
-    ASSERT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(InputBox("界面名称", "提示"), "新界面");
+    EXPECT_EQ(InputBox("界面名称", "提示", "d"), QString());
+    ASSERT_EQ(script.prompts().size(), 3u);
     const PromptRecord& p = script.prompts().front();
     EXPECT_EQ(p.kind, PromptKind::MessageBox);
     EXPECT_EQ(p.text, "是否保存修改？");
@@ -75,11 +77,15 @@ TEST(PromptScriptFailures, UnexpectedPromptAndUnusedAnswersAreReported) {
     EXPECT_TRUE(failures.messages[1].contains("unused"));
 }
 
-TEST(PromptScriptFailures, PromptWithoutScriptOnHeadlessScreenDoesNotWait) {
+// A prompt or a menu without a script is reported and gets the safe answer at once.
+TEST(PromptScriptFailures, PromptOrMenuWithoutScriptOnHeadlessScreenDoesNotWait) {
     CapturedPromptFailures failures;
     EXPECT_EQ(MsgBox("x", vbOKCancel), vbCancel);
     EXPECT_EQ(InputBox("name"), QString());
-    EXPECT_EQ(failures.messages.size(), 2);
+    QMenu menu;
+    menu.addAction(QStringLiteral("置前"));
+    EXPECT_EQ(PopupMenu(menu, QPoint()), nullptr);
+    EXPECT_EQ(failures.messages.size(), 3);
 }
 
 TEST(PopupMenuScript, ChoosesAnEntryByTextOrNameOrDismisses) {
@@ -103,29 +109,15 @@ TEST(PopupMenuScript, ChoosesAnEntryByTextOrNameOrDismisses) {
     EXPECT_EQ(script.prompts()[0].text, QStringLiteral("pop_menu"));
 }
 
-TEST(PopupMenuScript, AMenuWithoutAScriptIsReportedAndDismissed) {
-    CapturedPromptFailures failures;
-    QMenu menu;
-    menu.addAction(QStringLiteral("置前"));
-    EXPECT_EQ(PopupMenu(menu, QPoint()), nullptr);
-    EXPECT_EQ(failures.messages.size(), 1);
-}
-
-TEST(InputBoxScript, AnswersAndCancel) {
-    PromptScript script;
-    script.input("新界面").cancelInput();
-    EXPECT_EQ(InputBox("界面名称", "提示"), "新界面");
-    EXPECT_EQ(InputBox("界面名称", "提示", "d"), QString());
-    EXPECT_EQ(script.prompts().size(), 2u);
-}
-
-TEST(CommonDialogScript, ColourFontFileAndCancel) {
+TEST(CommonDialogScript, ColourFontFileCancelAndFontColour) {
     PromptScript script;
     script.chooseColor(QColor(1, 2, 3))
         .cancelDialog()
         .chooseFont(QFont("宋体", 12))
         .chooseFile("/tmp/a.idf")
-        .cancelDialog();
+        .cancelDialog()
+        .chooseFont(QFont("宋体", 10), QColor(0, 0, 255))
+        .chooseFont(QFont("宋体", 10), Qt::red);
     CommonDialog dlg;
     dlg.Color = 0xFFFFFF;
     dlg.ShowColor();
@@ -146,13 +138,8 @@ TEST(CommonDialogScript, ColourFontFileAndCancel) {
         EXPECT_EQ(e.number(), kErrCancel);
     }
     EXPECT_EQ(dlg.FileName, "/tmp/a.idf");
-}
 
-// With effects the font dialog offers a colour, written back to Color; without, Color stays.
-TEST(CommonDialogScript, FontWithEffectsTakesItsColour) {
-    PromptScript script;
-    script.chooseFont(QFont("宋体", 10), QColor(0, 0, 255)).chooseFont(QFont("宋体", 10), Qt::red);
-    CommonDialog dlg;
+    // With effects the font dialog offers a colour, written back to Color; without, Color stays.
     dlg.Color = 0x00FF00;
     dlg.Flags = 259;
     dlg.ShowFont();
