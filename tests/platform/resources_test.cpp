@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "platform/resources.h"
+#include "support/qtprint.h"
 
 using namespace zelk;
 
@@ -29,32 +30,22 @@ double coverage(const QPixmap& pixmap) {
     return double(drawn) / (image.width() * image.height());
 }
 
-// Plain strings keep the test names readable.
-std::vector<std::string> allNames() {
-    std::vector<std::string> names;
-    for (const QString& n : kBitmaps + kIcons) names.push_back(n.toStdString());
-    return names;
-}
-
-class EveryResource : public ::testing::TestWithParam<std::string> {
-  protected:
-    QString name() const { return QString::fromStdString(GetParam()); }
-};
+class EveryResource : public ::testing::TestWithParam<QString> {};
 
 TEST_P(EveryResource, LoadsAsPictureAndIconAtTheAskedSize) {
     for (int size : {16, 24}) {
-        const QPixmap p = LoadResPicture(name(), size);
+        const QPixmap p = LoadResPicture(GetParam(), size);
         ASSERT_FALSE(p.isNull());
         EXPECT_EQ(p.size(), QSize(size, size));
         EXPECT_GT(coverage(p), 0.05) << "nearly blank at " << size;
     }
-    const QIcon icon = LoadResIcon(name());
+    const QIcon icon = LoadResIcon(GetParam());
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
 }
 
-INSTANTIATE_TEST_SUITE_P(Named, EveryResource, ::testing::ValuesIn(allNames()),
-                         [](const auto& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Named, EveryResource, ::testing::ValuesIn(kBitmaps + kIcons),
+                         [](const auto& info) { return info.param.toStdString(); });
 
 TEST(Resources, ExactlyTheNamedOnesAreCompiledIn) {
     QStringList expected = kBitmaps + kIcons;
