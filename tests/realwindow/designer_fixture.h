@@ -62,7 +62,7 @@ class RealDesigner : public windowtest::DesignerWindowTest {
     // A click that makes `b` current, waited for until its handles show.
     void select(DesignBox* b) {
         input.click(canvas(), centre(b));
-        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handlesShown(); }))
+        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == b && handles(true); }))
             << "the click did not select the control with its handles";
         EXPECT_TRUE(ScreenFramesShown().isEmpty()) << "a frame was left behind";
     }
@@ -74,15 +74,11 @@ class RealDesigner : public windowtest::DesignerWindowTest {
     static std::array<double, 4> rect(const DesignBox* b) {
         return {b->Left(), b->Top(), b->Width(), b->Height()};
     }
-    // The four corner handles of the current control (the move handle pic(5) is never shown).
-    bool handlesShown() const {
-        for (int i = 1; i <= 4; ++i)
-            if (!w->pic()[i].isVisible()) return false;
-        return true;
-    }
-    bool handlesHidden() const {
-        for (int i = 1; i <= 5; ++i)
-            if (w->pic()[i].isVisible()) return false;
+    // Shown: the four corner handles of the current control (the move handle pic(5) is never
+    // shown); hidden: all five.
+    bool handles(bool shown) const {
+        for (int i = 1; i <= (shown ? 4 : 5); ++i)
+            if (w->pic()[i].isVisible() != shown) return false;
         return true;
     }
 

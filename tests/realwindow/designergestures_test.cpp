@@ -40,7 +40,7 @@ TEST_P(DesignerGestures, TheFirstClickSelectsWithHandlesAndStatusAndTheFirstDrag
         const QPoint grip = centre(b) - QPoint(40, 0);
         input.drag(canvas(), grip, grip + QPoint(30, 20));
         const Rect moved{1620 + 450, 1560 + 300, 3000, 300};
-        EXPECT_TRUE(waitUntil([&] { return rect(b) == moved && handlesShown(); }))
+        EXPECT_TRUE(waitUntil([&] { return rect(b) == moved && handles(true); }))
             << "left " << b->Left() << " top " << b->Top();
         EXPECT_EQ(w->CurrentControl(), b);
         EXPECT_TRUE(ScreenFramesShown().isEmpty());
@@ -59,7 +59,7 @@ TEST_P(DesignerGestures, ASizeHandleResizesByTheDragAndTheNextClickChangesNothin
         QWidget* corner = &w->pic()[4];
         input.drag(corner, corner->rect().center(), corner->rect().center() + QPoint(20, 10));
         const Rect resized{1620, 1560, 3000 + 300, 300 + 150};
-        EXPECT_TRUE(waitUntil([&] { return rect(b) == resized && handlesShown(); }))
+        EXPECT_TRUE(waitUntil([&] { return rect(b) == resized && handles(true); }))
             << "width " << b->Width() << " height " << b->Height();
         EXPECT_EQ(w->statusText(), statusOf(resized));
         EXPECT_TRUE(ScreenFramesShown().isEmpty());
@@ -69,7 +69,7 @@ TEST_P(DesignerGestures, ASizeHandleResizesByTheDragAndTheNextClickChangesNothin
         EXPECT_EQ(rect(other), otherBefore);
         // And a click on empty canvas takes the handles away and moves nothing.
         input.click(canvas(), px(9000, 6900));
-        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == nullptr && handlesHidden(); }));
+        EXPECT_TRUE(waitUntil([&] { return w->CurrentControl() == nullptr && handles(false); }));
         EXPECT_EQ(rect(b), resized);
         EXPECT_EQ(rect(other), otherBefore);
     });

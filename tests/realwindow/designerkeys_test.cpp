@@ -26,7 +26,7 @@ TEST_P(DesignerKeys, ClickingACustomLabelAndPressingDelOnceDeletesIt) {
         EXPECT_TRUE(waitUntil([&] { return !label->Visible(); }));
         EXPECT_FALSE(treeHas());
         EXPECT_TRUE(w->ItemTable[label->Tag().toUInt()].Deleted);
-        EXPECT_FALSE(handlesShown());
+        EXPECT_FALSE(handles(true));
     });
 }
 
