@@ -54,7 +54,7 @@ class NameDialog : public Form {
     void Form_KeyDown(int& keyCode, int) override { keys.push_back(keyCode); }
 };
 
-TEST(FormModal, ScriptedFillAndConfirmReturnsTheValues) {
+TEST(FormModal, ScriptedConfirmReturnsTheValuesAndTheCloseBoxLeavesCancelled) {
     NameDialog dlg;
     dlg.ItemName = "旧名";
     PromptScript script;
@@ -73,16 +73,13 @@ TEST(FormModal, ScriptedFillAndConfirmReturnsTheValues) {
     EXPECT_EQ(dlg.loads, 1);
     ASSERT_EQ(script.prompts().size(), 1u);
     EXPECT_EQ(script.prompts()[0].kind, PromptKind::ModalForm);
-}
 
-TEST(FormModal, CloseBoxLeavesCancelled) {
-    NameDialog dlg;
-    PromptScript script;
+    NameDialog closed;
     script.onModal([](Form& f) { f.close(); });
-    dlg.showModal();
-    EXPECT_TRUE(dlg.Cancelled);
-    EXPECT_EQ(dlg.queryModes, vbFormControlMenu);
-    EXPECT_FALSE(dlg.isLoaded());
+    closed.showModal();
+    EXPECT_TRUE(closed.Cancelled);
+    EXPECT_EQ(closed.queryModes, vbFormControlMenu);
+    EXPECT_FALSE(closed.isLoaded());
 }
 
 TEST(FormLifeCycle, CloseCancelledInQueryUnloadLeavesTheFormOpen) {
