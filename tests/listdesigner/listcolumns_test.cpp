@@ -85,11 +85,10 @@ TEST_P(ListSaveTest, WithoutRowsToWriteTheVersionStillRises) {
 }
 
 TEST_P(ListSaveTest, DeleteInterfaceDataRemovesRowAndItems) {
-    for (const test::TxnRefusal what : test::kTxnRefusals) {
-        test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt", "delete");
-        ASSERT_TRUE(refusal.ok());
-        EXPECT_FALSE(deleteInterfaceData(hdbc(), demo_.itemEntry));
-    }
+    for (const test::TxnRefusal what : test::kTxnRefusals)
+        test::whileRefused(
+            what, hdbc(), GetParam(), "indt",
+            [&] { EXPECT_FALSE(deleteInterfaceData(hdbc(), demo_.itemEntry)); }, "delete");
     EXPECT_GT(sysISITGetRecordCount(hdbc(), demo_.itemEntry), 0) << "refused: nothing deleted";
     EXPECT_TRUE(deleteInterfaceData(hdbc(), demo_.itemEntry));
     INDTRecord row;

@@ -10,9 +10,9 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
-#include "platform/promptscript.h"
 #include "platform/settings.h"
 #include "propdialogs/frm_zelk_jmsx.h"
+#include "support/expectprompt.h"
 #include "support/testdb.h"
 
 namespace zelk {
@@ -163,10 +163,7 @@ TEST_P(JmsxTest, RowNotFoundOffersNoOkAndRefusedSaveSaysSo) {
     PromptScript script;
     script.answer(vbOK);
     d.Command1->click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面!"));
-    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("保存数据出错"));
-    EXPECT_EQ(script.prompts()[0].style, 80);
+    test::expectPrompt(script, QStringLiteral("不能保存界面!"), QStringLiteral("保存数据出错"), 80);
     EXPECT_TRUE(d.EditCancelled);
 }
 
