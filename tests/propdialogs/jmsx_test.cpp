@@ -36,6 +36,12 @@ class JmsxTest : public test::DemoBackendTest {
         change(r);
         ASSERT_GE(sysINDTUpdateRecord(hdbc(), r), 0);
     }
+    // An 8 x 8 picture of one colour.
+    static void picture(const QString& path, Qt::GlobalColor color) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(color);
+        ASSERT_TRUE(image.save(path, "JPG"));
+    }
     void open(frm_zelk_jmsx& d) { d.init(hdbc(), demo_.itemEntry, demo::kSystem); }
     void ok(frm_zelk_jmsx& d) {
         PromptScript script;
@@ -171,11 +177,6 @@ TEST_P(JmsxTest, PictureIsCopiedIntoTheImageFolderUnderAFreeName) {
     QTemporaryDir temp;
     const QString images = temp.filePath("images");
     QDir().mkpath(temp.filePath("src"));
-    const auto picture = [](const QString& path, Qt::GlobalColor color) {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(color);
-        ASSERT_TRUE(image.save(path, "JPG"));
-    };
     ASSERT_TRUE(SaveSetting(kSettingsApplication, "COMMON", "imagepath", images));
     frm_zelk_jmsx d;
     open(d);
@@ -228,9 +229,7 @@ TEST_P(JmsxTest, ViewOnlyWritesNothing) {
     ASSERT_TRUE(SaveSetting(kSettingsApplication, "COMMON", "imagepath", images));
     ASSERT_TRUE(SaveSetting(kSettingsApplication, demo::kSystem, "imagepath", "mine"));
     const QString chosen = temp.filePath("bg.jpg");
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_TRUE(image.save(chosen, "JPG"));
+    picture(chosen, Qt::red);
     const INDTRecord before = row();
     frm_zelk_jmsx d;
     open(d);

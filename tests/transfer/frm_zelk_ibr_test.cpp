@@ -16,6 +16,7 @@
 #include "support/reporttexts.h"
 #include "support/testdb.h"
 #include "transfer/frm_zelk_ibr.h"
+#include "transfer_support.h"
 
 namespace zelk {
 namespace {
@@ -132,10 +133,7 @@ TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
               0);
 
     // A package changed after it was listed is refused before anything is written.
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("junk\r\n");
-    file.close();
+    ASSERT_TRUE(transfertest::writeFile(path, "junk\r\n", QIODevice::Append));
     const std::int32_t count = GetRecordsetCount(db.hdbc(), "select id00 from indt");
     PromptScript script;
     script.answer(vbOK);
@@ -199,10 +197,7 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     openPackage();
     const int rows = form.ListView4->Count();
     const QString other = dir.filePath("bad.idf");
-    QFile file(other);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a package\r\n");
-    file.close();
+    ASSERT_TRUE(transfertest::writeFile(other, "not a package\r\n"));
     PromptScript script;
     script.chooseFile(other).answer(vbOK);
     form.Command9_Click();

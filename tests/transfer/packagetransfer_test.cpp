@@ -27,11 +27,6 @@ using namespace transfertest;
 
 const QString kSystem = QStringLiteral("协同办公");
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The export list of a class as the window builds it.
 std::vector<ExportRequest::Row> classRows(std::int32_t hdbc, const QString& className) {
     std::vector<ExportRequest::Row> rows;
@@ -148,10 +143,7 @@ TEST_P(TransferTest, PeerPackageImports) {
                              "[界面信息]\n1\n") +
                          pieces.join('|') + QStringLiteral("|\n\n[#77]\n2\n") + item + "\n" + item +
                          QStringLiteral("|\n#结束\n");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(toGbk(text));
-    file.close();
+    ASSERT_TRUE(writeFile(path, toGbk(text)));
     ASSERT_EQ(item.count('|') + 1, 46);
 
     PromptScript script;
@@ -444,10 +436,7 @@ TEST_P(TransferTest, ExportRefusesValuesTheFormatCannotCarry) {
         auto source = other();
         addSamples(source->hdbc());
         ASSERT_GE(ExecSQL(source->hdbc(), c.sql), 0);
-        QFile existing(path);
-        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-        existing.write("earlier package");
-        existing.close();
+        ASSERT_TRUE(writeFile(path, "earlier package"));
         try {
             exportRows(source->hdbc(), path, classRows(source->hdbc(), QStringLiteral("发文")),
                        sink);
