@@ -19,10 +19,6 @@ struct Rewrite {
     const char* adapted;
 };
 
-std::string rewriteName(const ::testing::TestParamInfo<Rewrite>& info) {
-    return info.param.name;
-}
-
 class AdaptSql : public ::testing::TestWithParam<Rewrite> {};
 
 TEST_P(AdaptSql, Rewrites) {
@@ -53,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Rewrite{"QuotesInsideTextsUntouched", "id02='delete indt where left(''a'',1)'",
                 "id02='delete indt where left(''a'',1)'"},
         Rewrite{"NonNumberStays", "id00='abc'", "id00='abc'"}),
-    rewriteName);
+    [](const ::testing::TestParamInfo<Rewrite>& info) { return std::string(info.param.name); });
 
 // Free texts that cannot run are refused, never half-run; the suite's own texts are in
 // suite_texts_test.cpp.

@@ -36,12 +36,6 @@ class Quoting : public BackendTest {
     std::int32_t number_ = 0;
 };
 
-TEST(SqlQuote, DoublesQuotesAndEncloses) {
-    EXPECT_EQ(sqlQuote("发文"), QString("'发文'"));
-    EXPECT_EQ(sqlQuote("a'b''"), QString("'a''b'''''"));
-    EXPECT_EQ(sqlQuote(""), QString("''"));
-}
-
 TEST_P(Quoting, StoredAsGivenAndFoundByTheLibrary) {
     EXPECT_EQ(sysINDTGetFLMBID(hdbc(), "GWGL", kClass, "协同办公"), number_);
     INDTRecord row;

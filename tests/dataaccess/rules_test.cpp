@@ -226,9 +226,7 @@ TEST_P(Rules, ACommittedSaveIsSeenByAnotherConnection) {
 // stores nothing, and a server's transaction that a failed statement aborted does not commit.
 TEST_P(Rules, ARefusedBeginOrCommitStoresNothing) {
     for (const TxnRefusal what : kTxnRefusals) {
-        {
-            RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
-            ASSERT_TRUE(refusal.ok());
+        whileRefused(what, hdbc(), GetParam(), "indt", [&] {
             if (what == TxnRefusal::Begin) {
                 EXPECT_LT(odbc_BeginTrans(hdbc()), 0);
             } else {
@@ -237,7 +235,7 @@ TEST_P(Rules, ARefusedBeginOrCommitStoresNothing) {
                 EXPECT_LT(odbc_CommitTrans(hdbc()), 0);
                 EXPECT_EQ(odbc_RollbackTrans(hdbc()), 0) << "the refused commit ended it";
             }
-        }
+        });
         EXPECT_EQ(GetRecordsetCount(hdbc(), "select * from indt"), 0)
             << testing::PrintToString(what);
     }

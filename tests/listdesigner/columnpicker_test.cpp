@@ -4,16 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <optional>
 
 #include "listdesigner/columnpicker.h"
 #include "listfixture.h"
 #include "platform/promptscript.h"
 #include "support/refusal.h"
+#include "support/reporttexts.h"
 
 namespace zelk {
 namespace {
 
+using test::expectPrompt;
 using test::ListFixture;
+using test::rowTexts;
 
 class PickerTest : public ListFixture {
   protected:
@@ -30,16 +34,6 @@ class PickerTest : public ListFixture {
     std::int32_t fidOf(ListTable table) const {
         return table == ListTable::ILIT ? demo_.listEntry : demo_.browseList;
     }
-    static QStringList texts(const ReportView& list) {
-        QStringList all;
-        for (int i = 1; i <= list.Count(); ++i) all << list.Item(i)->Text();
-        return all;
-    }
-    static QStringList fields(const ReportView& list) {
-        QStringList all;
-        for (int i = 1; i <= list.Count(); ++i) all << list.Item(i)->SubItems(1);
-        return all;
-    }
 };
 
 const ListTable kTables[] = {ListTable::ILIT, ListTable::ILST};
@@ -51,11 +45,12 @@ TEST_P(PickerTest, OffersTemplateFieldsNotChosenAndNamesEmptyCaptions) {
               0);
     for (const ListTable table : kTables) {
         auto form = open(table);
-        EXPECT_EQ(fields(*form->DSNListView), (QStringList{"bh", "bt", "wh", "fwrq", "mj", "ngr"}));
-        for (const QString& f : fields(*form->DSNListView))
-            EXPECT_FALSE(fields(*form->SRCListView).contains(f)) << f.toStdString();
+        EXPECT_EQ(rowTexts(*form->DSNListView, 1),
+                  (QStringList{"bh", "bt", "wh", "fwrq", "mj", "ngr"}));
+        for (const QString& f : rowTexts(*form->DSNListView, 1))
+            EXPECT_FALSE(rowTexts(*form->SRCListView, 1).contains(f)) << f.toStdString();
         EXPECT_GT(form->SRCListView->Count(), 0);
-        EXPECT_EQ(texts(*form->DSNListView)[2],
+        EXPECT_EQ(rowTexts(*form->DSNListView)[2],
                   table == ListTable::ILST ? QStringLiteral("未定义栏目") : QStringLiteral("文号"));
         form->forceUnload();
     }
@@ -65,7 +60,7 @@ TEST_P(PickerTest, MovesUpAndDown) {
     auto form = open(ListTable::ILIT);
     ReportView& dsn = *form->DSNListView;
     ReportView& src = *form->SRCListView;
-    const QStringList start = texts(dsn);
+    const QStringList start = rowTexts(dsn);
     // Without a selection, nothing moves.
     dsn.SetSelectedItem(nullptr);
     src.SetSelectedItem(nullptr);
@@ -73,17 +68,17 @@ TEST_P(PickerTest, MovesUpAndDown) {
     form->Command7_Click();
     form->Command10_Click();
     form->Command12_Click();
-    EXPECT_EQ(texts(dsn), start);
+    EXPECT_EQ(rowTexts(dsn), start);
     // Up on the first and down on the last change nothing.
     dsn.SetSelectedItem(dsn.Item(1));
     form->Command8_Click();
     dsn.SetSelectedItem(dsn.Item(dsn.Count()));
     form->Command7_Click();
-    EXPECT_EQ(texts(dsn), start);
+    EXPECT_EQ(rowTexts(dsn), start);
     // Up on row 2 exchanges rows 1 and 2 and keeps the moved row selected.
     dsn.SetSelectedItem(dsn.Item(2));
     form->Command8_Click();
-    EXPECT_EQ(texts(dsn).mid(0, 2), (QStringList{start[1], start[0]}));
+    EXPECT_EQ(rowTexts(dsn).mid(0, 2), (QStringList{start[1], start[0]}));
     EXPECT_EQ(dsn.SelectedItem(), dsn.Item(1));
     // A removed column goes to the end of the other list.
     form->RemoveColumnFromInterface();
@@ -131,42 +126,34 @@ TEST_P(PickerTest, MessagesForNoTemplateAndAnEmptyList) {
     form->forceUnload();
 }
 
-TEST_P(PickerTest, FailureAtColumnKKeepsTheOldRows) {
-    auto form = open(ListTable::ILIT);
-    form->DSNListView->Item(4)->SetSubItems(1, QStringLiteral("bh"));  // repeats the first field
-    refuse(ListTable::ILIT, "02", QStringLiteral("'bh'"));
-    const auto before = bytes(ListTable::ILIT, demo_.listEntry);
-    PromptScript script;
-    script.answer(vbOK);
-    form->Command1_Click();
-    expectPrompt(script, QStringLiteral("保存记录失败，请稍后重试"), QStringLiteral("系统提示"),
-                 vbExclamation);
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_FALSE(form->prg1->isVisible());
-    EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
-    form->forceUnload();
-}
-
-TEST_P(PickerTest, RefusedBeginOrCommitKeepsTheOldRows) {
+// A refused column row (the K-th), begin or commit keeps the old rows and the window.
+TEST_P(PickerTest, RefusedSaveKeepsTheOldRows) {
     const struct {
-        test::TxnRefusal what;
+        std::optional<test::TxnRefusal> what;
+        ListTable table;
         const char* message;
-    } cases[] = {{test::TxnRefusal::Begin, "界面栏目正在使用，不能进行修改，请稍后再试"},
-                 {test::TxnRefusal::Commit, "保存记录失败，请稍后重试"}};
+    } cases[] = {
+        {std::nullopt, ListTable::ILIT, "保存记录失败，请稍后重试"},
+        {test::TxnRefusal::Begin, ListTable::ILST, "界面栏目正在使用，不能进行修改，请稍后再试"},
+        {test::TxnRefusal::Commit, ListTable::ILST, "保存记录失败，请稍后重试"}};
     for (const auto& c : cases) {
-        auto form = open(ListTable::ILST);
-        const auto before = bytes(ListTable::ILST, demo_.browseList);
+        auto form = open(c.table);
+        const auto before = bytes(c.table, fidOf(c.table));
         PromptScript script;
         script.answer(vbOK);
-        {
-            test::RefusedTransaction refusal(c.what, hdbc(), GetParam(), "ilst");
-            ASSERT_TRUE(refusal.ok());
+        if (c.what) {
+            test::whileRefused(*c.what, hdbc(), GetParam(), "ilst",
+                               [&] { form->Command1_Click(); });
+        } else {
+            form->DSNListView->Item(4)->SetSubItems(1, QStringLiteral("bh"));  // repeats the first
+            refuse(c.table, "02", QStringLiteral("'bh'"));
             form->Command1_Click();
         }
         expectPrompt(script, QString::fromUtf8(c.message), QStringLiteral("系统提示"),
                      vbExclamation);
         EXPECT_TRUE(form->isLoaded());
-        EXPECT_EQ(bytes(ListTable::ILST, demo_.browseList), before);
+        EXPECT_FALSE(form->prg1->isVisible());
+        EXPECT_EQ(bytes(c.table, fidOf(c.table)), before);
         form->forceUnload();
     }
 }

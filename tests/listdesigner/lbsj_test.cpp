@@ -7,16 +7,18 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTest>
+#include <optional>
 
 #include "component/zelkmodule.h"
 #include "listdesigner/frm_zelk_lbsj.h"
 #include "listfixture.h"
-#include "platform/promptscript.h"
+#include "support/expectprompt.h"
 #include "support/refusal.h"
 
 namespace zelk {
 namespace {
 
+using test::expectPrompt;
 using test::ListFixture;
 
 const QString kEntry = QStringLiteral("录入列表");
@@ -27,9 +29,15 @@ class LbsjTest : public ListFixture {
     std::unique_ptr<frm_zelk_lbsj> open(const QString& kind) {
         auto form = std::make_unique<frm_zelk_lbsj>();
         form->load();
-        form->init(hdbc(), kind == kEntry ? demo_.listEntry : demo_.browseList, kind);
+        form->init(hdbc(), fidOf(kind), kind);
         form->show();
         return form;
+    }
+    static ListTable tableOf(const QString& kind) {
+        return kind == kEntry ? ListTable::ILIT : ListTable::ILST;
+    }
+    std::int32_t fidOf(const QString& kind) const {
+        return kind == kEntry ? demo_.listEntry : demo_.browseList;
     }
     QStringList order(const frm_zelk_lbsj& form) {
         QStringList texts;
@@ -62,8 +70,7 @@ TEST_P(LbsjTest, OpensBothKindsWithHeadersOrderAndSettings) {
               0);
     for (const QString& kind : {kEntry, kBrowse}) {
         auto form = open(kind);
-        const auto stored = rows(kind == kEntry ? ListTable::ILIT : ListTable::ILST,
-                                 kind == kEntry ? demo_.listEntry : demo_.browseList);
+        const auto stored = rows(tableOf(kind), fidOf(kind));
         ASSERT_EQ(form->ListView1->ColumnCount(), 6);
         EXPECT_EQ(order(*form),
                   (QStringList{"编号", "标题", "文号", "发文日期", "密级", "拟稿人"}));
@@ -151,8 +158,8 @@ TEST_P(LbsjTest, EditsDragFontAndColourReachTheSavedRows) {
 
 TEST_P(LbsjTest, UneditedSaveKeepsColumnsAndWritesTheDefaults) {
     for (const QString& kind : {kEntry, kBrowse}) {
-        const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
-        const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
+        const ListTable table = tableOf(kind);
+        const std::int32_t fid = fidOf(kind);
         const auto before = rows(table, fid);
         auto form = open(kind);
         ASSERT_TRUE(form->SaveInterface());
@@ -207,56 +214,40 @@ TEST_P(LbsjTest, DropRulesOfTheOrderList) {
     again->forceUnload();
 }
 
+// A refused column row (the fourth insert), begin or commit keeps rows, version and window.
 TEST_P(LbsjTest, RefusedSaveKeepsRowsVersionAndWindow) {
-    for (const QString& kind : {kEntry, kBrowse}) {
-        const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
-        const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
-        setVersion(fid, QStringLiteral("7"));
-        auto form = open(kind);
-        for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);  // the fourth insert fails
-        refuse(table, "07", QStringLiteral("777"));
-        const auto before = bytes(table, fid);
-        PromptScript script;
-        script.answer(vbOK);
-        form->Command1_Click(0);
-        expectPrompt(script, QStringLiteral("不能保存界面，请稍后再试!"),
-                     QStringLiteral("系统信息"), vbExclamation);
-        EXPECT_TRUE(form->isLoaded());
-        EXPECT_EQ(form->ListView1->Column(1)->Width(), 777);
-        EXPECT_EQ(bytes(table, fid), before);
-        EXPECT_EQ(version(fid), QStringLiteral("7"));
-        form->forceUnload();
-        allowAgain();
-    }
-}
-
-TEST_P(LbsjTest, RefusedBeginOrCommitKeepsRowsAndVersion) {
-    for (const test::TxnRefusal what : test::kTxnRefusals) {
+    using test::TxnRefusal;
+    for (const auto what : {std::optional<TxnRefusal>(), std::optional(TxnRefusal::Begin),
+                            std::optional(TxnRefusal::Commit)}) {
         for (const QString& kind : {kEntry, kBrowse}) {
-            const ListTable table = kind == kEntry ? ListTable::ILIT : ListTable::ILST;
-            const std::int32_t fid = kind == kEntry ? demo_.listEntry : demo_.browseList;
+            SCOPED_TRACE((what ? testing::PrintToString(*what) : "refused row") + " " +
+                         kind.toStdString());
+            const ListTable table = tableOf(kind);
+            const std::int32_t fid = fidOf(kind);
             setVersion(fid, QStringLiteral("7"));
             auto form = open(kind);
-            form->ListView1->Column(1)->SetWidth(777);
+            for (int i : {1, 4}) form->ListView1->Column(i)->SetWidth(777);
             const auto before = bytes(table, fid);
             PromptScript script;
             script.answer(vbOK);
-            {
-                test::RefusedTransaction refusal(what, hdbc(), GetParam(),
-                                                 kind == kEntry ? "ilit" : "ilst");
-                ASSERT_TRUE(refusal.ok());
+            if (what) {
+                test::whileRefused(*what, hdbc(), GetParam(), kind == kEntry ? "ilit" : "ilst",
+                                   [&] { form->Command1_Click(0); });
+            } else {
+                refuse(table, "07", QStringLiteral("777"));
                 form->Command1_Click(0);
+                allowAgain(table);
             }
-            SCOPED_TRACE(testing::PrintToString(what) + " " + kind.toStdString());
             // On a server only a lost or aborted session refuses a begin: the read before it
             // fails already.
-            if (what == test::TxnRefusal::Begin && GetParam() == test::TestBackend::PostgreSQL)
+            if (what == TxnRefusal::Begin && GetParam() == test::TestBackend::PostgreSQL)
                 expectPrompt(script, QStringLiteral("不能保存界面！"), QStringLiteral("警告"),
                              vbExclamation);
             else
                 expectPrompt(script, QStringLiteral("不能保存界面，请稍后再试!"),
                              QStringLiteral("系统信息"), vbExclamation);
             EXPECT_TRUE(form->isLoaded());
+            EXPECT_EQ(form->ListView1->Column(1)->Width(), 777);
             EXPECT_EQ(bytes(table, fid), before);
             EXPECT_EQ(version(fid), QStringLiteral("7"));
             form->forceUnload();
@@ -271,8 +262,7 @@ TEST_P(LbsjTest, GoneInterfaceIsNotSaved) {
     PromptScript script;
     script.answer(vbOK);
     form->Command1_Click(0);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面！"));
-    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("警告"));
+    expectPrompt(script, QStringLiteral("不能保存界面！"), QStringLiteral("警告"), vbExclamation);
     EXPECT_TRUE(form->isLoaded());
     EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     form->forceUnload();
@@ -288,10 +278,8 @@ TEST_P(LbsjTest, ClosingAModifiedListAsks) {
         PromptScript script;
         script.answer(vbNo);
         QTest::keyClick(form->txtWidth, Qt::Key_Escape);
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text,
-                  QStringLiteral("界面设计器即将退出,是否保存界面所做的修改?"));
-        EXPECT_EQ(script.prompts()[0].style, vbYesNo + vbQuestion);
+        expectPrompt(script, QStringLiteral("界面设计器即将退出,是否保存界面所做的修改?"),
+                     QStringLiteral("系统提示"), vbYesNo + vbQuestion);
         EXPECT_FALSE(form->isLoaded());
         EXPECT_EQ(bytes(ListTable::ILIT, demo_.listEntry), before);
     }

@@ -11,7 +11,8 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "listdesigner/listcolumns.h"
-#include "platform/promptscript.h"
+#include "support/expectprompt.h"
+#include "support/refusal.h"
 #include "support/testdb.h"
 
 namespace zelk::test {
@@ -38,34 +39,22 @@ class ListFixture : public DemoBackendTest {
                   0);
     }
     // From now on a second column row of the table whose member `member` ("07") holds the
-    // SQL value `value` is refused.
+    // SQL value `value` is refused, until allowAgain.
     void refuse(ListTable table, const char* member, const QString& value) {
-        const QString name =
-            table == ListTable::ILIT ? QStringLiteral("ilit") : QStringLiteral("ilst");
-        const QString column =
-            (table == ListTable::ILIT ? QStringLiteral("ii") : QStringLiteral("is")) +
-            QLatin1String(member);
-        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("create unique index zelk_refuse on %1 (%2) "
-                                                 "where %2 = %3")
-                                      .arg(name, column, value)),
-                  0);
+        const bool entry = table == ListTable::ILIT;
+        refuseSecond(hdbc(), entry ? "ilit" : "ilst", (entry ? "ii" : "is") + QString(member),
+                     value);
     }
-    void allowAgain() { ExecSQL(hdbc(), QStringLiteral("drop index zelk_refuse")); }
+    void allowAgain(ListTable table) {
+        ExecSQL(hdbc(), table == ListTable::ILIT ? "drop index zelk_refuse_ilit"
+                                                 : "drop index zelk_refuse_ilst");
+    }
     // Adds `n` columns to interface `fid` (captions "列1" ...), replacing its rows.
     void makeColumns(ListTable table, std::int32_t fid, int n) {
         std::vector<PickerRow> picked;
         for (int i = 1; i <= n; ++i)
             picked.push_back({0, QStringLiteral("列%1").arg(i), QStringLiteral("f%1").arg(i)});
         ASSERT_EQ(savePickedColumns(table, hdbc(), fid, picked), PickerSaveResult::Saved);
-    }
-
-    // The one prompt the script saw: its text, title and style.
-    static void expectPrompt(const PromptScript& script, const QString& text, const QString& title,
-                             int style) {
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text, text);
-        EXPECT_EQ(script.prompts()[0].title, title);
-        EXPECT_EQ(script.prompts()[0].style, style);
     }
 };
 

@@ -103,12 +103,14 @@ TEST_P(CommandsTest, TemplateDeleteAsksAndTakesTheItems) {
     for (const test::TxnRefusal what : test::kTxnRefusals) {
         PromptScript script;
         script.answer(vbOK).answer(vbOK);
-        {
-            test::RefusedTransaction refusal(what, hdbc(), GetParam(), "indt", "delete");
-            ASSERT_TRUE(refusal.ok());
-            // A refused commit is told and the panel reloads what is stored.
-            EXPECT_EQ(DeleteTemplateCommand(context_, tag, 0), what == test::TxnRefusal::Commit);
-        }
+        // A refused commit is told and the panel reloads what is stored.
+        test::whileRefused(
+            what, hdbc(), GetParam(), "indt",
+            [&] {
+                EXPECT_EQ(DeleteTemplateCommand(context_, tag, 0),
+                          what == test::TxnRefusal::Commit);
+            },
+            "delete");
         ASSERT_EQ(script.prompts().size(), 2u);
         EXPECT_EQ(script.prompts()[1].text, QStringLiteral("界面正在使用，请稍后再试!"));
         EXPECT_EQ(script.prompts()[1].style, vbExclamation);

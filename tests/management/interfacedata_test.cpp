@@ -101,13 +101,13 @@ TEST_P(InterfaceDataTest, MakeDefaultDemotesAndPromotesTogether) {
     EXPECT_EQ(defaults[3], b);
 
     // A refused commit is a failed write, also of the flag writer on its own.
-    {
-        test::RefusedTransaction refusal(test::TxnRefusal::Commit, hdbc(), GetParam(), "indt",
-                                         "update");
-        ASSERT_TRUE(refusal.ok());
-        EXPECT_LT(WriteInterfaceFlag(hdbc(), a, QString()), 0);
-        EXPECT_FALSE(MakeDefaultInterface(hdbc(), a, 3, defaults));
-    }
+    test::whileRefused(
+        test::TxnRefusal::Commit, hdbc(), GetParam(), "indt",
+        [&] {
+            EXPECT_LT(WriteInterfaceFlag(hdbc(), a, QString()), 0);
+            EXPECT_FALSE(MakeDefaultInterface(hdbc(), a, 3, defaults));
+        },
+        "update");
     EXPECT_EQ(flagOf(hdbc(), a), "aaaaa");
     EXPECT_EQ(flagOf(hdbc(), b), "");
     EXPECT_EQ(defaults[3], b);

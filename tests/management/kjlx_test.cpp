@@ -6,7 +6,8 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "management/frm_zelk_kjlx.h"
-#include "platform/promptscript.h"
+#include "management/testrows.h"
+#include "support/expectprompt.h"
 #include "support/refusal.h"
 #include "support/testdb.h"
 
@@ -28,11 +29,7 @@ class KjlxTest : public test::DemoBackendTest {
         setField(r.ii06, QString::fromLatin1(kind));
         return sysISITInsertRecord(hdbc(), r);
     }
-    QString version() {
-        INDTRecord r;
-        sysINDTGetDataByNo(hdbc(), r, demo_.itemEntry);
-        return fieldText(r.id08);
-    }
+    QString version() { return test::versionOf(hdbc(), demo_.itemEntry); }
     QString storedKind(std::int32_t id) {
         ISITRecord r;
         sysISITGetItem(hdbc(), r, id);
@@ -91,9 +88,8 @@ TEST_P(KjlxTest, RefusedChangeKeepsKindAndVersionAndTheDialog) {
     PromptScript script;
     script.answer(vbOK);
     d.Command1->click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("修改信息保存出错！"));
-    EXPECT_EQ(script.prompts()[0].style, vbCritical);
+    test::expectPrompt(script, QStringLiteral("修改信息保存出错！"), QStringLiteral("系统提示"),
+                       vbCritical);
     EXPECT_EQ(storedKind(id), QStringLiteral("3"));
     EXPECT_EQ(version(), before);
     EXPECT_TRUE(d.Command1->isEnabled());

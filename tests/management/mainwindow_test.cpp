@@ -32,10 +32,7 @@ class MainWindowTest : public ::testing::Test {
         window.ljgl()->PopupMenu = [](QMenu*) {};
     }
     std::int32_t hdbc() const { return db.hdbc(); }
-    std::int32_t numberOf(const QString& name) const {
-        return sysINDTGetInterfaceByName(db.hdbc(), demo::kMainTable, demo::kSystem, demo::kClass,
-                                         name);
-    }
+    std::int32_t numberOf(const QString& name) const { return demoNumber(hdbc(), name); }
 
     TestDb db{TestBackend::SQLite, true};
     frm_zelk_main window;
@@ -128,9 +125,7 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
 
     if (open) return;
     // Closed: no path runs the command, whatever reaches the routine.
-    ListItem* second = nullptr;
-    for (int i = 1; i <= m.lvw_IM->Count(); ++i)
-        if (m.lvw_IM->Item(i)->Text() == "发文登记（简版）") second = m.lvw_IM->Item(i);
+    ListItem* second = m.lvw_IM->FindItem("发文登记（简版）");
     EXPECT_EQ(second != nullptr, entryNumber != 0);
     if (second) {
         m.lvw_IM->SetSelectedItem(second);

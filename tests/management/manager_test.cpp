@@ -11,9 +11,11 @@
 #include "listdesigner/frm_zelk_lbsj.h"
 #include "management/frm_zelk_ljgl.h"
 #include "management/testrows.h"
-#include "platform/promptscript.h"
 #include "propdialogs/frm_field_new.h"
 #include "propdialogs/frm_zelk_jmsx.h"
+#include "support/expectprompt.h"
+#include "support/refusal.h"
+#include "support/reporttexts.h"
 #include "wizard/frm_zelk_jmxd.h"
 
 using namespace zelk;
@@ -33,20 +35,11 @@ class ManagerTest : public BackendTest {
         manager->AdminUser = true;
         manager->init(hdbc(), demo::kSystem, demo::kMainTable, demo::kClass, demo::kAdminUser);
     }
-    std::int32_t numberOf(const QString& name) {
-        return sysINDTGetInterfaceByName(hdbc(), demo::kMainTable, demo::kSystem, demo::kClass,
-                                         name);
-    }
+    std::int32_t numberOf(const QString& name) const { return demoNumber(hdbc(), name); }
     ListItem* row(const QString& name) {
         return manager->lvw_IM->Item("record" + QString::number(numberOf(name)));
     }
     void select(const QString& name) { manager->lvw_IM->SetSelectedItem(row(name)); }
-    QStringList itemTexts() const {
-        QStringList texts;
-        for (int i = 1; i <= manager->lvw_IT->Count(); ++i)
-            texts << manager->lvw_IT->Item(i)->Text();
-        return texts;
-    }
 
     std::unique_ptr<frm_zelk_ljgl> manager;
     std::unique_ptr<QSignalSpy> hintSpy;
@@ -74,7 +67,7 @@ TEST_P(ManagerTest, ListsTheClassAndLoadsTheSelectedRowsItems) {
     manager->lvw_IM->setFocus();
     QTest::keyClick(manager->lvw_IM, Qt::Key_Down);
     EXPECT_EQ(manager->ItemsInterface, numberOf("发文登记（简版）"));
-    EXPECT_EQ(itemTexts(), QStringList({"标题", "文号"}));
+    EXPECT_EQ(rowTexts(*manager->lvw_IT), QStringList({"标题", "文号"}));
 
     select("发文查询");
     EXPECT_TRUE(manager->lvw_IT->Item(1)->Key().startsWith("IJST"));
@@ -123,12 +116,11 @@ TEST_P(ManagerTest, SetDefaultRefusedKeepsBothFlagsAndSaysSoOnce) {
     const std::int32_t first = numberOf("发文登记");
     const std::int32_t second = numberOf("发文登记（简版）");
     select("发文登记（简版）");
-    ASSERT_TRUE(refuseOn(hdbc(), "update", "indt", GetParam()));
+    ASSERT_TRUE(refuseRows(hdbc(), GetParam(), "indt", "1=1", "update"));
     PromptScript script;
     script.answer(vbOK);
     manager->mnu_default_Click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, "界面标志修改错误！");
+    expectPrompt(script, "界面标志修改错误！", "错误", vbExclamation);
     EXPECT_EQ(flagOf(hdbc(), first), "");
     EXPECT_EQ(flagOf(hdbc(), second), "aaaaa");
     EXPECT_EQ(manager->DefaultIDs[1], first);
@@ -142,10 +134,8 @@ TEST_P(ManagerTest, DeleteAsksDeletesAndPromotes) {
         PromptScript script;
         script.answer(vbCancel);
         manager->DeleteINDT();
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text, "此操作将删除选定用户界面，请按确认继续或取消操作");
-        EXPECT_EQ(script.prompts()[0].title, "系统确认");
-        EXPECT_EQ(script.prompts()[0].style, vbOKCancel | vbExclamation);
+        expectPrompt(script, "此操作将删除选定用户界面，请按确认继续或取消操作", "系统确认",
+                     vbOKCancel | vbExclamation);
     }
     EXPECT_TRUE(interfaceExists(hdbc(), first));
     EXPECT_EQ(manager->lvw_IT->Count(), 15);  // the row stays selected with its items
@@ -162,7 +152,7 @@ TEST_P(ManagerTest, DeleteAsksDeletesAndPromotes) {
 
 TEST_P(ManagerTest, DeleteRefusedHalfWayKeepsEverythingAndSaysSoOnce) {
     const std::int32_t first = numberOf("发文登记");
-    ASSERT_TRUE(refuseOn(hdbc(), "delete", "isit", GetParam()));
+    ASSERT_TRUE(refuseRows(hdbc(), GetParam(), "isit", "1=1", "delete"));
     select("发文登记");
     PromptScript script;
     script.answer(vbOK).answer(vbOK);
@@ -194,13 +184,12 @@ TEST_P(ManagerTest, FieldDeleteFollowsTheListedInterfaceEvenWhenTheSelectionMove
     EXPECT_EQ(manager->lvw_IT->Item(key), nullptr);
 
     // A refused delete leaves list and counter and says so.
-    ASSERT_TRUE(refuseOn(hdbc(), "delete", "isit", GetParam()));
+    ASSERT_TRUE(refuseRows(hdbc(), GetParam(), "isit", "1=1", "delete"));
     manager->lvw_IT->SetSelectedItem(manager->lvw_IT->Item(1));
     PromptScript script;
     script.answer(vbOK);
     manager->DeleteSelectedFields();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, "不能删除该栏目!");
+    expectPrompt(script, "不能删除该栏目!", "提示", vbExclamation);
     EXPECT_EQ(manager->lvw_IT->Count(), 14);
     EXPECT_EQ(versionOf(hdbc(), entry), "2");
 }

@@ -35,6 +35,11 @@ inline std::int32_t addInterface(std::int32_t hdbc, const QString& kind, const Q
     return sysINDTInsertRecord(hdbc, row);
 }
 
+// The demo class's interface named `name`, 0 when there is none.
+inline std::int32_t demoNumber(std::int32_t hdbc, const QString& name) {
+    return sysINDTGetInterfaceByName(hdbc, demo::kMainTable, demo::kSystem, demo::kClass, name);
+}
+
 inline INDTRecord interfaceRow(std::int32_t hdbc, std::int32_t number) {
     INDTRecord row;
     sysINDTGetDataByNo(hdbc, row, number);
@@ -89,20 +94,6 @@ inline std::vector<std::int32_t> addListColumns(std::int32_t hdbc, std::int32_t 
 }
 inline std::vector<std::int32_t> addBrowseColumns(std::int32_t hdbc, std::int32_t n, int count) {
     return addRows<ILSTRecord, sysILSTInsertRecord>(hdbc, n, count);
-}
-
-// From now on every `action` ("delete" or "update") on `table` is refused by the database.
-inline bool refuseOn(std::int32_t hdbc, const QString& action, const QString& table,
-                     TestBackend backend) {
-    // The comment keeps "delete" from reading as the start of a delete statement.
-    const QString head = "create trigger zelk_refuse_" + action + "_" + table + " before " +
-                         action + " /* every row */ on " + table;
-    if (backend == TestBackend::SQLite)
-        return ExecSQL(hdbc, head + " begin select raise(abort, 'refused'); end") >= 0;
-    return ExecSQL(hdbc,
-                   "create or replace function zelk_refuse() returns trigger language plpgsql "
-                   "as $$ begin raise exception 'refused'; end $$") >= 0 &&
-           ExecSQL(hdbc, head + " for each row execute function zelk_refuse()") >= 0;
 }
 
 }  // namespace zelk::test

@@ -5,8 +5,8 @@
 
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
-#include "platform/promptscript.h"
 #include "propdialogs/frm_field_new.h"
+#include "support/expectprompt.h"
 #include "support/refusal.h"
 #include "support/testdb.h"
 
@@ -215,10 +215,8 @@ TEST_P(FieldNewTest, RefusedRowOrCounterLeavesNothingAndSaysSoOnce) {
         PromptScript script;
         script.answer(vbOK);
         d.Command1->click();
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text,
-                  QStringLiteral("增加栏目失败，请检查数据库是否已经断开或连接是否正常后重试！"));
-        EXPECT_EQ(script.prompts()[0].title, QStringLiteral("系统提示"));
+        test::expectPrompt(
+            script, QStringLiteral("增加栏目失败，请检查数据库是否已经断开或连接是否正常后重试！"));
         EXPECT_TRUE(d.Cancelled);
         EXPECT_EQ(sysISITGetRecordCount(hdbc(), fid), 1);
         EXPECT_EQ(version(fid), QStringLiteral("3"));

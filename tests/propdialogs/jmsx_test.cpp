@@ -10,9 +10,9 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
-#include "platform/promptscript.h"
 #include "platform/settings.h"
 #include "propdialogs/frm_zelk_jmsx.h"
+#include "support/expectprompt.h"
 #include "support/testdb.h"
 
 namespace zelk {
@@ -35,6 +35,12 @@ class JmsxTest : public test::DemoBackendTest {
         INDTRecord r = row();
         change(r);
         ASSERT_GE(sysINDTUpdateRecord(hdbc(), r), 0);
+    }
+    // An 8 x 8 picture of one colour.
+    static void picture(const QString& path, Qt::GlobalColor color) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(color);
+        ASSERT_TRUE(image.save(path, "JPG"));
     }
     void open(frm_zelk_jmsx& d) { d.init(hdbc(), demo_.itemEntry, demo::kSystem); }
     void ok(frm_zelk_jmsx& d) {
@@ -163,10 +169,7 @@ TEST_P(JmsxTest, RowNotFoundOffersNoOkAndRefusedSaveSaysSo) {
     PromptScript script;
     script.answer(vbOK);
     d.Command1->click();
-    ASSERT_EQ(script.prompts().size(), 1u);
-    EXPECT_EQ(script.prompts()[0].text, QStringLiteral("不能保存界面!"));
-    EXPECT_EQ(script.prompts()[0].title, QStringLiteral("保存数据出错"));
-    EXPECT_EQ(script.prompts()[0].style, 80);
+    test::expectPrompt(script, QStringLiteral("不能保存界面!"), QStringLiteral("保存数据出错"), 80);
     EXPECT_TRUE(d.EditCancelled);
 }
 
@@ -174,11 +177,6 @@ TEST_P(JmsxTest, PictureIsCopiedIntoTheImageFolderUnderAFreeName) {
     QTemporaryDir temp;
     const QString images = temp.filePath("images");
     QDir().mkpath(temp.filePath("src"));
-    const auto picture = [](const QString& path, Qt::GlobalColor color) {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(color);
-        ASSERT_TRUE(image.save(path, "JPG"));
-    };
     ASSERT_TRUE(SaveSetting(kSettingsApplication, "COMMON", "imagepath", images));
     frm_zelk_jmsx d;
     open(d);
@@ -231,9 +229,7 @@ TEST_P(JmsxTest, ViewOnlyWritesNothing) {
     ASSERT_TRUE(SaveSetting(kSettingsApplication, "COMMON", "imagepath", images));
     ASSERT_TRUE(SaveSetting(kSettingsApplication, demo::kSystem, "imagepath", "mine"));
     const QString chosen = temp.filePath("bg.jpg");
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_TRUE(image.save(chosen, "JPG"));
+    picture(chosen, Qt::red);
     const INDTRecord before = row();
     frm_zelk_jmsx d;
     open(d);

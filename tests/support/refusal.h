@@ -12,21 +12,32 @@
 
 namespace zelk::test {
 
-// From now on an insert (or update) into `table` of a row for which `when` holds (a condition
-// on new.<column>) is refused. One refusal per table and event.
+// From now on an `event` ("insert", "update" or "delete") on `table` of a row for which `when`
+// holds (a condition on new.<column>; "1=1" for every row) is refused. One refusal per table and
+// event. (The empty comment keeps the dialect step from reading "delete on" as a delete without
+// "from".)
 inline bool refuseRows(std::int32_t hdbc, TestBackend backend, const QString& table,
                        const QString& when, const QString& event = QStringLiteral("insert")) {
     const QString name = QStringLiteral("zelk_refuse_%1_%2").arg(table, event);
     if (backend == TestBackend::SQLite)
-        return ExecSQL(hdbc, QStringLiteral("create trigger %1 before %2 on %3 when %4 begin "
+        return ExecSQL(hdbc, QStringLiteral("create trigger %1 before %2 /**/ on %3 when %4 begin "
                                             "select raise(abort, 'refused'); end")
                                  .arg(name, event, table, when)) >= 0;
     return ExecSQL(hdbc, QStringLiteral("create or replace function zelk_refuse() returns "
                                         "trigger language plpgsql as 'begin raise exception "
                                         "''refused''; end'")) >= 0 &&
-           ExecSQL(hdbc, QStringLiteral("create trigger %1 before %2 on %3 for each row when (%4) "
-                                        "execute function zelk_refuse()")
+           ExecSQL(hdbc, QStringLiteral("create trigger %1 before %2 /**/ on %3 for each row when "
+                                        "(%4) execute function zelk_refuse()")
                              .arg(name, event, table, when)) >= 0;
+}
+
+// From now on a second row of `table` whose `column` holds the SQL value `value` is refused.
+inline void refuseSecond(std::int32_t hdbc, const QString& table, const QString& column,
+                         const QString& value) {
+    ASSERT_GE(ExecSQL(hdbc, QStringLiteral("create unique index zelk_refuse_%1 on %1 (%2) "
+                                           "where %2 = %3")
+                                .arg(table, column, value)),
+              0);
 }
 
 enum class TxnRefusal { Begin, Commit };
@@ -93,5 +104,14 @@ class RefusedTransaction {
     QString table_;
     bool ok_ = false;
 };
+
+// Runs `action` while the database refuses as RefusedTransaction says.
+template <class Action>
+void whileRefused(TxnRefusal what, std::int32_t hdbc, TestBackend backend, const QString& table,
+                  Action action, const QString& event = QStringLiteral("insert")) {
+    RefusedTransaction refusal(what, hdbc, backend, table, event);
+    ASSERT_TRUE(refusal.ok());
+    action();
+}
 
 }  // namespace zelk::test

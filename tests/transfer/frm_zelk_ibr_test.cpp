@@ -13,8 +13,10 @@
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
 #include "support/refusal.h"
+#include "support/reporttexts.h"
 #include "support/testdb.h"
 #include "transfer/frm_zelk_ibr.h"
+#include "transfer_support.h"
 
 namespace zelk {
 namespace {
@@ -29,11 +31,6 @@ class TransferWindow : public ::testing::Test {
     }
     void TearDown() override { form.forceUnload(); }
 
-    QStringList texts(ReportView* list) {
-        QStringList all;
-        for (int i = 1; i <= list->Count(); ++i) all << list->Item(i)->Text();
-        return all;
-    }
     QStringList ticked(ReportView* list) {
         QStringList all;
         for (int i = 1; i <= list->Count(); ++i)
@@ -64,20 +61,20 @@ class TransferWindow : public ::testing::Test {
 };
 
 TEST_F(TransferWindow, OpensOnTheCurrentClass) {
-    const QStringList classes = texts(form.ListView_In);
+    const QStringList classes = test::rowTexts(*form.ListView_In);
     ASSERT_GE(classes.size(), 3);
     EXPECT_EQ(classes.front(), demo::kSystem);
     EXPECT_EQ(ticked(form.ListView_In), QStringList{demo::kClass});
     EXPECT_EQ(ticked(form.ListView_Out), QStringList{demo::kClass});
-    EXPECT_TRUE(texts(form.ListView1).contains(QStringLiteral("发文登记")));
-    EXPECT_FALSE(texts(form.ListView1).contains(QStringLiteral("公文管理系统模板")));
+    EXPECT_TRUE(test::rowTexts(*form.ListView1).contains(QStringLiteral("发文登记")));
+    EXPECT_FALSE(test::rowTexts(*form.ListView1).contains(QStringLiteral("公文管理系统模板")));
     EXPECT_FALSE(form.Command2->isEnabled());
 
     // Ticking the root row appends the main table's own interfaces; unticking rebuilds.
     const int before = form.ListView1->Count();
     form.ListView_In->Item(1)->SetChecked(true);
     form.ListView_In_ItemCheck(form.ListView_In->Item(1));
-    EXPECT_TRUE(texts(form.ListView1).contains(QStringLiteral("公文管理系统模板")));
+    EXPECT_TRUE(test::rowTexts(*form.ListView1).contains(QStringLiteral("公文管理系统模板")));
     form.ListView1->Item(1)->SetChecked(true);
     form.ListView_In->Item(1)->SetChecked(false);
     form.ListView_In_ItemCheck(form.ListView_In->Item(1));
@@ -95,7 +92,7 @@ TEST_F(TransferWindow, ListsOnlyKindsAPackageCanCarry) {
     ASSERT_GT(sysINDTInsertRecord(db.hdbc(), odd), 0);
     form.ListView1->Clear();
     form.LoadClassInterfaces(demo::kMainTable, demo::kClass, demo::kSystem);
-    EXPECT_FALSE(texts(form.ListView1).contains(QStringLiteral("怪类型")));
+    EXPECT_FALSE(test::rowTexts(*form.ListView1).contains(QStringLiteral("怪类型")));
     EXPECT_GT(form.ListView1->Count(), 0);
 }
 
@@ -136,10 +133,7 @@ TEST_F(TransferWindow, ExportsAndImportsThroughThePages) {
               0);
 
     // A package changed after it was listed is refused before anything is written.
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("junk\r\n");
-    file.close();
+    ASSERT_TRUE(transfertest::writeFile(path, "junk\r\n", QIODevice::Append));
     const std::int32_t count = GetRecordsetCount(db.hdbc(), "select id00 from indt");
     PromptScript script;
     script.answer(vbOK);
@@ -162,11 +156,8 @@ TEST_F(TransferWindow, RefusedBeginOrCommitIsAFailedImport) {
         form.Label13->setText(QString());
         PromptScript script;
         script.answer(vbOK);
-        {
-            test::RefusedTransaction refusal(what, db.hdbc(), test::TestBackend::SQLite, "indt");
-            ASSERT_TRUE(refusal.ok());
-            form.Command11_Click();
-        }
+        test::whileRefused(what, db.hdbc(), test::TestBackend::SQLite, "indt",
+                           [&] { form.Command11_Click(); });
         ASSERT_EQ(script.prompts().size(), 1u);
         EXPECT_TRUE(
             script.prompts()[0].text.startsWith(QStringLiteral("数据导入时发生错误，操作终止！")));
@@ -206,10 +197,7 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     openPackage();
     const int rows = form.ListView4->Count();
     const QString other = dir.filePath("bad.idf");
-    QFile file(other);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a package\r\n");
-    file.close();
+    ASSERT_TRUE(transfertest::writeFile(other, "not a package\r\n"));
     PromptScript script;
     script.chooseFile(other).answer(vbOK);
     form.Command9_Click();

@@ -169,9 +169,8 @@ TEST_P(PackageFuzz, MalformedPackagesAreRefusedOrImportedWhole) {
         ExportRequest request{sound, "协同办公", "GWGL", "甲", "张明", false, rows};
         ASSERT_EQ(ExportPackage(hdbc(), request, sink), ExportOutcome::Done);
     }
-    QFile soundFile(sound);
-    ASSERT_TRUE(soundFile.open(QIODevice::ReadOnly));
-    const QByteArray soundBytes = soundFile.readAll();
+    const QByteArray soundBytes = readAll(sound);
+    ASSERT_FALSE(soundBytes.isEmpty());
 
     int cases = qEnvironmentVariableIntValue("ZELK_FUZZ_CASES");
     if (cases <= 0) cases = GetParam() == test::TestBackend::SQLite ? 1200 : 300;
@@ -187,10 +186,7 @@ TEST_P(PackageFuzz, MalformedPackagesAreRefusedOrImportedWhole) {
     PromptScript script;  // any prompt fails the test
     for (int c = 0; c < cases; ++c) {
         const QByteArray bytes = mutator.mutate(soundBytes);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
+        ASSERT_TRUE(writeFile(path, bytes));
         SCOPED_TRACE(QStringLiteral("case %1").arg(c).toStdString());
 
         PackageHeader header;

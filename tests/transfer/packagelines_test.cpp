@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "component/fixedfield.h"
@@ -113,9 +112,7 @@ class PackageFileTest : public ::testing::Test {
   protected:
     QString write(const QByteArray& bytes) {
         const QString path = dir.filePath(QStringLiteral("p%1.idf").arg(++serial));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(transfertest::writeFile(path, bytes));
         return path;
     }
     QTemporaryDir dir;

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "component/fixedfield.h"
@@ -28,11 +26,6 @@ namespace {
 using namespace transfertest;
 
 const QString kSystem = QStringLiteral("协同办公");
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The export list of a class as the window builds it.
 std::vector<ExportRequest::Row> classRows(std::int32_t hdbc, const QString& className) {
@@ -150,10 +143,7 @@ TEST_P(TransferTest, PeerPackageImports) {
                              "[界面信息]\n1\n") +
                          pieces.join('|') + QStringLiteral("|\n\n[#77]\n2\n") + item + "\n" + item +
                          QStringLiteral("|\n#结束\n");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(toGbk(text));
-    file.close();
+    ASSERT_TRUE(writeFile(path, toGbk(text)));
     ASSERT_EQ(item.count('|') + 1, 46);
 
     PromptScript script;
@@ -395,9 +385,7 @@ TEST_P(TransferTest, RefusedInsertRollsBackItsPairAndEndsTheImport) {
     addClassTemplate(target->hdbc(), QStringLiteral("甲"), 50);
     addClassTemplate(target->hdbc(), QStringLiteral("乙"), 51);
     // A second row with bound column F2 is refused: the pair (收文登记, 乙) fails at its row 2.
-    ASSERT_GE(
-        ExecSQL(target->hdbc(), "create unique index zelk_refuse on isit (ii02) where ii02 = 'F2'"),
-        0);
+    test::refuseSecond(target->hdbc(), "isit", "ii02", "'F2'");
     const auto request = importRequest(path, {QStringLiteral("甲"), QStringLiteral("乙")}, {1, 2});
     try {
         ImportPackage(target->hdbc(), request, sink);
@@ -424,12 +412,9 @@ TEST_P(TransferTest, RefusedCommitEndsTheImportWithNothingWritten) {
     addClassTemplate(target->hdbc(), QStringLiteral("甲"), 50);
     const std::int32_t before = count(target->hdbc(), "select id00 from indt");
     const auto request = importRequest(path, {QStringLiteral("甲")}, {1, 2});
-    {
-        test::RefusedTransaction refusal(test::TxnRefusal::Commit, target->hdbc(), GetParam(),
-                                         "indt");
-        ASSERT_TRUE(refusal.ok());
+    test::whileRefused(test::TxnRefusal::Commit, target->hdbc(), GetParam(), "indt", [&] {
         EXPECT_THROW(ImportPackage(target->hdbc(), request, sink), TransferFailure);
-    }
+    });
     EXPECT_NE(sink.status, QStringLiteral("转入结束"));
     EXPECT_EQ(count(target->hdbc(), "select id00 from indt"), before);
     EXPECT_EQ(count(target->hdbc(), "select ii00 from isit"), 0);
@@ -451,10 +436,7 @@ TEST_P(TransferTest, ExportRefusesValuesTheFormatCannotCarry) {
         auto source = other();
         addSamples(source->hdbc());
         ASSERT_GE(ExecSQL(source->hdbc(), c.sql), 0);
-        QFile existing(path);
-        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-        existing.write("earlier package");
-        existing.close();
+        ASSERT_TRUE(writeFile(path, "earlier package"));
         try {
             exportRows(source->hdbc(), path, classRows(source->hdbc(), QStringLiteral("发文")),
                        sink);
@@ -515,20 +497,7 @@ TEST_P(TransferTest, SystemTemplateReplacementAndItsRefusal) {
         EXPECT_EQ(count(target->hdbc(), "select id00 from indt where id05='6'"), 1);
         EXPECT_EQ(sysISITGetRecordCount(target->hdbc(), now), 1);
     }
-    if (GetParam() != test::TestBackend::SQLite) return;
-    {
-        // The library's own dialect has no triggers: create it on a connection of our own.
-        QString file = target->connectionString();
-        if (file.startsWith("sqlite:")) file = file.mid(7);
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "zelk-trigger");
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        ASSERT_TRUE(
-            query.exec("create trigger zelk_keep before delete on indt "
-                       "begin select raise(abort, 'kept'); end"));
-    }
-    QSqlDatabase::removeDatabase("zelk-trigger");
+    ASSERT_TRUE(test::refuseRows(target->hdbc(), GetParam(), "indt", "1=1", "delete"));
     const QString before = tablesDigest(target->hdbc());
     PromptScript script;
     script.answer(vbOK).answer(vbOK).answer(vbOK).answer(vbOK);

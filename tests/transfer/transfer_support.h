@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -42,6 +43,17 @@ class FakeSink : public TransferSink {
     bool stopRequested() const override { return stop; }
     void setStopRequested(bool on) override { stop = on; }
 };
+
+// Writes (or with `mode` appends) `bytes` to the file; false when that fails.
+inline bool writeFile(const QString& path, const QByteArray& bytes,
+                      QIODevice::OpenMode mode = QIODevice::WriteOnly) {
+    QFile file(path);
+    return file.open(mode) && file.write(bytes) == bytes.size();
+}
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Piece k is is `text(k)` for text members and k + base for integers.
 inline QString sampleLine(const LineTable& table, int base, const QString& tag,

@@ -116,15 +116,15 @@ TEST_P(Generation, AFailedFieldLeavesNoTrace) {
     placed.ii01 = 9999;
     placed.ii12 = 990;  // row 3 of a single column
     ASSERT_GT(sysISITInsertRecord(hdbc(), placed), 0);
-    refuse("isit", "ii12", "990");
+    refuseSecond(hdbc(), "isit", "ii12", "990");
     const auto before = snapshot();
     const QStringList five{"bh", "bt", "wh", "fwrq", "mj"};
     EXPECT_FALSE(form(WizardForm::ItemEntry, five, {WizardLayoutStyle::Typical, true, false}));
     EXPECT_TRUE(snapshot() == before) << "the database changed";
 
-    refuse("ijst", "is04", "3");  // the demo search form has one item in place 3
+    refuseSecond(hdbc(), "ijst", "is04", "3");  // the demo search form has one item in place 3
     EXPECT_FALSE(form(WizardForm::ItemSearch, five));
-    refuse("ilit", "ii04", "2");
+    refuseSecond(hdbc(), "ilit", "ii04", "2");
     EXPECT_FALSE(GenerateListInterface(context(), entries(), chosen(five), WizardList::ListEntry));
     std::vector<ChosenField> gone = chosen(five);
     gone[2].itemNumber = 999999;
@@ -141,13 +141,13 @@ TEST_P(Generation, RefusedBeginOrCommitLeavesNoTrace) {
     const auto before = snapshot();
     const std::vector<ChosenField> two = chosen({"bh", "bt"});
     for (const TxnRefusal what : kTxnRefusals) {
-        RefusedTransaction refusal(what, hdbc(), GetParam(), "indt");
-        ASSERT_TRUE(refusal.ok());
         SCOPED_TRACE(testing::PrintToString(what));
-        for (const WizardForm f : {WizardForm::ItemEntry, WizardForm::ItemSearch})
-            EXPECT_FALSE(GenerateFormInterface(context(), entries(), two, f, {}));
-        for (const WizardList list : {WizardList::ListEntry, WizardList::BrowseList})
-            EXPECT_FALSE(GenerateListInterface(context(), entries(), two, list));
+        whileRefused(what, hdbc(), GetParam(), "indt", [&] {
+            for (const WizardForm f : {WizardForm::ItemEntry, WizardForm::ItemSearch})
+                EXPECT_FALSE(GenerateFormInterface(context(), entries(), two, f, {}));
+            for (const WizardList list : {WizardList::ListEntry, WizardList::BrowseList})
+                EXPECT_FALSE(GenerateListInterface(context(), entries(), two, list));
+        });
     }
     EXPECT_TRUE(snapshot() == before) << "the database changed";
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "component/zelkmodule.h"
+#include "support/refusal.h"
 #include "wizard/generation.h"
 #include "wizard_fixture.h"
 
@@ -103,7 +104,7 @@ TEST_P(NewInterface, BlankFlagTakesTheDefaultOver) {
 
 // A default that cannot be changed stops the routine before anything else is written.
 TEST_P(NewInterface, FailedTakeoverIsReportedAndWritesNothing) {
-    refuse("indt", "id07", "'aaaaa'");  // the demo already has an ordinary interface
+    refuseSecond(hdbc(), "indt", "id07", "'aaaaa'");  // the demo already has an ordinary interface
     const auto before = snapshot();
     PromptScript script;
     script.answer(vbOK);
@@ -114,7 +115,7 @@ TEST_P(NewInterface, FailedTakeoverIsReportedAndWritesNothing) {
 
 TEST_P(NewInterface, FailedInsertAndUnreadableTableAreReported) {
     ASSERT_GT(addInterface("收文", "重名1", "1"), 0);
-    refuse("indt", "id03", "'重名1'");
+    refuseSecond(hdbc(), "indt", "id03", "'重名1'");
     PromptScript script;
     script.answer(vbOK);
     EXPECT_EQ(insert({"重名", "", "", "x", 1}), -1);

@@ -9,7 +9,7 @@
 #include "component/fixedfield.h"
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
-#include "platform/promptscript.h"
+#include "support/expectprompt.h"
 #include "support/testdb.h"
 #include "wizard/newinterface.h"
 
@@ -59,25 +59,6 @@ class WizardDb : public BackendTest {
             all.push_back(QByteArray::number(
                 GetRecordsetCount(hdbc(), QStringLiteral("select * from %1").arg(table))));
         return all;
-    }
-
-    // From now on the database refuses a second row of `table` whose `column` holds `value`.
-    void refuse(const char* table, const char* column, const char* value) {
-        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("create unique index zelk_refuse_%1 on %1 (%2) "
-                                                 "where %2 = %3")
-                                      .arg(QString::fromLatin1(table), QString::fromLatin1(column),
-                                           QString::fromUtf8(value))),
-                  0);
-    }
-
-    // The one prompt the script saw: its text, title and style.
-    static void expectPrompt(const PromptScript& script, const QString& text,
-                             const QString& title = QStringLiteral("系统提示"),
-                             int style = vbInformation) {
-        ASSERT_EQ(script.prompts().size(), 1u);
-        EXPECT_EQ(script.prompts()[0].text, text);
-        EXPECT_EQ(script.prompts()[0].title, title);
-        EXPECT_EQ(script.prompts()[0].style, style);
     }
 
     // Item number of the class template's item bound to `column`.
