@@ -353,47 +353,29 @@ TEST_P(SaveTest, KeptRowsAreWrittenBackUnchanged) {
 }
 
 // A save that fails half-way, through a writer that throws or an insert the database refuses
-// (the search designer's save shares the transaction): five items, the third of them failing.
-
-std::vector<FakeItem> fiveItems(bool thirdThrows) {
-    auto table = items({{0, 1, 1, 2, "dup", "一"},
-                        {0, 2, 2, 2, "a02", ""},
-                        {0, 3, 3, 2, thirdThrows ? "a03" : "dup", "三"},
-                        {0, 4, 4, 2, "a04", ""},
-                        {0, 5, 5, 2, "a05", ""}});
-    table[3].throws = thirdThrows;
-    return table;
-}
-
-TEST_P(SaveTest, FailsWhenAnEntryWriterThrows) {
+// (the search designer's save shares the transaction), or whose begin or commit is refused:
+// five items, the third of them failing.
+TEST_P(SaveTest, AFailedSaveLeavesNoTrace) {
     addClassInterfaces();
     addOldRows();
-    auto table = fiveItems(true);
+    auto table = items({{0, 1, 1, 2, "dup", "一"},
+                        {0, 2, 2, 2, "a02", ""},
+                        {0, 3, 3, 2, "a03", "三"},
+                        {0, 4, 4, 2, "a04", ""},
+                        {0, 5, 5, 2, "a05", ""}});
+    table[3].throws = true;
     EntryFormSave save = entrySave(table, true);
     const INDTRecord before = save.row;
     expectNoTrace(kAll, [&] { return saveEntryForm(save); });
     EXPECT_EQ(toWire(save.row), toWire(before));
+    table[3] = {0, 3, 3, 2, "dup", "三"};
+    refuse("ilst", "is02", "'dup'");
+    expectNoTrace(kAll, [&] { return saveEntryForm(save); });
     // The next save raises the version once, from where it was.
-    table[3].throws = false;
+    table[1].bound = QStringLiteral("a01");
+    table[3].bound = QStringLiteral("a03");
     ASSERT_TRUE(saveEntryForm(save));
     EXPECT_EQ(fieldText(indtRow(kEntry).id08), QStringLiteral("8"));
-}
-
-TEST_P(SaveTest, FailsWhenACompanionInsertIsRefused) {
-    addClassInterfaces();
-    addOldRows();
-    refuse("ilst", "is02", "'dup'");
-    auto table = fiveItems(false);
-    EntryFormSave save = entrySave(table, true);
-    expectNoTrace(kAll, [&] { return saveEntryForm(save); });
-}
-
-TEST_P(SaveTest, FailsWhenTheBeginOrCommitIsRefused) {
-    addClassInterfaces();
-    addOldRows();
-    auto table = fiveItems(true);
-    table[3].throws = false;
-    EntryFormSave save = entrySave(table, true);
     for (const test::TxnRefusal what : test::kTxnRefusals) {
         SCOPED_TRACE(testing::PrintToString(what));
         expectNoTrace(kAll, [&] {
@@ -413,16 +395,6 @@ class DesignerSaveTest : public SaveFixture {
         SaveFixture::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         ASSERT_TRUE(loadDemoData(hdbc(), &demo));
-    }
-
-    // What opening a designer does with the database: its interface row, then every item row.
-    template <class Designer>
-    void open(Designer& designer, std::int32_t number) {
-        designer.hdbc = hdbc();
-        ASSERT_GE(sysINDTGetDataByNo(hdbc(), designer.InterfaceRow, number), 1);
-        designer.InitFieldTree();
-        for (const auto& row : readRows<typename Designer::RowType>(hdbc(), number))
-            designer.LoadItemControl(row);
     }
 
     // Saves with no message, and the window holds the stored row with the next version.
@@ -445,7 +417,7 @@ TEST_P(DesignerSaveTest, SearchDesignerSavesWhatWasLoadedAndEdited) {
     const auto before = readRows<IJSTRecord>(hdbc(), number);
     ASSERT_GE(before.size(), 3u);
     frm_zelk_jssj designer;
-    open(designer, number);
+    designer.init(hdbc(), number);
     ASSERT_EQ(designer.ItemCount, static_cast<std::int32_t>(before.size()));
 
     // Delete the second item, move the first one.
@@ -472,7 +444,7 @@ TEST_P(DesignerSaveTest, SearchDesignerSavesWhatWasLoadedAndEdited) {
 
 TEST_P(DesignerSaveTest, AFailedSaveKeepsTheWindowAndTheTables) {
     frm_zelk_jssj designer;
-    open(designer, demo.itemSearch);
+    designer.init(hdbc(), demo.itemSearch);
     designer.DesignModified = true;
     const INDTRecord row = designer.InterfaceRow;
     refuse("ijst", "is11", "7777");  // the second row placed at 7777
@@ -543,7 +515,7 @@ TEST_P(DesignerSaveTest, RowsPastTheItemLimitAreToldOnceAndKeptByEverySave) {
 // A name, description or flag changed in the manager while the designer is open survives its save.
 TEST_P(DesignerSaveTest, AManagerChangeMadeWhileTheDesignerIsOpenSurvivesItsSave) {
     frm_zelk_jmsj designer;
-    open(designer, demo.itemEntry);
+    designer.init(hdbc(), demo.itemEntry);
     INDTRecord changed = indtRow(demo.itemEntry);
     setField(changed.id03, QStringLiteral("改过的名称"));
     setField(changed.id04, QStringLiteral("改过的说明"));
@@ -560,7 +532,7 @@ TEST_P(DesignerSaveTest, AManagerChangeMadeWhileTheDesignerIsOpenSurvivesItsSave
 // Where kept columns stand is the save's own test above; here the window drives it.
 TEST_P(DesignerSaveTest, EntryDesignerRegeneratesTheClassCompanions) {
     frm_zelk_jmsj designer;
-    open(designer, demo.itemEntry);
+    designer.init(hdbc(), demo.itemEntry);
     ASSERT_GT(designer.ItemCount, 3);
     designer.ItemTable[3].Deleted = -1;
     designer.SyncSearchForm = true;
