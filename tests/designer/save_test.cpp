@@ -412,36 +412,6 @@ class DesignerSaveTest : public SaveFixture {
     DemoInterfaces demo;
 };
 
-TEST_P(DesignerSaveTest, SearchDesignerSavesWhatWasLoadedAndEdited) {
-    const std::int32_t number = demo.itemSearch;
-    const auto before = readRows<IJSTRecord>(hdbc(), number);
-    ASSERT_GE(before.size(), 3u);
-    frm_zelk_jssj designer;
-    designer.init(hdbc(), number);
-    ASSERT_EQ(designer.ItemCount, static_cast<std::int32_t>(before.size()));
-
-    // Delete the second item, move the first one.
-    designer.ItemTable[2].Deleted = -1;
-    auto* box = dynamic_cast<DesignBox*>(designer.itemControl(designer.ItemTable[1]));
-    ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(box->setLeft(box->Left() + 150));
-    designer.DesignModified = true;
-    saveQuietly(designer, number);
-
-    // What each kind's writer stores is the round-trip tests' concern; here the order, the
-    // numbering and the edit.
-    const auto after = readRows<IJSTRecord>(hdbc(), number);
-    ASSERT_EQ(after.size(), before.size() - 1);
-    EXPECT_EQ(after[0].is11, before[0].is11 + 150);
-    EXPECT_EQ(after[0].is13, before[0].is13 + 150);
-    for (std::size_t k = 1; k < after.size(); ++k) {
-        EXPECT_EQ(after[k].is01, number);
-        EXPECT_EQ(fieldText(after[k].is02), fieldText(before[k + 1].is02)) << k;
-        EXPECT_EQ(fieldText(after[k].is29), decimalText(static_cast<std::int64_t>(k) + 2)) << k;
-        EXPECT_EQ(after[k].is14, before[k + 1].is14) << k;
-    }
-}
-
 TEST_P(DesignerSaveTest, AFailedSaveKeepsTheWindowAndTheTables) {
     frm_zelk_jssj designer;
     designer.init(hdbc(), demo.itemSearch);
