@@ -32,11 +32,7 @@ QStringList describeAll(const DesignerBase& w) {
 
 // The font control of element `index` of the array, whatever its class.
 DesignFontControl* fontControl(DesignerBase& w, const QString& array, int index) {
-    if (array == "LabelArray") return w.LabelArray.find(index);
-    for (int kind = 2; kind <= 13; ++kind)
-        if (designArrayName(static_cast<DesignArray>(kind)) == array)
-            return dynamic_cast<DesignFontControl*>(w.itemControl(kind, index));
-    return nullptr;
+    return dynamic_cast<DesignFontControl*>(windowtest::controlOf(w, array, index));
 }
 
 // The Locked of a design control of any input kind.
