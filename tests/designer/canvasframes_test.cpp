@@ -1,4 +1,4 @@
-// Selection frames, the line end-point handles and the hit tests, plus press-move-release
+// Selection frames and the line end-point handles, plus press-move-release
 // sequences through Qt's events on both designers' canvases.
 
 #include <QApplication>
@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "canvasmouse_support.h"
-#include "designer/canvas/hittest.h"
 #include "designer/canvas/indcateex.h"
 
 namespace zelk {
@@ -103,22 +102,6 @@ TEST_F(Frames, ABlueHandleTakesTheLeftButtonThroughQtEvents) {
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0], (Caught{1005, 495, 2145, 870}));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
-// The canvas picks cover boxes and the 45/75-twip band; these are the cases across a slope.
-TEST(HitTests, ALineIsHitWithin60TwipsAcrossIt) {
-    const struct {
-        double x1, y1, x2, y2, x, y;
-        bool hit;
-    } lines[] = {
-        {1000, 0, 1000, 3000, 1045, 1500, true},  // beside a vertical line
-        {0, 3000, 3000, 0, 1540, 1540, true},     // 57 across a rising line
-        {0, 3000, 3000, 0, 1560, 1560, false},    // 85 across it
-        {0, 0, 3000, 3000, 1540, 1460, true},     // a line falling to the right
-    };
-    for (const auto& l : lines)
-        EXPECT_EQ(HitTestLineBand(l.x1, l.y1, l.x2, l.y2, l.x, l.y), l.hit)
-            << l.x1 << "," << l.y1 << " " << l.x2 << "," << l.y2 << " at " << l.x << "," << l.y;
 }
 
 class CanvasEvents : public mousetest::CanvasFixture {};

@@ -19,14 +19,16 @@ class CanvasMouse : public mousetest::CanvasFixture {};
 struct PickCase {
     const char* what;
     float x, y;
-    int expected;  // 0 none, 1 the text box, 2 the horizontal line, 3 the diagonal line
+    int expected;  // 0 none, 1 the text box, then the horizontal, rising, vertical, falling line
 };
 
 TEST_P(CanvasMouse, APressPicksWhatIsUnderThePointer) {
     auto& box = text(990, 990, 1500, 300);  // right edge 2490, bottom 1290: on the pixel grid
     auto& flat = line(3000, 3000, 6000, 3000);
     auto& diagonal = line(1000, 5000, 3000, 3000);  // rising at 45 degrees to the right
-    DesignControl* controls[] = {nullptr, &box, &flat, &diagonal};
+    auto& vertical = line(8000, 500, 8000, 2500);
+    auto& falling = line(4000, 3500, 6000, 5500);
+    DesignControl* controls[] = {nullptr, &box, &flat, &diagonal, &vertical, &falling};
     const PickCase cases[] = {
         {"inside the box", 1200, 1100, 1},
         {"on its right edge", 2490, 1100, 0},
@@ -34,7 +36,10 @@ TEST_P(CanvasMouse, APressPicksWhatIsUnderThePointer) {
         {"45 twips above the line", 4500, 2955, 2},
         {"75 twips above the line", 4500, 2925, 0},
         {"on the 45-degree line", 2000, 4000, 3},
-        {"beside the 45-degree line", 2040, 4040, 3},
+        {"57 twips across the 45-degree line", 2040, 4040, 3},
+        {"85 twips across it", 2060, 4060, 0},
+        {"45 twips beside a vertical line", 8045, 1500, 4},
+        {"57 twips across a falling line", 5040, 4460, 5},
         {"empty canvas", 7000, 500, 0},
     };
     for (const PickCase& c : cases) {

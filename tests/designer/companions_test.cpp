@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <numeric>
 
 #include "component/fixedfield.h"
 #include "designer/companions.h"
@@ -45,23 +46,21 @@ TEST_P(FindFreeListNumberTest, GivesTheFirstFreeNumber) {
     EXPECT_EQ(start, c.start);
 }
 
+std::vector<std::int32_t> oneTo(std::int32_t last) {
+    std::vector<std::int32_t> all(static_cast<std::size_t>(last));
+    std::iota(all.begin(), all.end(), 1);
+    return all;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, FindFreeListNumberTest,
                          ::testing::Values(FreeNumberCase{"EmptyTableStartZero", {}, 0, 1},
                                            FreeNumberCase{"EmptyTableStartOne", {}, 1, 1},
                                            FreeNumberCase{"TakenRunIsSkipped", {1, 2, 3}, 1, 4},
                                            FreeNumberCase{"FreeStartStays", {1, 2, 3}, 5, 5},
-                                           FreeNumberCase{
-                                               "UnorderedPositions", {3, 1, 2, 5}, 1, 4}),
+                                           FreeNumberCase{"UnorderedPositions", {3, 1, 2, 5}, 1, 4},
+                                           FreeNumberCase{"BeyondTheHundredthEntry", oneTo(200),
+                                                          150, 201}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FindFreeListNumberTest, SeesColumnsBeyondTheHundredthEntry) {
-    BrowseColumnTable table;
-    for (int k = 1; k <= 200; ++k) table.BrowseColumnPositions[static_cast<std::size_t>(k)] = k;
-    std::int16_t start = 150;
-    std::int32_t result = 0;
-    FindFreeListNumber(table, start, result);
-    EXPECT_EQ(result, 201);
-}
 
 TEST(BrowseColumnPlacerTest, KeepsExistingColumnsAndNumbersNewOnesApart) {
     BrowseColumnPlacer placer(tableWith({{"a01", 7}, {"a02", 2}, {"", 4}}));

@@ -14,8 +14,7 @@ class DesignerClose : public ::testing::TestWithParam<Param> {
   protected:
     void SetUp() override {
         windowtest::clearSettings();
-        if (backend() == test::TestBackend::PostgreSQL && !test::TestDb::postgresAvailable())
-            GTEST_SKIP() << test::TestDb::postgresSkipReason().toStdString();
+        ZELK_SKIP_WITHOUT_SERVER(backend());
         db_ = std::make_unique<test::TestDb>(backend(), true);
         ASSERT_TRUE(db_->ok()) << db_->error().toStdString();
         fid = windowtest::demoInterface(kind(), hdbc());

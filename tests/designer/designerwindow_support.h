@@ -47,16 +47,19 @@ inline QString itemTable(DesignerKind kind) {
     return kind == DesignerKind::ItemEntry ? "isit" : "ijst";
 }
 
-// Element `index` of the array named `arrayName` made current; nullptr when it does not exist.
-inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int index = 1) {
-    for (int kind = 1; kind <= 13; ++kind) {
-        if (designArrayName(static_cast<DesignArray>(kind)) != arrayName) continue;
-        DesignControl* control = w.itemControl(kind, index);
-        if (!control && kind == kKindLabel) control = w.LabelArray.find(index);
-        w.currentControlState().setCurrentControl(control);
-        return control;
-    }
+// Element `index` of the array named `arrayName`; nullptr when it does not exist.
+inline DesignControl* controlOf(const DesignerBase& w, const QString& arrayName, int index = 1) {
+    for (int kind = 1; kind <= 13; ++kind)
+        if (designArrayName(static_cast<DesignArray>(kind)) == arrayName)
+            return w.itemControl(kind, index);
     return nullptr;
+}
+
+// That element made current.
+inline DesignControl* makeCurrent(DesignerBase& w, const QString& arrayName, int index = 1) {
+    DesignControl* control = controlOf(w, arrayName, index);
+    w.currentControlState().setCurrentControl(control);
+    return control;
 }
 
 inline INDTRecord interfaceRow(std::int32_t hdbc, std::int32_t number) {

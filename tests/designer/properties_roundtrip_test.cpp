@@ -101,8 +101,7 @@ class PropertyRoundTrip
 TEST_P(PropertyRoundTrip, EditsReachTheRowsAndComeBack) {
     const auto [backend, designer, kind] = GetParam();
     if (kind.entryOnly && designer != DesignerKind::ItemEntry) GTEST_SKIP() << "no such kind";
-    if (backend == test::TestBackend::PostgreSQL && !test::TestDb::postgresAvailable())
-        GTEST_SKIP() << test::TestDb::postgresSkipReason().toStdString();
+    ZELK_SKIP_WITHOUT_SERVER(backend);
     windowtest::clearSettings();
     test::TestDb db(backend, true);
     ASSERT_TRUE(db.ok()) << db.error().toStdString();

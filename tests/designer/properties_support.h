@@ -74,6 +74,14 @@ inline void runPropertyCommand(DesignerBase& w, const QString& arrayName,
     w.mnu_prop_Click();
 }
 
+// Saves as the save button does (the entry designer regenerating its companions too) and leaves
+// the window unmodified, so that closing it asks nothing.
+inline void save(DesignerBase& w) {
+    if (auto* e = dynamic_cast<frm_zelk_jmsj*>(&w)) e->SyncSearchForm = true;
+    w.SaveInterface();
+    w.DesignModified = false;
+}
+
 inline std::unique_ptr<DesignerBase> openDesigner(DesignerKind kind, std::int32_t hdbc) {
     auto w = windowtest::makeDesigner(kind);
     w->init(hdbc, windowtest::demoInterface(kind, hdbc));

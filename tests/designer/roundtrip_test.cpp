@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "designer_rows.h"
-#include "support/testdb.h"
 
 using namespace zelk;
 using namespace zelk::testrows;
@@ -95,58 +94,6 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, KindRoundTrip, ::testing::ValuesIn(everyKind
                          [](const auto& info) {
                              return std::string(rowsName(info.param.form)) + "_" + info.param.name;
                          });
-
-// ---- Through the database, on both back ends -------------------------------------------------
-
-// Every kind of the form stored, read, loaded and saved again under the interface's number 8.
-template <class Designer>
-void storedBackAsRead(std::int32_t hdbc, Rows form) {
-    using Row = typename Designer::RowType;
-    using Col = ItemColumns<Row>;
-    const std::vector<KindCase> kinds = kindCases(form);
-    int number = 0;
-    for (const KindCase& c : kinds) {
-        Row r = storedRow<Row>(c.name);
-        setField(r.*Col::m29, decimalText(++number));
-        if (std::string(c.name) == "shape") r.*Col::m07 = number;  // its item index
-        ASSERT_GT(insertRow(hdbc, r), 0) << c.name;
-    }
-    const std::vector<Row> read = readRows<Row>(hdbc, kInterface);
-    ASSERT_EQ(read.size(), kinds.size());
-
-    Designer d;
-    d.InterfaceRow.id00 = kInterface;
-    for (const Row& r : read) d.LoadItemControl(r);
-    ASSERT_EQ(d.ItemCount, static_cast<std::int32_t>(kinds.size()));
-
-    d.InterfaceRow.id00 = kInterface + 1;
-    for (std::int32_t i = 1; i <= d.ItemCount; ++i) {
-        Row out = written(d, i);
-        ASSERT_GT(insertRow(hdbc, out), 0);
-    }
-    const std::vector<Row> again = readRows<Row>(hdbc, kInterface + 1);
-    ASSERT_EQ(again.size(), read.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        Row expected = read[i];
-        expected.*Col::m00 = again[i].*Col::m00;
-        expected.*Col::m01 = kInterface + 1;
-        EXPECT_TRUE(sameRow(expected, again[i])) << kinds[i].name;
-    }
-}
-
-class DatabaseRoundTrip : public zelk::test::BackendTest {
-    TestFonts fonts;
-};
-
-TEST_P(DatabaseRoundTrip, ItemSearchInterfaceOfEveryKindIsStoredBackAsItWasRead) {
-    storedBackAsRead<frm_zelk_jssj>(hdbc(), Rows::Search);
-}
-
-TEST_P(DatabaseRoundTrip, ItemEntryInterfaceOfEveryKindIsStoredBackAsItWasRead) {
-    storedBackAsRead<frm_zelk_jmsj>(hdbc(), Rows::Entry);
-}
-
-ZELK_ON_BOTH_BACKENDS(DatabaseRoundTrip);
 
 // ---- Cases both designers share --------------------------------------------------------------
 
