@@ -470,6 +470,19 @@ TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
     for (const DesignItem& i : again->ItemTable) EXPECT_NE(i.ItemName, name);
 }
 
+// The item-search designer stores no approval step: the check box's approval page is disabled.
+TEST_P(PropertyCommand, TheApprovalPageIsDisabledWhereNothingOfItIsStored) {
+    auto w = open();
+    runPropertyCommand(*w, "CheckBoxArray", [&](Form& shown) {
+        auto& d = dynamic_cast<frm_check_prop&>(shown);
+        EXPECT_EQ(d.SSTab1->TabEnabled(5), entry());
+        EXPECT_EQ(d.Combo1->isEnabled(), entry());
+        EXPECT_TRUE(d.SSTab1->TabEnabled(0));
+        EXPECT_FALSE(d.Text1[2].isEnabled());  // the default value: no kind stores it
+        shown.unload();
+    });
+}
+
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);
 ZELK_ON_BOTH_DESIGNERS(LabelCommand);
 
