@@ -2,6 +2,7 @@
 // drop-down's selection mode and the faults the handlers mend.
 
 #include <QApplication>
+#include <QSet>
 #include <QTest>
 #include <map>
 
@@ -415,6 +416,36 @@ TEST_P(PropertyCommand, APickedFontComesBack) {
     auto again = open();
     EXPECT_EQ(fontControl(*again, "TextBoxArray", 1)->FontName(), picked);
     setInstalledFontsProvider(nullptr);
+}
+
+// With the machine's own fonts, the desktop's Chinese face and its Latin one are offered, one
+// family per stored form, and are the fonts the reopened designer shows.
+TEST_P(PropertyCommand, TheDesktopsFacesComeBack) {
+    const std::pair<QString, QString> picks[] = {{"TextBoxArray", "Noto Sans CJK SC"},
+                                                 {"MemoBoxArray", "DejaVu Sans"}};
+    {
+        auto w = open();
+        for (const auto& [array, picked] : picks) {
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                auto& dialog = dynamic_cast<ItemPropertyDialog&>(shown);
+                QComboBox& fonts = dialog.ComboBox1[9];
+                QSet<QString> forms;
+                for (int i = 0; i < fonts.count(); ++i) {
+                    const QString form = EncodeFontName(fonts.itemText(i));
+                    EXPECT_FALSE(forms.contains(form)) << fonts.itemText(i).toStdString();
+                    forms.insert(form);
+                }
+                const int index = fonts.findText(picked);
+                EXPECT_NE(index, -1) << picked.toStdString();
+                fonts.setCurrentIndex(index);
+                dialog.Command4_Click();
+            });
+        }
+        proptest::save(*w);
+    }
+    auto again = open();
+    for (const auto& [array, picked] : picks)
+        EXPECT_EQ(fontControl(*again, array, 1)->FontName(), picked);
 }
 
 // A hidden item is never drawn or picked by the mouse, but its node in the field tree makes it
