@@ -1,8 +1,8 @@
 #include "component/zelkmodule.h"
 
 #include <QHash>
-#include <QSet>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,6 +14,7 @@
 
 #include "component/fixedfield.h"
 #include "component/records.h"
+#include "platform/fonts.h"
 
 namespace zelk {
 
@@ -191,6 +192,11 @@ std::function<QStringList()>& fontsProvider() {
     return provider;
 }
 
+std::function<QStringList()>& preferredProvider() {
+    static std::function<QStringList()> provider;
+    return provider;
+}
+
 // The first n characters, never splitting a surrogate pair.
 QString leftCharacters(const QString& text, qsizetype n) {
     qsizetype end = 0;
@@ -212,6 +218,15 @@ QStringList installedFonts() {
     return QFontDatabase::families();
 }
 
+void setPreferredFontsProvider(std::function<QStringList()> provider) {
+    preferredProvider() = std::move(provider);
+}
+
+QStringList preferredFonts() {
+    if (preferredProvider()) return preferredProvider()();
+    return preferredFontFamilies();
+}
+
 QString EncodeFontName(const QString& name) {
     const QString trimmed = TrimFixedField(name);
     const QByteArray bytes = toGbk(trimmed);
@@ -231,44 +246,67 @@ bool shortenedForm(const QString& stored) {
     return stored.endsWith(QChar(u'*')) || stored.size() == 10;
 }
 
+// The one of several fonts (not none) that a shared stored form stands for: the first the
+// desktop prefers, else the shortest name. Their order does not matter, so the dialogs and the
+// loaders agree whatever order the system lists them in.
+QString chosenFont(const QStringList& candidates, const QStringList& preferred) {
+    for (const QString& font : preferred) {
+        if (candidates.contains(font)) return font;
+    }
+    return *std::min_element(candidates.begin(), candidates.end(),
+                             [](const QString& a, const QString& b) {
+                                 return a.size() != b.size() ? a.size() < b.size() : a < b;
+                             });
+}
+
+// Each shortened stored form of `fonts` and the font it decodes to.
+QHash<QString, QString> fontByForm(const QStringList& fonts, const QStringList& preferred) {
+    QHash<QString, QStringList> sharing;
+    for (const QString& font : fonts) {
+        const QString form = EncodeFontName(font);
+        if (shortenedForm(form)) sharing[form] << font;
+    }
+    QHash<QString, QString> chosen;
+    for (auto it = sharing.cbegin(); it != sharing.cend(); ++it)
+        chosen.insert(it.key(), chosenFont(it.value(), preferred));
+    return chosen;
+}
+
 }  // namespace
 
 QString DecodeFontName(const QString& stored) {
     const QString form = TrimFixedField(stored);
     if (!shortenedForm(form)) return form;
     const QStringList fonts = installedFonts();
-    // The first listed font that is stored this way is the one a dialog picked: the dialogs
-    // offer no later one (storableFonts). Kept per font list: a load decodes every item.
+    const QStringList preferred = preferredFonts();
+    // Kept per font and preference lists: a load decodes every item.
     thread_local QStringList listed;
-    thread_local QHash<QString, QString> firstByForm;
-    if (fonts != listed || listed.isEmpty()) {
+    thread_local QStringList preferredListed;
+    thread_local QHash<QString, QString> byForm;
+    if (fonts != listed || preferred != preferredListed || listed.isEmpty()) {
         listed = fonts;
-        firstByForm.clear();
-        // Backwards, so that the first of a form is what stays.
-        for (auto it = fonts.crbegin(); it != fonts.crend(); ++it)
-            firstByForm.insert(EncodeFontName(*it), *it);
+        preferredListed = preferred;
+        byForm = fontByForm(fonts, preferred);
     }
-    if (const auto found = firstByForm.constFind(form); found != firstByForm.constEnd())
-        return *found;
-    // A form another system stored: the first font of that prefix.
+    if (const auto found = byForm.constFind(form); found != byForm.constEnd()) return *found;
+    // A form another system stored: the installed fonts of that prefix choose the same way.
     QString prefix = form;
     if (prefix.endsWith(QChar(u'*'))) prefix.chop(1);
+    QStringList matching;
     for (const QString& font : fonts) {
-        if (font.startsWith(prefix, Qt::CaseSensitive)) return font;
+        if (font.startsWith(prefix, Qt::CaseSensitive)) matching << font;
     }
-    return QString::fromUtf8(kFallbackFontName);
+    if (matching.isEmpty()) return QString::fromUtf8(kFallbackFontName);
+    return chosenFont(matching, preferred);
 }
 
 QStringList storableFonts(const QStringList& fonts) {
+    const QHash<QString, QString> byForm = fontByForm(fonts, preferredFonts());
     QStringList storable;
-    QSet<QString> forms;
     for (const QString& font : fonts) {
         const QString form = EncodeFontName(font);
-        const bool first = !forms.contains(form);
-        forms.insert(form);
-        // A shortened form decodes to the first font stored that way; any other form is kept
-        // as it is.
-        if (shortenedForm(form) ? first : form == font) storable << font;
+        // A shortened form decodes to the font chosen for it; any other form is kept as it is.
+        if (shortenedForm(form) ? byForm.value(form) == font : form == font) storable << font;
     }
     return storable;
 }

@@ -86,6 +86,11 @@ inline constexpr const char* kFallbackFontName = "宋体";
 // restores the real one.
 void setInstalledFontsProvider(std::function<QStringList()> provider);
 QStringList installedFonts();
+// The families the desktop prefers, best first: among installed fonts of one stored form the
+// first of these is the one the form stands for, else the shortest name. Tests replace the
+// provider as above.
+void setPreferredFontsProvider(std::function<QStringList()> provider);
+QStringList preferredFonts();
 // The fonts among `fonts` whose stored form decodes back to themselves, in their order.
 QStringList storableFonts(const QStringList& fonts);
 

@@ -99,6 +99,21 @@ void DesignerBase::restack(bool toFront) {
     DesignModified = true;
 }
 
+bool DesignerBase::stackedAsRead() const {
+    std::vector<std::int32_t> live;
+    for (std::int32_t i = 1; i <= ItemCount; ++i)
+        if (ItemTable[static_cast<std::size_t>(i)].Deleted == 0) live.push_back(i);
+    if (static_cast<std::int32_t>(live.size()) != ItemsRead) return false;
+    // Equal numbers keep the order of the items' indexes, as an opening loads them.
+    std::stable_sort(live.begin(), live.end(), [this](std::int32_t a, std::int32_t b) {
+        return ItemTable[static_cast<std::size_t>(a)].ItemNo <
+               ItemTable[static_cast<std::size_t>(b)].ItemNo;
+    });
+    for (std::size_t k = 0; k < live.size(); ++k)
+        if (live[k] != static_cast<std::int32_t>(k) + 1) return false;
+    return true;
+}
+
 void DesignerBase::mnu_toback_Click() {
     restack(false);
 }

@@ -94,7 +94,7 @@ class DesignerBase : public Form {
     void VBSetControlCenterPos(DesignBox& ctrl, double x, double y) {
         zelk::VBSetControlCenterPos(ctrl, x, y);
     }
-    void ShowControlGeometry() { current_.ShowControlGeometry(); }
+    void ShowControlGeometry(bool always = false) { current_.ShowControlGeometry(always); }
     DesignControl* CurrentControl() const { return current_.CurrentControl(); }
     CurrentControlState& currentControlState() { return current_; }
     std::int16_t curIndex = 0;
@@ -263,6 +263,12 @@ class DesignerBase : public Form {
     static void tellItemLimit(std::int32_t rowsNotLoaded);
     // The canvas as the interface opened; a save stores only the values changed since.
     std::optional<CanvasValues> LoadedCanvas;
+    // Items 1 to ItemsRead came from the stored rows, in the stacking order they were read in.
+    std::int32_t ItemsRead = 0;
+    // Whether the live items stand in the order they were read: no restacking, no added and no
+    // deleted item. A save then keeps every row's stored item number; otherwise every row is
+    // written with its ItemNo, so that the order survives whatever the stored numbers were.
+    bool stackedAsRead() const;
 
     DesignPictureBox* PictureContainer = nullptr;  // the design surface: handles lie on it
     DesignPictureBox* PictureTest = nullptr;  // its background layer: design controls stand on it

@@ -30,6 +30,8 @@ void DesignerBase::Toolbar1_ButtonClick(const QString& key) {
         if (!InterfaceLoaded) return;
         BusyCursor busy;
         saveAsAsked();
+        // A box left with a half-typed value shows the control as saved.
+        ShowControlGeometry(true);
     } else if (key == QLatin1String("prop")) {
         if (!CurrentControl()) return;
         curIndex = static_cast<std::int16_t>(CurrentControl()->Index());

@@ -92,6 +92,7 @@ bool DesignerBase::LoadInterface() {
     }
     RowsNotLoaded = 0;
     loadItemRows(stmt);
+    ItemsRead = ItemCount;
     const std::int32_t notLoaded = *RowsNotLoaded;
     RowsNotLoaded.reset();
     if (notLoaded > 0) tellItemLimit(notLoaded);

@@ -29,7 +29,7 @@ struct SaveItemSource {
     std::function<std::int32_t(std::int32_t index)> entryOrder;
 };
 
-// An item table of Part-shaped entries (Deleted, ItemNo, EntryOrder).
+// An item table whose entries have Deleted, ItemNo and EntryOrder.
 template <class Item>
 SaveItemSource itemSource(const std::vector<Item>& table, std::int32_t count) {
     SaveItemSource source;

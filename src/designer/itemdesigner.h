@@ -65,10 +65,10 @@ class ItemDesigner : public DesignerBase {
         save.loadedCanvas = LoadedCanvas;
         save.keptRows = rowsWithoutItem(KeptRows);
         save.writeItem = [this](std::int32_t i, Row& row) { writeOwnRow(i, row); };
-        save.keepUnedited = [this](std::int32_t i, Row& row) {
+        save.keepUnedited = [this, keepNumbers = stackedAsRead()](std::int32_t i, Row& row) {
             const auto k = static_cast<std::size_t>(i);
             if (k < ReadItemRows.size() && ReadItemRows[k])
-                keepUneditedMembers(*ReadItemRows[k], row);
+                keepUneditedMembers(*ReadItemRows[k], row, keepNumbers);
         };
         return save;
     }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
+
+#include <algorithm>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
@@ -68,8 +72,8 @@ TEST_F(FontNames, DecodeMatchesPrefixesAgainstInstalledFonts) {
     EXPECT_EQ(DecodeFontName("宋体"), "宋体");
 }
 
-// A picked font comes back: a shortened form decodes to the first listed font stored that way,
-// and the lists offer only fonts that come back as themselves.
+// A picked font comes back: a shortened form decodes to the one font chosen among those stored
+// that way, and the lists offer only fonts that come back as themselves.
 TEST_F(FontNames, PickedFontsComeBack) {
     setInstalledFontsProvider([] {
         return QStringList{"Noto Mono", "Noto Sans CJK SC", "Noto Serif CJK SC"};
@@ -81,6 +85,76 @@ TEST_F(FontNames, PickedFontsComeBack) {
     setInstalledFontsProvider(nullptr);
     for (const QString& font : storableFonts(installedFonts()))
         EXPECT_EQ(DecodeFontName(EncodeFontName(font)), font) << font.toStdString();
+}
+
+// Among installed fonts of one stored form, whatever their listing order: the program's default
+// family, the desktop's Chinese and plain sans-serif, serif and monospace families, the shortest
+// name, the first in plain order. Each preferred name is longer than kShort.
+const QString kDefault = "Noto Sans Display", kSansZh = "Noto Sans CJK SC",
+              kSans = "Noto Sans Text", kSerifZh = "Noto Serif CJK SC", kSerif = "Noto Serif Text",
+              kMonoZh = "Noto Sans Mono CJK SC", kMono = "Noto Sans Mono", kShort = "Noto Sans Yi";
+
+struct ChoiceCase {
+    const char* name;
+    QStringList installed;
+    QString chosen;
+    friend void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FontChoice : public ::testing::TestWithParam<ChoiceCase> {
+    void TearDown() override {
+        setInstalledFontsProvider(nullptr);
+        setPreferredFontsProvider(nullptr);
+    }
+};
+
+TEST_P(FontChoice, OneFontPerStoredFormWhateverTheListingOrder) {
+    setPreferredFontsProvider(
+        [] { return QStringList{kDefault, kSansZh, kSans, kSerifZh, kSerif, kMonoZh, kMono}; });
+    QStringList listed = GetParam().installed;
+    for (int turn = 0; turn < listed.size(); ++turn) {
+        std::rotate(listed.begin(), listed.begin() + 1, listed.end());
+        for (const QStringList& fonts : {listed, QStringList(listed.crbegin(), listed.crend())}) {
+            setInstalledFontsProvider([fonts] { return fonts; });
+            EXPECT_EQ(DecodeFontName("Noto*"), GetParam().chosen) << fonts.join(", ").toStdString();
+            // A form no installed font is stored as: the same choice among the prefix's fonts.
+            EXPECT_EQ(DecodeFontName("Not*"), GetParam().chosen);
+            EXPECT_EQ(storableFonts(fonts), QStringList{GetParam().chosen});
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, FontChoice,
+    ::testing::Values(
+        ChoiceCase{"Default",
+                   {kShort, kMono, kMonoZh, kSerif, kSerifZh, kSans, kSansZh, kDefault},
+                   kDefault},
+        ChoiceCase{
+            "ChineseSans", {kShort, kMono, kMonoZh, kSerif, kSerifZh, kSans, kSansZh}, kSansZh},
+        ChoiceCase{"Sans", {kShort, kMono, kMonoZh, kSerif, kSerifZh, kSans}, kSans},
+        ChoiceCase{"ChineseSerif", {kShort, kMono, kMonoZh, kSerif, kSerifZh}, kSerifZh},
+        ChoiceCase{"Serif", {kShort, kMono, kMonoZh, kSerif}, kSerif},
+        ChoiceCase{"ChineseMono", {kShort, kMono, kMonoZh}, kMonoZh},
+        ChoiceCase{"Mono", {kShort, kMono}, kMono},
+        ChoiceCase{"Shortest", {"Noto Sans CJK HK", kShort, "Noto Sans Thai"}, kShort},
+        ChoiceCase{"PlainOrder", {"Noto Sans CJK KR", "Noto Sans CJK HK"}, "Noto Sans CJK HK"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// This machine: the program's default family, then fontconfig's Chinese and plain matches; a
+// stored form stands for the first of them stored that way.
+TEST(MachineFonts, StoredFormsStandForTheDesktopsFaces) {
+    EXPECT_EQ(preferredFonts(), QStringList({QGuiApplication::font().family(), "Noto Sans CJK SC",
+                                             "DejaVu Sans", "Noto Serif CJK SC", "DejaVu Serif",
+                                             "Noto Sans Mono CJK SC", "DejaVu Sans Mono"}));
+    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Sans CJK SC");
+    EXPECT_EQ(DecodeFontName("Deja*"), "DejaVu Sans");
+    const QFont saved = QGuiApplication::font();
+    QGuiApplication::setFont(QFont("Noto Serif CJK SC"));
+    EXPECT_EQ(preferredFonts().first(), "Noto Serif CJK SC");
+    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Serif CJK SC");
+    QGuiApplication::setFont(saved);
+    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Sans CJK SC");
 }
 
 TEST(Settings, IntSettingsDefaultsAndThirteenthMember) {

@@ -10,7 +10,9 @@
 
 #include "canvasmouse_support.h"
 #include "designer/canvas/scrolllayout.h"
+#include "designer/frm_zelk_xgti.h"
 #include "platform/form.h"
+#include "platform/promptscript.h"
 
 namespace zelk {
 namespace {
@@ -192,6 +194,66 @@ TEST_P(Canvas, KeysGoWhereTheUserClickedAndTypingInABoxWorksAsInAnyLineEdit) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
     EXPECT_FALSE(box->Visible());
 }
+
+// A position box the user has the cursor in shows the current control once another one is
+// current (a new custom label, a click on another control) and after a save, so that the next key
+// acts on the current control from its own value.
+class PositionBoxes : public windowtest::DesignerWindowTest {};
+
+TEST_P(PositionBoxes, ABoxWithTheCursorShowsTheCurrentControl) {
+    auto w = open();
+    w->resize(1000, 700);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    std::vector<DesignBox*> shown;
+    for (std::int32_t i = 1; i <= w->ItemCount; ++i) {
+        DesignControl* c = w->itemControl(w->ItemTable[static_cast<std::size_t>(i)]);
+        if (c && c->Visible() && !asLine(c)) shown.push_back(static_cast<DesignBox*>(c));
+    }
+    ASSERT_GE(shown.size(), 2u);
+    DesignBox* first = shown.front();
+    DesignBox* other = shown.back();
+    ASSERT_NE(first->Top(), other->Top());
+    const auto topText = [](const DesignBox* b) { return QString::number(b->Top()); };
+    const auto typeIntoTop = [&] {
+        QTest::mouseClick(w->Text2, Qt::LeftButton);
+        ASSERT_TRUE(w->Text2->hasFocus());
+    };
+
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(3, 3));
+    typeIntoTop();
+    EXPECT_EQ(w->Text2->text(), topText(first));
+    const double firstTop = first->Top();
+    w->Toolbar2->Click("label");
+    auto* label = dynamic_cast<DesignBox*>(w->CurrentControl());
+    ASSERT_TRUE(label && label != first);
+    ASSERT_TRUE(w->Text2->hasFocus());
+    EXPECT_EQ(w->Text2->text(), topText(label));
+    // The next digit moves the label from its own top; the control before it stays.
+    const double labelTop = label->Top();
+    QTest::keyClick(w->Text2, Qt::Key_End);
+    QTest::keyClick(w->Text2, Qt::Key_0);
+    EXPECT_EQ(label->Top(), labelTop * 10);
+    EXPECT_EQ(first->Top(), firstTop);
+
+    QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(w->Text2->text(), topText(other));
+
+    // A half-typed value left in the box is dropped by a save.
+    typeIntoTop();
+    QTest::keySequence(w->Text2, QKeySequence::SelectAll);
+    QTest::keyClick(w->Text2, Qt::Key_Minus);
+    EXPECT_EQ(w->Text2->text(), QStringLiteral("-"));
+    PromptScript script;
+    if (GetParam() == DesignerKind::ItemEntry)
+        script.onModal<frm_zelk_xgti>([](frm_zelk_xgti& d) { d.CancelButton_Click(); });
+    w->Toolbar1->Click("save");
+    EXPECT_FALSE(w->DesignModified);
+    EXPECT_TRUE(w->Text2->hasFocus());
+    EXPECT_EQ(w->Text2->text(), topText(other));
+}
+
+ZELK_ON_BOTH_DESIGNERS(PositionBoxes);
 
 TEST_P(Canvas, ScrollRangesFollowTheSurfaceAndReachTheEdgeOfALargeCanvas) {
     w->Pictureform->resize(600, 400);

@@ -57,6 +57,8 @@ TEST_P(DesignerClose, ToolbarSaveStoresTheInterfaceAndClearsModified) {
     EXPECT_EQ(stored(&INDTRecord::id13), QStringLiteral("12000"));
     EXPECT_EQ(stored(&INDTRecord::id14), QStringLiteral("8000"));
     EXPECT_EQ(stored(&INDTRecord::id12), QStringLiteral("255"));
+    // The window holds the row as stored, so that the next save raises the version again.
+    EXPECT_EQ(toWire(w->InterfaceRow), toWire(windowtest::interfaceRow(hdbc(), fid)));
     EXPECT_TRUE(w->unload());  // nothing left to ask
 }
 

@@ -2,6 +2,7 @@
 // drop-down's selection mode and the faults the handlers mend.
 
 #include <QApplication>
+#include <QSet>
 #include <QTest>
 #include <map>
 
@@ -417,6 +418,36 @@ TEST_P(PropertyCommand, APickedFontComesBack) {
     setInstalledFontsProvider(nullptr);
 }
 
+// With the machine's own fonts, the desktop's Chinese face and its Latin one are offered, one
+// family per stored form, and are the fonts the reopened designer shows.
+TEST_P(PropertyCommand, TheDesktopsFacesComeBack) {
+    const std::pair<QString, QString> picks[] = {{"TextBoxArray", "Noto Sans CJK SC"},
+                                                 {"MemoBoxArray", "DejaVu Sans"}};
+    {
+        auto w = open();
+        for (const auto& [array, picked] : picks) {
+            runPropertyCommand(*w, array, [&](Form& shown) {
+                auto& dialog = dynamic_cast<ItemPropertyDialog&>(shown);
+                QComboBox& fonts = dialog.ComboBox1[9];
+                QSet<QString> forms;
+                for (int i = 0; i < fonts.count(); ++i) {
+                    const QString form = EncodeFontName(fonts.itemText(i));
+                    EXPECT_FALSE(forms.contains(form)) << fonts.itemText(i).toStdString();
+                    forms.insert(form);
+                }
+                const int index = fonts.findText(picked);
+                EXPECT_NE(index, -1) << picked.toStdString();
+                fonts.setCurrentIndex(index);
+                dialog.Command4_Click();
+            });
+        }
+        proptest::save(*w);
+    }
+    auto again = open();
+    for (const auto& [array, picked] : picks)
+        EXPECT_EQ(fontControl(*again, array, 1)->FontName(), picked);
+}
+
 // A hidden item is never drawn or picked by the mouse, but its node in the field tree makes it
 // current: its dialog shows it again, and Del deletes it.
 TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
@@ -468,6 +499,19 @@ TEST_P(PropertyCommand, HiddenItemsAreReachedThroughTheFieldTree) {
     proptest::save(*w);
     auto again = open();
     for (const DesignItem& i : again->ItemTable) EXPECT_NE(i.ItemName, name);
+}
+
+// The item-search designer stores no approval step: the check box's approval page is disabled.
+TEST_P(PropertyCommand, TheApprovalPageIsDisabledWhereNothingOfItIsStored) {
+    auto w = open();
+    runPropertyCommand(*w, "CheckBoxArray", [&](Form& shown) {
+        auto& d = dynamic_cast<frm_check_prop&>(shown);
+        EXPECT_EQ(d.SSTab1->TabEnabled(5), entry());
+        EXPECT_EQ(d.Combo1->isEnabled(), entry());
+        EXPECT_TRUE(d.SSTab1->TabEnabled(0));
+        EXPECT_FALSE(d.Text1[2].isEnabled());  // the default value: no kind stores it
+        shown.unload();
+    });
 }
 
 ZELK_ON_BOTH_DESIGNERS(PropertyCommand);

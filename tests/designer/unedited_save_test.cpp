@@ -196,5 +196,24 @@ TEST_P(UneditedSave, AnEditChangesOnlyTheMembersAndDigitsItTouches) {
 
 ZELK_ON_BOTH_BACKENDS(UneditedSave);
 
+// Settings digits merge position by position whatever the stored length: an edited digit is the
+// writer's, an unedited one the stored one, and neither text's extra digits are lost.
+TEST(SettingsDigits, AnEditChangesItsOwnDigitWhateverTheStoredLength) {
+    struct Case {
+        const char* stored;
+        const char* loaded;
+        const char* now;
+        const char* expected;
+    } const cases[] = {
+        {"010101002201", "0100000002010", "0100000002020", "0101010022020"},  // shorter
+        {"0101010022011", "0100000002010", "0100000002020", "0101010022021"},
+        {"01010100220111", "0100000002010", "0100000002020", "01010100220211"},  // longer
+        {"", "1111111011110", "1111111011100", "1111111011100"},
+        {"12", "00", "01", "11"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readrows::mergedDigits(c.stored, c.loaded, c.now), c.expected) << c.stored;
+}
+
 }  // namespace
 }  // namespace zelk

@@ -39,6 +39,7 @@ TEST(ListColumnSettingTest, VersionAndWidthRules) {
     EXPECT_EQ(columnWidthTwips(1234.5), 1234);
     EXPECT_EQ(columnWidthTwips(1235.5), 1236);
     EXPECT_EQ(columnWidthTwips(1e12), 2147483647);
+    EXPECT_EQ(columnWidthTwips(-1440), 0);  // a header dragged below nothing
 }
 
 class ListSaveTest : public ListFixture {

@@ -57,6 +57,34 @@ TEST_P(DesignerKeys, TypingInTheLeftBoxMovesTheControlOnceAndAnEmptyBoxLeavesIt)
     });
 }
 
+// With the cursor in "纵坐标", a label added from the toolbar is what the next digit moves, from
+// its own top; the control current before stays where it was.
+TEST_P(DesignerKeys, ANewLabelIsWhatTheTopBoxMovesNext) {
+    runModal([&] {
+        DesignBox* b = box(QStringLiteral("文号"));
+        ASSERT_TRUE(b);
+        const auto before = rect(b);
+        select(b);
+        input.click(w->Text2, w->Text2->rect().center());
+        ASSERT_TRUE(waitUntil([&] { return w->Text2->hasFocus(); }));
+        EXPECT_EQ(w->Text2->text(), QString::number(before[1]));
+        QWidget* add = w->Toolbar2->widgetForAction(w->Toolbar2->Button("label")->action());
+        ASSERT_TRUE(add);
+        input.click(add, add->rect().center());
+        ASSERT_TRUE(waitUntil([&] { return w->CurrentControl() && w->CurrentControl() != b; }));
+        auto* label = dynamic_cast<DesignBox*>(w->CurrentControl());
+        ASSERT_TRUE(label);
+        EXPECT_TRUE(w->Text2->hasFocus());
+        const double top = label->Top();
+        EXPECT_EQ(w->Text2->text(), QString::number(top));
+        input.keys({QStringLiteral("End")});
+        input.type(QStringLiteral("5"));
+        EXPECT_EQ(w->Text2->text(), QString::number(top) + QLatin1Char('5'));
+        EXPECT_EQ(label->Top(), top * 10 + 5);
+        EXPECT_EQ(rect(b), before);
+    });
+}
+
 ZELK_ON_BOTH_DESIGNERS(DesignerKeys);
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
+#include "designer/properties_support.h"
 #include "designer/unedited_save.h"
 #include "platform/promptscript.h"
 #include "support/refusal.h"
@@ -260,6 +261,59 @@ TEST_P(Generation, GeneratedFormsAreStoredBackAsGeneratedByAnUneditedSave) {
                     testrows::expectUneditedSavesKeepRows<frm_zelk_jssj>(hdbc(), n);
             }
         }
+}
+
+// The wizard stores 12 settings digits where the writers emit 13: one setting edited through its
+// dialog changes its own digit, and every other stored digit and member stays.
+TEST_P(Generation, OneEditedSettingOfAGeneratedFormChangesOnlyItsDigit) {
+    testrows::TestFonts fonts;
+    for (const auto f : {WizardForm::ItemEntry, WizardForm::ItemSearch}) {
+        const bool entry = f == WizardForm::ItemEntry;
+        SCOPED_TRACE(entry ? "item-entry form" : "item-search form");
+        const QString name = entry ? "十二位1" : "十二位3";
+        ASSERT_TRUE(GenerateFormInterface(context(), entries(name.left(3)), chosen({"bh", "bt"}), f,
+                                          {WizardLayoutStyle::Typical, false, false}));
+        const std::int32_t n = numberOf(name);
+        ASSERT_GT(n, 0);
+        const auto check = [&]<class Row>(auto designer) {
+            using C = ItemColumns<Row>;
+            const std::vector<Row> before = testrows::readRows<Row>(hdbc(), n);
+            ASSERT_EQ(before.size(), 2u);
+            std::size_t edited = 0;
+            {
+                designer->init(hdbc(), n);
+                proptest::runPropertyCommand(*designer, "TextBoxArray", [](Form& shown) {
+                    proptest::confirm(shown, {{"TextAlign", 2}});
+                });
+                const auto item = numericInt32(designer->TextBoxArray.at(1).Tag());
+                ASSERT_TRUE(item && *item >= 1);
+                edited = static_cast<std::size_t>(*item - 1);  // rows load in their order
+                EXPECT_TRUE(designer->DesignModified);
+                PromptScript none;
+                designer->SaveInterface();
+            }
+            const std::vector<Row> after = testrows::readRows<Row>(hdbc(), n);
+            ASSERT_EQ(after.size(), before.size());
+            for (std::size_t k = 0; k < after.size(); ++k) {
+                Row expected = before[k];
+                expected.*C::m00 = after[k].*C::m00;
+                if (k == edited) {
+                    ASSERT_EQ(fieldText(expected.*C::m40).size(), 12);
+                    // The alignment is the twelfth digit; the writer's thirteenth stays.
+                    QString digits = fieldText(expected.*C::m40);
+                    digits[11] = QLatin1Char('2');
+                    const QString stored = fieldText(after[k].*C::m40);
+                    EXPECT_EQ(stored.left(12), digits);
+                    expected.*C::m40 = after[k].*C::m40;
+                }
+                EXPECT_TRUE(testrows::sameRow(expected, after[k])) << k;
+            }
+        };
+        if (entry)
+            check.template operator()<ISITRecord>(std::make_unique<frm_zelk_jmsj>());
+        else
+            check.template operator()<IJSTRecord>(std::make_unique<frm_zelk_jssj>());
+    }
 }
 
 TEST_P(Generation, SingleColumnAutoSizeFollowsTheLengths) {

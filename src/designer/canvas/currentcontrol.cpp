@@ -60,8 +60,14 @@ void CurrentControlState::VBSelectControl(DesignControl* ctrl, bool hiddenToo) {
                    coordinateText(t + h) + ")");
 }
 
-void CurrentControlState::ShowControlGeometry() {
-    if (!current_) return;
+void CurrentControlState::ShowControlGeometry(bool always) {
+    if (!current_) {
+        shown_ = nullptr;
+        return;
+    }
+    // What was typed for another control must not reach this one.
+    const bool keepTyped = !always && shown_ == current_;
+    shown_ = current_;
     std::array<double, 4> values;
     if (DesignLine* line = asLine(current_)) {
         values = {line->X1(), line->Y1(), line->X2(), line->Y2()};
@@ -70,7 +76,8 @@ void CurrentControlState::ShowControlGeometry() {
         values = {box->Left(), box->Top(), box->Width(), box->Height()};
     }
     for (std::size_t i = 0; i < 4; ++i)
-        if (boxes_[i] && !boxes_[i]->hasFocus()) boxes_[i]->setText(coordinateText(values[i]));
+        if (boxes_[i] && !(keepTyped && boxes_[i]->hasFocus()))
+            boxes_[i]->setText(coordinateText(values[i]));
 }
 
 bool CurrentControlState::typingInPositionBox() const {

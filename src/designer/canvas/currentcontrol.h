@@ -35,8 +35,9 @@ class CurrentControlState {
     // becomes current with its handles at its place, so that it can be edited or deleted.
     void VBSelectControl(DesignControl* ctrl, bool hiddenToo = false);
     // The current control's Left, Top, Width, Height (a line's X1, Y1, X2, Y2) in the boxes. A box
-    // the user is typing in (it has the keys) is left as the user has it.
-    void ShowControlGeometry();
+    // the user is typing in (it has the keys) for the control the boxes show is left as the user
+    // has it; once another control is current, or `always`, every box shows the current one.
+    void ShowControlGeometry(bool always = false);
 
     // Box `box` (1 to 4) now holds `text`: writes it into the current control. True when the
     // control changed. A text that is no whole number, or a value the control or a window could
@@ -59,6 +60,7 @@ class CurrentControlState {
     std::array<QLineEdit*, 4> boxes_;
     StatusWriter setStatusText_;
     QPointer<DesignControl> current_;
+    QPointer<DesignControl> shown_;  // the control whose geometry the boxes show
 };
 
 // The design line, or nullptr for a control that is not one.
