@@ -261,6 +261,12 @@ std::function<void(QString&)> frm_zelk_ljgl::relayHelp() {
     return [this](QString& id) { raiseNeedHelp(id); };
 }
 
+void frm_zelk_ljgl::FitColumnsToContents() {
+    fitColumns_ = true;
+    lvw_IM->FitColumnsToContents();
+    lvw_IT->FitColumnsToContents();
+}
+
 void frm_zelk_ljgl::showPopup(QMenu* menu) {
     if (PopupMenu) PopupMenu(menu);
 }

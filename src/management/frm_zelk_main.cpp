@@ -255,6 +255,7 @@ void frm_zelk_main::init(std::int32_t hdbc, const QString& systemname, const QSt
         relayNeedHelp(*ljgl_);
         ljgl_->init(hdbc_, systemName_, mainTable_, className_, userName_);
         ljgl_->ReportPath = reportPath_;
+        if (fitColumns_) ljgl_->FitColumnsToContents();
 
         // The window's own controls come into being here (the tables tree with them).
         load();
@@ -317,6 +318,8 @@ void frm_zelk_main::parentResize(double width, double height) {
 }
 
 void frm_zelk_main::FitStandalone() {
+    fitColumns_ = true;
+    if (ljgl_) ljgl_->FitColumnsToContents();
     const QSize smallest(960, 640);
     int left = twipsToPixels(SSSplitter1->PaneSize(1));
     left = std::max(
