@@ -349,6 +349,8 @@ void frm_zelk_main::showTransfer() {
     ShowModalWindow<frm_zelk_ibr>([&](frm_zelk_ibr& window) {
         window.init(hdbc_, systemName_, mainTable_, userName_, className_);
     });
+    // What an import stored in the class on show is listed at once.
+    if (ljgl_) ljgl_->RefreshInterface();
 }
 
 void frm_zelk_main::tlb_IM_ButtonClick(ToolbarButton* button) {
