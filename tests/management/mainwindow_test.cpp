@@ -143,6 +143,7 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
     m.DoInterfaceCommand("tb_design");
     m.DoInterfaceCommand("tb_jmsj");
     m.DoViewCommand("bm_fljm");
+    m.DoViewCommand("bm_flmb");
     m.mnu_AddField_Click();
     m.mnu_ChangeControlType_Click();
     m.m_tableclass_Click();
