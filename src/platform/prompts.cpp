@@ -13,10 +13,13 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -25,6 +28,7 @@
 #include "platform/errors.h"
 #include "platform/fileicons.h"
 #include "platform/form.h"
+#include "platform/translations.h"
 
 namespace zelk {
 
@@ -212,11 +216,12 @@ QString commonDialogFilterToQt(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns = patterns.trimmed();
         const QString description = parts[i].trimmed();
-        const QString qtPatterns = QStringLiteral("(%1)").arg(patterns.trimmed());
-        // A description that already ends in the patterns shows them once.
-        out << (description.endsWith(qtPatterns) ? description
-                                                 : description + QLatin1Char(' ') + qtPatterns);
+        // The dialog hides the last parentheses: it shows the description as worded, patterns
+        // and all when the description names them itself.
+        out << (description.isEmpty() ? patterns : description) +
+                   QStringLiteral(" (%1)").arg(patterns);
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -253,7 +258,24 @@ bool askFile(CommonDialog& d, bool save) {
     // Qt's own dialog with icons and types from names only: a dialog that read the files it lists
     // (a native one runs in this process too) would release the locks of a database among them.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setIconProvider(nameOnlyFileIcons());
+    // Sizes and dates as the rest of the dialog speaks, not in the system's locale.
+    dialog.setLocale(UsersLocale());
+    dialog.setProxyModel(new LocalFileColumns(UsersLocale(), &dialog));
+    // The type column holds the package's type name whole; the dialog widens by what it gains,
+    // so that the dates stay in view.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const int margin =
+            details->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, details) + 1;
+        const int wanted = details->fontMetrics().horizontalAdvance(kPackageTypeName) + 4 * margin;
+        QHeaderView* header = details->header();
+        const int gained = wanted - header->sectionSize(2);
+        if (gained > 0) {
+            header->resizeSection(2, wanted);
+            dialog.resize(dialog.width() + gained, dialog.height());
+        }
+    }
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !(d.Flags & cdlOFNFileMustExist) ? QFileDialog::AnyFile
                                                                 : QFileDialog::ExistingFile);
