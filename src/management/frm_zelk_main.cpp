@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QStyle>
-#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -14,6 +13,7 @@
 #include "management/frm_zelk_ljgl.h"
 #include "management/panelrules.h"
 #include "management/suite/classtree.h"
+#include "platform/controls/reportview.h"
 #include "platform/errors.h"
 #include "platform/modalwindow.h"
 #include "platform/resources.h"
@@ -43,18 +43,6 @@ void place(QWidget* widget, const PaneRect& r) {
 // What a frame and its margins take from a pane's width.
 int frameOverhead(const QWidget* pane) {
     return pane->width() - pane->contentsRect().width();
-}
-
-// The width at which a tree or list shows its names and every shown column unclipped, with its
-// frame and room for a vertical scroll bar.
-int widthShowingAll(const QTreeView& view) {
-    const QAbstractItemView& items = view;
-    int columns = 0;
-    for (int c = 0; c < view.model()->columnCount(); ++c) {
-        if (view.isColumnHidden(c)) continue;
-        columns += view.isHeaderHidden() ? items.sizeHintForColumn(c) : view.columnWidth(c);
-    }
-    return columns + 2 * view.frameWidth() + view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 double clientWidth(const QWidget* pane) {
@@ -323,14 +311,14 @@ void frm_zelk_main::FitStandalone() {
     const QSize smallest(960, 640);
     int left = twipsToPixels(SSSplitter1->PaneSize(1));
     left = std::max(
-        left, frameOverhead(Picture3) + frameOverhead(Picture5) + widthShowingAll(*TreeView1));
+        left, frameOverhead(Picture3) + frameOverhead(Picture5) + WidthShowingAll(*TreeView1));
     if (tree_ && tree_->view())
         left = std::max(left, frameOverhead(Picture1) + frameOverhead(Picture7) +
-                                  widthShowingAll(*tree_->view()));
+                                  WidthShowingAll(*tree_->view()));
     int right = 0;
     if (ljgl_)
         right = frameOverhead(Picture2) + twipsToPixels(ljgl_->SSSplitter1->PaneSize(1)) +
-                ljgl_->SSSplitter1->handleWidth() + widthShowingAll(*ljgl_->lvw_IM);
+                ljgl_->SSSplitter1->handleWidth() + WidthShowingAll(*ljgl_->lvw_IM);
     QSize size(std::max(smallest.width(), left + SSSplitter1->handleWidth() + right),
                std::max(smallest.height(), height()));
     if (const QScreen* shown = screen()) {
