@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDebug>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -252,6 +255,49 @@ QString startPath(const CommonDialog& d) {
     return d.InitDir;
 }
 
+// The size, type and date columns hold their widest usual texts whole, and the dialog is wide
+// enough to show them beside the names (within the screen). Run once the dialog is laid out.
+void widenFileColumns(QFileDialog& dialog) {
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!details) return;
+    const QLocale locale = UsersLocale();
+    const QString widest[] = {
+        locale.formattedDataSize(1023 * 1024 * 1024 - 1), kPackageTypeName,
+        locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
+    const int margin =
+        details->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, details) + 1;
+    QHeaderView* header = details->header();
+    int needed = header->sectionSize(0) + 2 * details->frameWidth() +
+                 details->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, details);
+    for (int column = 1; column <= 3; ++column) {
+        const int wanted =
+            details->fontMetrics().horizontalAdvance(widest[column - 1]) + 4 * margin;
+        // The last column takes whatever room is left.
+        if (column < 3 && wanted > header->sectionSize(column))
+            header->resizeSection(column, wanted);
+        needed += std::max(wanted, column < 3 ? header->sectionSize(column) : 0);
+    }
+    int width = dialog.width() + std::max(0, needed - details->width());
+    if (const QScreen* screen = dialog.screen())
+        width = std::min(width, screen->availableGeometry().width());
+    dialog.resize(std::max(width, dialog.width()), dialog.height());
+}
+
+// Widens the file columns when the dialog is first shown: laid out, not painted yet.
+class WidenWhenShown : public QObject {
+  public:
+    explicit WidenWhenShown(QFileDialog* dialog) : QObject(dialog) {
+        dialog->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            widenFileColumns(*static_cast<QFileDialog*>(watched));
+        }
+        return false;
+    }
+};
+
 bool askFile(CommonDialog& d, bool save) {
     QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
                        commonDialogFilterToQt(d.Filter));
@@ -263,19 +309,7 @@ bool askFile(CommonDialog& d, bool save) {
     // Sizes and dates as the rest of the dialog speaks, not in the system's locale.
     dialog.setLocale(UsersLocale());
     dialog.setProxyModel(new LocalFileColumns(UsersLocale(), &dialog));
-    // The type column holds the package's type name whole; the dialog widens by what it gains,
-    // so that the dates stay in view.
-    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
-        const int margin =
-            details->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, details) + 1;
-        const int wanted = details->fontMetrics().horizontalAdvance(kPackageTypeName) + 4 * margin;
-        QHeaderView* header = details->header();
-        const int gained = wanted - header->sectionSize(2);
-        if (gained > 0) {
-            header->resizeSection(2, wanted);
-            dialog.resize(dialog.width() + gained, dialog.height());
-        }
-    }
+    new WidenWhenShown(&dialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !(d.Flags & cdlOFNFileMustExist) ? QFileDialog::AnyFile
                                                                 : QFileDialog::ExistingFile);
