@@ -157,6 +157,14 @@ bool HasDefaultFlag(const INDTRecord& row) {
     return TrimFixedField(fieldText(row.id07)).isEmpty();
 }
 
+MissingTemplateTexts missingTemplateTexts(const QString& className) {
+    if (className.trimmed().isEmpty())
+        return {QStringLiteral("基础模板未建立"),
+                QStringLiteral("基础模板是用于生成跨类型统一界面的参照模板")};
+    return {QStringLiteral("类型模板未建立"),
+            QStringLiteral("在建立用户类型界面之前请先创建类型模板")};
+}
+
 // ---- Alignment of the plain text box -------------------------------------------------------
 
 std::int32_t AlignmentToTextAlign(std::int32_t alignment) {

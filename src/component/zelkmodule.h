@@ -73,6 +73,14 @@ std::int16_t GetInterfaceKindCode(const QString& name);  // 8 for any other text
 // tab or a full-width space is a flag. Writers decide on the row they will store.
 bool HasDefaultFlag(const INDTRecord& row);
 
+// What is said of a class without a class template: a heading and its own sentence. A class name
+// of blanks only is the main table's level, whose missing template is the base template.
+struct MissingTemplateTexts {
+    QString title;
+    QString note;
+};
+MissingTemplateTexts missingTemplateTexts(const QString& className);
+
 // ---- Alignment of the plain text box (date items) ----------------------------------------
 std::int32_t AlignmentToTextAlign(std::int32_t alignment);
 std::int32_t TextAlignToAlignment(std::int32_t textAlign);

@@ -1,4 +1,5 @@
-// Locks on a SQLite database file that no stray descriptor can drop.
+// Locks that keep a SQLite database's -wal and -shm files in place while a connection of ours is
+// open.
 //
 // SQLite locks the file with POSIX record locks. They belong to the process, and the kernel drops
 // all of them when the process closes ANY descriptor of that file: a file dialog that reads the
@@ -9,6 +10,11 @@
 // lock over SQLite's shared range of the database file (no other program gets the exclusive lock
 // that makes it the last user) and over the "in use" byte of the -shm file (no other program
 // resets the shared memory). Both are shared: other programs still read and write.
+//
+// What they do not guard: SQLite's own locks. A stray close still drops them, and until SQLite
+// takes them again another program may write, or checkpoint past a snapshot we are reading, in
+// the middle of our transaction. Only never opening the file elsewhere in the process prevents
+// that (the file dialogs type files by name for this reason).
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -69,9 +69,10 @@ struct Connection {
 };
 
 // SQLite: keeps the database file of an open connection locked for other programs by locks of
-// descriptors of our own, so that a descriptor of the file that something else in the process
-// opens and closes cannot drop them (filelocks.cpp). closeHeldDatabase runs `closeDatabase`
-// and lets the locks go with the process's last connection to the file.
+// descriptors of our own, so that no other program deletes its -wal and -shm files while we use
+// them, even after a descriptor that something else in the process opened and closed has dropped
+// SQLite's own locks (which these do not restore; filelocks.cpp). closeHeldDatabase runs
+// `closeDatabase` and lets the locks go with the process's last connection to the file.
 void holdDatabaseFile(Connection& conn, const QString& path);
 void closeHeldDatabase(Connection& conn, const std::function<void()>& closeDatabase);
 

@@ -261,6 +261,12 @@ std::function<void(QString&)> frm_zelk_ljgl::relayHelp() {
     return [this](QString& id) { raiseNeedHelp(id); };
 }
 
+void frm_zelk_ljgl::FitColumnsToContents() {
+    fitColumns_ = true;
+    lvw_IM->FitColumnsToContents();
+    lvw_IT->FitColumnsToContents();
+}
+
 void frm_zelk_ljgl::showPopup(QMenu* menu) {
     if (PopupMenu) PopupMenu(menu);
 }
@@ -399,12 +405,13 @@ void frm_zelk_ljgl::DoInterfaceCommand(const QString& key) {
 
 void frm_zelk_ljgl::DoViewCommand(const QString& key) {
     static const QStringList views{"bm_Icon", "bm_SmallIcon", "bm_List", "bm_Report"};
-    if (key == QStringLiteral("bm_fljm")) {
+    if (key == QStringLiteral("bm_flmb")) {
+        Command1_Click();
+    } else if (key == QStringLiteral("bm_fljm")) {
         ShowWizard();
     } else if (views.contains(key)) {
         InterfaceViewMode = static_cast<int>(views.indexOf(key));
     }
-    // "bm_flmb" creates a class template: a command of the template dialogs.
 }
 
 void frm_zelk_ljgl::SetItemViewMode(const QString& key) {

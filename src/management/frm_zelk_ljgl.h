@@ -103,6 +103,10 @@ class frm_zelk_ljgl : public Form {
     // Enables or disables every guarded command control.
     void ApplyCommandPermission(bool allowed);
 
+    // From now on both lists widen their shown columns to what they list, at every load. The main
+    // window asks for it when it stands alone; embedded, the columns keep their laid-out widths.
+    void FitColumnsToContents();
+
     // What the window shows a popup with; tests replace it so that no menu loop runs.
     std::function<void(QMenu*)> PopupMenu;
 
@@ -192,6 +196,7 @@ class frm_zelk_ljgl : public Form {
     // Passes a child's help request on.
     std::function<void(QString&)> relayHelp();
 
+    bool fitColumns_ = false;
     std::int32_t hdbc_ = 0;
     QString systemName_;
     QString mainTable_;

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QStyle>
-#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -14,6 +13,7 @@
 #include "management/frm_zelk_ljgl.h"
 #include "management/panelrules.h"
 #include "management/suite/classtree.h"
+#include "platform/controls/reportview.h"
 #include "platform/errors.h"
 #include "platform/modalwindow.h"
 #include "platform/resources.h"
@@ -43,18 +43,6 @@ void place(QWidget* widget, const PaneRect& r) {
 // What a frame and its margins take from a pane's width.
 int frameOverhead(const QWidget* pane) {
     return pane->width() - pane->contentsRect().width();
-}
-
-// The width at which a tree or list shows its names and every shown column unclipped, with its
-// frame and room for a vertical scroll bar.
-int widthShowingAll(const QTreeView& view) {
-    const QAbstractItemView& items = view;
-    int columns = 0;
-    for (int c = 0; c < view.model()->columnCount(); ++c) {
-        if (view.isColumnHidden(c)) continue;
-        columns += view.isHeaderHidden() ? items.sizeHintForColumn(c) : view.columnWidth(c);
-    }
-    return columns + 2 * view.frameWidth() + view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 double clientWidth(const QWidget* pane) {
@@ -255,6 +243,7 @@ void frm_zelk_main::init(std::int32_t hdbc, const QString& systemname, const QSt
         relayNeedHelp(*ljgl_);
         ljgl_->init(hdbc_, systemName_, mainTable_, className_, userName_);
         ljgl_->ReportPath = reportPath_;
+        if (fitColumns_) ljgl_->FitColumnsToContents();
 
         // The window's own controls come into being here (the tables tree with them).
         load();
@@ -317,17 +306,19 @@ void frm_zelk_main::parentResize(double width, double height) {
 }
 
 void frm_zelk_main::FitStandalone() {
+    fitColumns_ = true;
+    if (ljgl_) ljgl_->FitColumnsToContents();
     const QSize smallest(960, 640);
     int left = twipsToPixels(SSSplitter1->PaneSize(1));
     left = std::max(
-        left, frameOverhead(Picture3) + frameOverhead(Picture5) + widthShowingAll(*TreeView1));
+        left, frameOverhead(Picture3) + frameOverhead(Picture5) + WidthShowingAll(*TreeView1));
     if (tree_ && tree_->view())
         left = std::max(left, frameOverhead(Picture1) + frameOverhead(Picture7) +
-                                  widthShowingAll(*tree_->view()));
+                                  WidthShowingAll(*tree_->view()));
     int right = 0;
     if (ljgl_)
         right = frameOverhead(Picture2) + twipsToPixels(ljgl_->SSSplitter1->PaneSize(1)) +
-                ljgl_->SSSplitter1->handleWidth() + widthShowingAll(*ljgl_->lvw_IM);
+                ljgl_->SSSplitter1->handleWidth() + WidthShowingAll(*ljgl_->lvw_IM);
     QSize size(std::max(smallest.width(), left + SSSplitter1->handleWidth() + right),
                std::max(smallest.height(), height()));
     if (const QScreen* shown = screen()) {
@@ -346,6 +337,8 @@ void frm_zelk_main::showTransfer() {
     ShowModalWindow<frm_zelk_ibr>([&](frm_zelk_ibr& window) {
         window.init(hdbc_, systemName_, mainTable_, userName_, className_);
     });
+    // What an import stored in the class on show is listed at once.
+    if (ljgl_) ljgl_->RefreshInterface();
 }
 
 void frm_zelk_main::tlb_IM_ButtonClick(ToolbarButton* button) {

@@ -55,7 +55,8 @@ class frm_zelk_main : public Form {
     void parentResize(double width, double height);
     // The first size when the window stands alone, not inside a host window: wide enough for the
     // trees' names and every column of the interface list, at least 960 x 640 pixels, within the
-    // screen's free area. Call after init.
+    // screen's free area; from then on the manager's lists fit their columns to what they list.
+    // Call after init.
     void FitStandalone();
 
     // The embedded manager and the class tree (nullptr before init).
@@ -102,6 +103,8 @@ class frm_zelk_main : public Form {
     QString systemName_;
     QString userName_;
     bool isAdmin_ = false;
+    // Standalone: every manager fits its lists' columns to their contents.
+    bool fitColumns_ = false;
     QString reportPath_;
     frm_zelk_ljgl* ljgl_ = nullptr;
     ClassTree* tree_ = nullptr;

@@ -74,13 +74,9 @@ InterfaceListState ReadInterfaceList(const ClassContext& context, DefaultIds& de
                                      const std::function<void(std::int32_t)>& demote) {
     InterfaceListState state;
     TemplatePanelState& panel = state.panel;
-    if (context.className.trimmed().isEmpty()) {
-        panel.title = QStringLiteral("基础模板未建立");
-        panel.note = QStringLiteral("基础模板是用于生成跨类型统一界面的参照模板");
-    } else {
-        panel.title = QStringLiteral("类型模板未建立");
-        panel.note = QStringLiteral("在建立用户类型界面之前请先创建类型模板");
-    }
+    const MissingTemplateTexts missing = missingTemplateTexts(context.className);
+    panel.title = missing.title;
+    panel.note = missing.note;
     // The whole scan is read before any demotion is written.
     for (INDTRecord& row : classInterfaces(context)) {
         for (int k = 1; k <= 4; ++k) {

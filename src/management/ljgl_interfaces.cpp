@@ -64,7 +64,7 @@ void frm_zelk_ljgl::LoadInterfaceList() {
             // The row shown before stays selected when it is still there.
             lvw_IM->SetSelectedItem(keep);
         }
-        lvw_IM->FitColumnsToContents();
+        if (fitColumns_) lvw_IM->FitColumnsToContents();
         if (keep) {
             m_field_Click();
         } else {

@@ -52,7 +52,7 @@ void frm_zelk_ljgl::LoadInterfaceItems(ListItem* item) {
             LoadILSTItems(number);
         else if (kind == 8)
             ClearItemColumns();
-        lvw_IT->FitColumnsToContents();
+        if (fitColumns_) lvw_IT->FitColumnsToContents();
         lvw_IT->SetTag(kindName);
     });
 }

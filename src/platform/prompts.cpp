@@ -6,17 +6,23 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDebug>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -25,6 +31,7 @@
 #include "platform/errors.h"
 #include "platform/fileicons.h"
 #include "platform/form.h"
+#include "platform/translations.h"
 
 namespace zelk {
 
@@ -212,11 +219,12 @@ QString commonDialogFilterToQt(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns = patterns.trimmed();
         const QString description = parts[i].trimmed();
-        const QString qtPatterns = QStringLiteral("(%1)").arg(patterns.trimmed());
-        // A description that already ends in the patterns shows them once.
-        out << (description.endsWith(qtPatterns) ? description
-                                                 : description + QLatin1Char(' ') + qtPatterns);
+        // The dialog hides the last parentheses: it shows the description as worded, patterns
+        // and all when the description names them itself.
+        out << (description.isEmpty() ? patterns : description) +
+                   QStringLiteral(" (%1)").arg(patterns);
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -247,13 +255,61 @@ QString startPath(const CommonDialog& d) {
     return d.InitDir;
 }
 
+// The size, type and date columns hold their widest usual texts whole, and the dialog is wide
+// enough to show them beside the names (within the screen). Run once the dialog is laid out.
+void widenFileColumns(QFileDialog& dialog) {
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!details) return;
+    const QLocale locale = UsersLocale();
+    const QString widest[] = {
+        locale.formattedDataSize(1023 * 1024 * 1024 - 1), kPackageTypeName,
+        locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
+    const int margin =
+        details->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, details) + 1;
+    QHeaderView* header = details->header();
+    int needed = header->sectionSize(0) + 2 * details->frameWidth() +
+                 details->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, details);
+    for (int column = 1; column <= 3; ++column) {
+        const int wanted =
+            details->fontMetrics().horizontalAdvance(widest[column - 1]) + 4 * margin;
+        // The last column takes whatever room is left.
+        if (column < 3 && wanted > header->sectionSize(column))
+            header->resizeSection(column, wanted);
+        needed += std::max(wanted, column < 3 ? header->sectionSize(column) : 0);
+    }
+    int width = dialog.width() + std::max(0, needed - details->width());
+    if (const QScreen* screen = dialog.screen())
+        width = std::min(width, screen->availableGeometry().width());
+    dialog.resize(std::max(width, dialog.width()), dialog.height());
+}
+
+// Widens the file columns when the dialog is first shown: laid out, not painted yet.
+class WidenWhenShown : public QObject {
+  public:
+    explicit WidenWhenShown(QFileDialog* dialog) : QObject(dialog) {
+        dialog->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            widenFileColumns(*static_cast<QFileDialog*>(watched));
+        }
+        return false;
+    }
+};
+
 bool askFile(CommonDialog& d, bool save) {
     QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
                        commonDialogFilterToQt(d.Filter));
     // Qt's own dialog with icons and types from names only: a dialog that read the files it lists
     // (a native one runs in this process too) would release the locks of a database among them.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setIconProvider(nameOnlyFileIcons());
+    // Sizes and dates as the rest of the dialog speaks, not in the system's locale.
+    dialog.setLocale(UsersLocale());
+    dialog.setProxyModel(new LocalFileColumns(UsersLocale(), &dialog));
+    new WidenWhenShown(&dialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !(d.Flags & cdlOFNFileMustExist) ? QFileDialog::AnyFile
                                                                 : QFileDialog::ExistingFile);

@@ -109,7 +109,8 @@ class CommonDialog {
     void ShowSave();
 };
 
-// The common dialog's filter in Qt's form: "description (pattern pattern);;...".
+// The common dialog's filter in Qt's form: "description (pattern pattern);;...". A dialog that
+// hides the filters' details shows each description exactly as stored.
 QString commonDialogFilterToQt(const QString& filter);
 
 // What a test script implements in place of the dialogs.

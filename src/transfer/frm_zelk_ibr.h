@@ -138,6 +138,9 @@ class frm_zelk_ibr : public Form {
     void setRunning(bool running, QPushButton* stopButton);
     QString classOfRow(const QString& text) const;
     void tickAll(bool on);
+    // The information list's columns fit the package's values, and its pane widens for them as far
+    // as the package list keeps its name column in view.
+    void showPackageInfoWhole();
     // The save-file (export) or open-file dialog into a name box; false when nothing was chosen.
     bool choosePackageFile(QComboBox* box, bool save);
 

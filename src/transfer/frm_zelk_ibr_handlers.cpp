@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
@@ -14,6 +15,7 @@
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/settings.h"
+#include "platform/twips.h"
 #include "transfer/frm_zelk_ibr.h"
 #include "transfer/packageexport.h"
 #include "transfer/packageheader.h"
@@ -262,7 +264,25 @@ bool frm_zelk_ibr::ReadPackageHeader(const QString& fileName) {
     }
     PackageIndtLines = header.indtLines;
     PackagePath = header.path;
+    showPackageInfoWhole();
     return true;
+}
+
+void frm_zelk_ibr::showPackageInfoWhole() {
+    ListView5->FitColumnsToContents();
+    const double both = SSSplitter1->PaneSize(1) + SSSplitter1->PaneSize(2);
+    // The package list's name column with the list's frame and scroll bar.
+    const double names = ListView4->Column(1)->Width() +
+                         pixelsToTwips(ListView4->width() - ListView4->viewport()->width());
+    const double wanted = pixelsToTwips(WidthShowingAll(*ListView5));
+    // Never narrower than the user or the layout left it.
+    const double left = std::min(std::max(SSSplitter1->PaneSize(1), wanted), both - names);
+    if (left <= SSSplitter1->PaneSize(1)) return;
+    const int before = ListView4->x();
+    SSSplitter1->SetPaneSize(1, left);
+    SSSplitter1->SetPaneSize(2, both - left);
+    // The package list's caption goes with it.
+    Label9->move(Label9->x() + ListView4->x() - before, Label9->y());
 }
 
 void frm_zelk_ibr::Command2_Click() {

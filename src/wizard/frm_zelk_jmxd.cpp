@@ -377,9 +377,9 @@ void frm_zelk_jmxd::Command9_Click() {
     Command16->setVisible(isItemKind());
     const bool templates = ListView1->Count() >= 1;
     CommandButton6->setEnabled(templates);
-    Label11->setText((ClassName.trimmed().isEmpty() ? QStringLiteral("基础模板未建立，")
-                                                    : QStringLiteral("类型模板未建立，")) +
-                     QStringLiteral("在建立用户类型界面之前请先创建类型模板"));
+    // The manager's note on the missing template, heading and sentence paired as it pairs them.
+    const MissingTemplateTexts missing = missingTemplateTexts(ClassName);
+    Label11->setText(missing.title + QStringLiteral("，") + missing.note);
     Label11->setVisible(!templates);
 }
 

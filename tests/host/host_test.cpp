@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +17,7 @@
 #include "management/frm_zelk_main.h"
 #include "management/suite/classtree.h"
 #include "platform/promptscript.h"
+#include "support/cuttexts.h"
 #include "support/testdb.h"
 
 // The host run in-process, as the program runs it, on a database of the test's own.
@@ -127,32 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"ListBrowse", {"--list", "browse"}, is<frm_zelk_lbsj>, "OACLS_ILITer"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// The texts a view cuts short: a cell or name narrower than its text and icon, a header narrower
-// than its caption, or a column that lies beyond the view's right edge.
-QStringList elided(const QTreeView& view) {
-    QStringList cut;
-    const QAbstractItemView& items = view;
-    const int right = view.viewport()->width();
-    for (QModelIndex row = view.model()->index(0, 0); row.isValid(); row = view.indexBelow(row)) {
-        for (int c = 0; c < view.model()->columnCount(); ++c) {
-            if (view.columnWidth(c) == 0) continue;
-            const QModelIndex cell = row.siblingAtColumn(c);
-            const QRect shown = view.visualRect(cell);
-            if (shown.width() < items.sizeHintForIndex(cell).width() || shown.right() >= right)
-                cut << cell.data().toString();
-        }
-    }
-    if (view.isHeaderHidden()) return cut;
-    const QHeaderView* header = view.header();
-    for (int c = 0; c < header->count(); ++c) {
-        if (header->sectionSize(c) == 0) continue;
-        if (header->sectionSize(c) < header->sectionSizeHint(c) ||
-            header->sectionViewportPosition(c) + header->sectionSize(c) > right)
-            cut << view.model()->headerData(c, Qt::Horizontal).toString();
-    }
-    return cut;
-}
-
 // Standalone on the demo data, the main window opens large enough for every name and column,
 // and the component has put Qt's own texts (the standard dialogs' buttons) into Chinese.
 TEST_F(Host, MainStandaloneOpensInChineseShowingEveryNameAndColumn) {
@@ -173,7 +147,7 @@ TEST_F(Host, MainStandaloneOpensInChineseShowingEveryNameAndColumn) {
         EXPECT_GT(window.TreeView1->topLevelItemCount(), 0);
         for (const QTreeView* view : std::initializer_list<const QTreeView*>{
                  window.TreeView1, window.tree()->view(), window.ljgl()->lvw_IM})
-            EXPECT_EQ(elided(*view), QStringList()) << view->metaObject()->className();
+            EXPECT_EQ(cutTexts(*view), QStringList()) << view->metaObject()->className();
         window.unload();
     });
     const HostRun run = runZelk(withDb({"--main"}));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "component/zelkmodule.h"
@@ -15,6 +16,7 @@
 #include "management/testrows.h"
 #include "platform/promptscript.h"
 #include "propdialogs/frm_zelk_jmsx.h"
+#include "support/reporttexts.h"
 #include "transfer/frm_zelk_ibr.h"
 #include "wizard/frm_zelk_jmxd.h"
 
@@ -141,6 +143,7 @@ void expectGuardedCommands(frm_zelk_main& w, std::int32_t hdbc, bool open,
     m.DoInterfaceCommand("tb_design");
     m.DoInterfaceCommand("tb_jmsj");
     m.DoViewCommand("bm_fljm");
+    m.DoViewCommand("bm_flmb");
     m.mnu_AddField_Click();
     m.mnu_ChangeControlType_Click();
     m.m_tableclass_Click();
@@ -244,6 +247,48 @@ TEST_F(MainWindowTest, TransferWindowGetsUserBeforeClass) {
     window.DispatchToolbarIndex(1);
     window.DispatchToolbarIndex(2);  // not the transfer
     EXPECT_EQ(script.prompts().size(), 2u);
+}
+
+// Fault mended: after an import into the class on show the manager listed nothing new until
+// the user picked another class and back.
+TEST_F(MainWindowTest, AnImportIntoTheClassOnShowIsListedOnceTheTransferWindowCloses) {
+    window.TypeChanged(demo::kMainTable, "收文");
+    ASSERT_EQ(window.ljgl()->lvw_IM->Count(), 0);
+    QTemporaryDir dir;
+    const QString package = dir.filePath("发文.idf");
+    QStringList imported;
+    PromptScript script;
+    script.onModal<frm_zelk_ibr>([&](frm_zelk_ibr& w) {
+        // Export the interfaces of "发文" ...
+        ListItem* source = w.ListView_In->FindItem(demo::kClass);
+        ASSERT_TRUE(source);
+        source->SetChecked(true);
+        w.ListView_In_ItemCheck(source);
+        for (int i = 1; i <= w.ListView1->Count(); ++i) w.ListView1->Item(i)->SetChecked(true);
+        w.ComboBox3->setEditText(package);
+        w.Command2_Click();
+        // ... and import them with their class template into the class on show.
+        w.SSTab2->SetTab(1);
+        PromptScript inner;
+        inner.chooseFile(package);
+        w.Command9_Click();
+        for (int i = 1; i <= w.ListView4->Count(); ++i) {
+            ListItem* row = w.ListView4->Item(i);
+            row->SetChecked(true);
+            if (row->SubItems(1) != "分类模板") imported << row->Text();
+        }
+        w.ListView4_Click();
+        w.Command11_Click();
+        EXPECT_TRUE(w.Label13->text().startsWith("转入结束")) << w.Label13->text().toStdString();
+        w.Command3_Click();  // "关闭"
+    });
+    window.tlb_IM->Click("tb_ibr");
+    EXPECT_FALSE(imported.isEmpty());
+    QStringList listed = rowTexts(*window.ljgl()->lvw_IM);
+    listed.sort();
+    imported.sort();
+    EXPECT_EQ(listed, imported);
+    EXPECT_EQ(window.ljgl()->Label1->text(), "[收文]分类模板");
 }
 
 TEST_F(MainWindowTest, HelpRequestsReachTheOwner) {

@@ -9,6 +9,7 @@
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
 #include "listdesigner/frm_zelk_lbsj.h"
+#include "management/frm_zelk_flmb.h"
 #include "management/frm_zelk_ljgl.h"
 #include "management/testrows.h"
 #include "propdialogs/frm_field_new.h"
@@ -286,6 +287,25 @@ TEST_P(ManagerTest, ChildWindowsGetTheirContextAndAnAddedFieldRebuildsTheItems) 
     select("发文查询");
     manager->DoInterfaceCommand("tb_jmsj");
     EXPECT_EQ(script.prompts().size(), 7u);
+}
+
+// Fault mended: the view dispatcher's "bm_flmb" did nothing. It creates the class template as
+// "创建  >>" does, and the panel then shows the template stored.
+TEST_P(ManagerTest, ViewKeyOfTheTemplateCreatesOne) {
+    manager->ChangeClassname(demo::kSubClass);
+    ASSERT_EQ(manager->Label1->text(), "类型模板未建立");
+    PromptScript script;
+    script.onModal<frm_zelk_flmb>([](frm_zelk_flmb& d) {
+        EXPECT_TRUE(d.CreateMode);
+        EXPECT_EQ(d.Text1->text(), "[发文/上行文]分类模板");
+        d.Command11->click();  // every field into the template
+        d.Command1->click();
+        if (d.isLoaded()) d.Command2->click();  // "关闭"
+    });
+    manager->DoViewCommand("bm_flmb");
+    EXPECT_EQ(script.prompts().size(), 1u);
+    EXPECT_EQ(manager->Label1->text(), "[发文/上行文]分类模板");
+    EXPECT_TRUE(manager->Command2->isVisibleTo(manager.get()));
 }
 
 TEST_P(ManagerTest, EmptiedFlagInThePropertiesDialogMakesTheDefault) {

@@ -1,17 +1,26 @@
 // The file dialogs' icons and types come from names: listing a folder opens none of its files, so
-// a database in it keeps the locks of the process.
+// a database in it keeps the locks of the process. What the dialog shows is Chinese.
 
 #include <sys/inotify.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
 #include "platform/fileicons.h"
+#include "platform/prompts.h"
+#include "platform/translations.h"
+#include "support/cuttexts.h"
+#include "support/qtprint.h"
 
 namespace zelk {
 namespace {
@@ -61,6 +70,56 @@ TEST(FileDialogIcons, ListingAFolderOpensNoFile) {
     }
     ::close(watch);
     EXPECT_TRUE(opened.isEmpty()) << opened.join(' ').toStdString();
+}
+
+// Fault mended: packages were typed "unknown", folders "Folder", sizes and dates English ("7 Dec"),
+// and a stored filter that names its pattern showed it twice.
+TEST(FileDialog, ShowsFiltersAsWordedAndTypesSizesAndDatesInChinese) {
+    LoadQtTranslations();  // as the component does once a host creates it
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("旧版本")));
+    for (const char* name : {"发文.idf", "图.jpg"}) {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    CommonDialog dlg;
+    dlg.InitDir = dir.path();
+    dlg.Filter =
+        QStringLiteral("*.idf(界面文件)|*.idf|界面数据文件 (*.idf)|*.idf|所有文件 (*.*)|*.*");
+    QStringList filters;
+    QMap<QString, QStringList> rows;  // name: size, type, date
+    QStringList cut;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        const auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; combo && i < combo->count(); ++i) filters << combo->itemText(i);
+        auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        const QAbstractItemModel* model = view ? view->model() : nullptr;
+        const auto root = [&] { return view->rootIndex(); };
+        if (model && QTest::qWaitFor([&] { return model->rowCount(root()) == 2; })) {
+            QTest::qWait(100);  // the types come from the gatherer thread
+            for (int r = 0; r < model->rowCount(root()); ++r) {
+                QStringList cells;
+                for (int c = 1; c <= 3; ++c) cells << model->index(r, c, root()).data().toString();
+                rows[model->index(r, 0, root()).data().toString()] = cells;
+            }
+            cut = test::cutTexts(*view);
+        }
+        dialog->reject();
+    });
+    EXPECT_FALSE(showCommonDialogToPerson(PromptKind::OpenFile, dlg));
+    EXPECT_EQ(filters, QStringList({"*.idf(界面文件)", "界面数据文件 (*.idf)", "所有文件 (*.*)"}));
+    const QLocale chinese = UsersLocale();
+    const auto modified = [&](const char* name) {
+        return chinese.toString(QFileInfo(dir.filePath(QString::fromUtf8(name))).lastModified(),
+                                QLocale::ShortFormat);
+    };
+    EXPECT_EQ(rows.value("发文.idf"),
+              QStringList({"0 字节", "界面数据文件", modified("发文.idf")}));
+    EXPECT_EQ(rows.value("旧版本"), QStringList({"", "文件夹", modified("旧版本")}));
+    EXPECT_EQ(cut, QStringList());
+    EXPECT_EQ(nameOnlyFileIcons()->type(QFileInfo(dir.filePath("图.jpg"))), "JPG 文件");
 }
 
 }  // namespace

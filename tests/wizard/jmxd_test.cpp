@@ -144,6 +144,14 @@ TEST_P(Wizard, WithoutTemplatesTheTemplateStepCannotGoOn) {
     EXPECT_FALSE(other.Label11->isHidden());
     EXPECT_EQ(other.Label11->text(), "类型模板未建立，在建立用户类型界面之前请先创建类型模板");
     EXPECT_EQ(other.Label11->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // Fault mended: the root class's heading went with the class-template sentence. The manager's
+    // pair is kept.
+    frm_zelk_jmxd root;
+    root.init(hdbc(), demo::kSystem, demo::kMainTable, "  ", demo::kAdminUser);
+    root.TextBox1->setText("新界面");
+    root.Command9_Click();
+    ASSERT_EQ(root.ListView1->Count(), 0);
+    EXPECT_EQ(root.Label11->text(), "基础模板未建立，基础模板是用于生成跨类型统一界面的参照模板");
     w->TextBox1->setText("新界面");
     w->Command9_Click();
     EXPECT_TRUE(w->CommandButton6->isEnabled());

@@ -85,6 +85,32 @@ ZELK_SCREENSHOT("dialog_export_file", [](shots::ShotContext& ctx) {
     form.forceUnload();
 });
 
+// The transfer window's package browse: an open dialog listing packages and a folder, with the
+// package filter as the window words it.
+ZELK_SCREENSHOT("dialog_open_package", [](shots::ShotContext& ctx) {
+    QTemporaryDir packages;
+    const QDir folder(packages.path());
+    bool written = folder.mkdir(QStringLiteral("旧版本"));
+    for (const char* name : {"发文类界面.idf", "收文类界面.idf"}) {
+        QFile package(folder.filePath(QString::fromUtf8(name)));
+        written =
+            written && package.open(QIODevice::WriteOnly) && package.write(QByteArray(2048, 'x'));
+    }
+    if (!written) {
+        ctx.save(nullptr, "dialog_open_package");
+        return;
+    }
+    SaveSetting(kSettingsApplication, QStringLiteral("COMMON"), QStringLiteral("packagepath"),
+                packages.path());
+    frm_zelk_ibr form;
+    form.init(ctx.hdbc, demo::kSystem, demo::kMainTable, demo::kAdminUser, demo::kClass);
+    form.show();
+    form.SSTab2->SetTab(1);
+    DialogShot shot(ctx, QStringLiteral("dialog_open_package"));
+    form.Command9_Click();
+    form.forceUnload();
+});
+
 // The list designer's font command: the font dialog with its colour choice.
 ZELK_SCREENSHOT("dialog_font", [](shots::ShotContext& ctx) {
     frm_zelk_lbsj form;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 #include <algorithm>
 
 #include "platform/controls/eventargs.h"
@@ -131,6 +132,16 @@ void ReportView::SetHeaderButtons(bool on) {
 }
 bool ReportView::HeaderButtons() const {
     return header()->sectionsClickable();
+}
+
+int WidthShowingAll(const QTreeView& view) {
+    const QAbstractItemView& items = view;
+    int columns = 0;
+    for (int c = 0; c < view.model()->columnCount(); ++c) {
+        if (view.isColumnHidden(c)) continue;
+        columns += view.isHeaderHidden() ? items.sizeHintForColumn(c) : view.columnWidth(c);
+    }
+    return columns + 2 * view.frameWidth() + view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 void ReportView::FitColumnsToContents() {

@@ -102,6 +102,10 @@ class ListItem : public QTreeWidgetItem {
     ReportView* indexedIn_ = nullptr;  // the list whose key index holds this row
 };
 
+// The width (pixels) at which a tree or list shows its names and every shown column unclipped,
+// with its frame and room for a vertical scroll bar.
+int WidthShowingAll(const QTreeView& view);
+
 class ReportView : public QTreeWidget {
     Q_OBJECT
   public:
