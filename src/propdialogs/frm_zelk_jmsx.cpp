@@ -16,7 +16,6 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "rowchanges/transactions.h"
-#include "rowchanges/transactions.h"
 
 namespace zelk {
 
