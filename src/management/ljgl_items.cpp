@@ -57,6 +57,18 @@ void frm_zelk_ljgl::LoadInterfaceItems(ListItem* item) {
     });
 }
 
+void frm_zelk_ljgl::ReloadInterfaceItems() {
+    if (ItemsInterface == 0) return;
+    const ListItem* selected = lvw_IT->SelectedItem();
+    const QString key = selected ? selected->Key() : QString();
+    const QString column = selected ? selected->SubItems(2) : QString();
+    LoadInterfaceItems(lvw_IM->Item("record" + QString::number(ItemsInterface)));
+    ListItem* keep = key.isEmpty() ? nullptr : lvw_IT->Item(key);
+    for (int i = 1; !keep && !column.isEmpty() && i <= lvw_IT->Count(); ++i)
+        if (lvw_IT->Item(i)->SubItems(2) == column) keep = lvw_IT->Item(i);
+    if (keep) lvw_IT->SetSelectedItem(keep);
+}
+
 void frm_zelk_ljgl::LoadISITItems(std::int32_t fid) {
     itemColumns(lvw_IT, QStringLiteral("栏目名称"));
     const std::int32_t stmt = sysISITPrepareGetData(hdbc_, fid);
