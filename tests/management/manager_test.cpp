@@ -252,6 +252,41 @@ TEST_P(ManagerTest, AfterADesignerTheFieldCommandsActOnTheStoredRows) {
     }
 }
 
+// Fault mended: "删除栏目" on a row removed behind the manager's back took the field off the list
+// and raised the version, though nothing was deleted. Nothing changes, the user is told once and
+// the list shows what is stored.
+TEST_P(ManagerTest, AFieldCommandOnARowRemovedMeanwhileSaysSoAndRereadsTheList) {
+    struct Case {
+        const char* name;
+        const char* column;
+        QAction* frm_zelk_ljgl::*command;
+    };
+    for (const Case& c : {Case{"发文登记", "bt", &frm_zelk_ljgl::mnu_DelField},
+                          Case{"发文查询", "bt", &frm_zelk_ljgl::mnu_DelField}}) {
+        SCOPED_TRACE(c.name);
+        const std::int32_t number = numberOf(c.name);
+        select(c.name);
+        ListItem* field = manager->lvw_IT->FindItem(c.column, ReportView::FindWhere::SubItem);
+        ASSERT_TRUE(field);
+        const QString key = field->Key();
+        manager->lvw_IT->SetSelectedItem(field);
+        const bool entry = key.startsWith("ISIT");
+        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("delete from %1 where %2 = %3")
+                                      .arg(key.left(4), entry ? "ii00" : "is00", key.mid(4))),
+                  0);
+        const int rows = manager->lvw_IT->Count();
+        const QString version = versionOf(hdbc(), number);
+        PromptScript script;
+        script.answer(vbOK);
+        (manager.get()->*c.command)->trigger();
+        expectPrompt(script, "该栏目已不存在，可能已被其他用户修改，栏目列表将重新读取！", "提示",
+                     vbExclamation);
+        EXPECT_EQ(versionOf(hdbc(), number), version);
+        EXPECT_EQ(manager->lvw_IT->Count(), rows - 1);
+        EXPECT_EQ(manager->lvw_IT->Item(key), nullptr);
+    }
+}
+
 TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {
     select("发文登记");
     const auto menuFor = [&](const QString& column) {
