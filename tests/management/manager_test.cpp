@@ -252,9 +252,10 @@ TEST_P(ManagerTest, AfterADesignerTheFieldCommandsActOnTheStoredRows) {
     }
 }
 
-// Fault mended: "删除栏目" on a row removed behind the manager's back took the field off the list
-// and raised the version, though nothing was deleted. Nothing changes, the user is told once and
-// the list shows what is stored.
+// Fault mended: on a row removed behind the manager's back "删除栏目" took the field off the list
+// and raised the version, though nothing was deleted; "修改界面栏目控件类型" did nothing without a
+// word and "修改子表分类" opened its design texts. Nothing changes, the user is told once and the
+// list shows what is stored.
 TEST_P(ManagerTest, AFieldCommandOnARowRemovedMeanwhileSaysSoAndRereadsTheList) {
     struct Case {
         const char* name;
@@ -262,7 +263,10 @@ TEST_P(ManagerTest, AFieldCommandOnARowRemovedMeanwhileSaysSoAndRereadsTheList) 
         QAction* frm_zelk_ljgl::*command;
     };
     for (const Case& c : {Case{"发文登记", "bt", &frm_zelk_ljgl::mnu_DelField},
-                          Case{"发文查询", "bt", &frm_zelk_ljgl::mnu_DelField}}) {
+                          Case{"发文查询", "bt", &frm_zelk_ljgl::mnu_DelField},
+                          Case{"发文登记", "wh", &frm_zelk_ljgl::mnu_ChangeControlType},
+                          Case{"发文查询", "wh", &frm_zelk_ljgl::mnu_ChangeControlType},
+                          Case{"发文登记", "fj", &frm_zelk_ljgl::m_tableclass}}) {
         SCOPED_TRACE(c.name);
         const std::int32_t number = numberOf(c.name);
         select(c.name);
