@@ -41,8 +41,9 @@ void stampCanvas(INDTRecord& row, const CanvasValues& canvas,
 }
 
 // The saved interface's row as stored now, read inside the save's transaction, with what the save
-// owns: the next version and the canvas values the designer changed. Name, description, flags and
-// the rest stay as stored, so that a change made meanwhile in the manager survives.
+// owns: the next version and the canvas values (all of them for an edited design, so that it
+// reopens on the canvas it was saved on). Name, description, flags and the rest stay as stored,
+// so that a change made meanwhile in the manager survives.
 INDTRecord savedInterfaceRow(std::int32_t hdbc, std::int32_t number, const CanvasValues& canvas,
                              const std::optional<CanvasValues>& loadedCanvas) {
     // Locked before it is read, so that a change committed meanwhile is read, not overwritten.

@@ -58,7 +58,9 @@ struct SearchFormSave {
     std::int32_t hdbc = 0;
     INDTRecord row{};  // a copy of the window's row; holds the stored row after a commit
     CanvasValues canvas;
-    std::optional<CanvasValues> loadedCanvas;  // as opened: values left alone keep their text
+    // As opened, for an unedited save: values left alone keep their text. Without it (an edited
+    // design) the row takes the canvas as it is.
+    std::optional<CanvasValues> loadedCanvas;
     SaveItemSource items;
     ItemRowWriter<IJSTRecord> writeItem;     // the kind's writer
     ItemRowWriter<IJSTRecord> keepUnedited;  // puts back what the user did not change
@@ -80,12 +82,12 @@ struct EntryFormSave {
     bool SyncBrowseList = false;
 };
 
-// Only the version, the canvas values the designer changed and the items are the save's own: the
-// interface row is read and written inside the transaction, so that its other members stay as
-// stored. After the commit of an item-entry save, a companion asked for but missing is reported.
-// True when the save was committed; `row` then holds the row as stored. On any failure (a
-// refused update, delete or insert, a writer that throws, a refused commit) everything is rolled
-// back, the user is told "界面数据不能保存！" once, and `row` is left as it was.
+// Only the version, the canvas values and the items are the save's own: the interface row is read
+// and written inside the transaction, so that its other members stay as stored. After the commit
+// of an item-entry save, a companion asked for but missing is reported. True when the save was
+// committed; `row` then holds the row as stored. On any failure (a refused update, delete or
+// insert, a writer that throws, a refused commit) everything is rolled back, the user is told
+// "界面数据不能保存！" once, and `row` is left as it was.
 bool saveSearchForm(SearchFormSave& save);
 bool saveEntryForm(EntryFormSave& save);
 

@@ -62,7 +62,8 @@ class ItemDesigner : public DesignerBase {
         save.row = InterfaceRow;
         save.canvas = canvasValues();
         save.items = itemSource(ItemTable, ItemCount);
-        save.loadedCanvas = LoadedCanvas;
+        // An edited design stores the canvas it shows; an unedited one keeps the row as read.
+        if (!DesignModified) save.loadedCanvas = LoadedCanvas;
         save.keptRows = rowsWithoutItem(KeptRows);
         save.writeItem = [this](std::int32_t i, Row& row) { writeOwnRow(i, row); };
         save.keepUnedited = [this, keepNumbers = stackedAsRead()](std::int32_t i, Row& row) {

@@ -303,16 +303,20 @@ void frm_zelk_ljgl::ChangeClassname(const QString& classname) {
     LoadInterfaceList();
 }
 
+// The designers rewrite the interface's item rows, with new keys, when they save: the item list
+// reads them again when one returns, however it ended.
 void frm_zelk_ljgl::LoadDesigner(std::int32_t fid) {
     TrapErrors(kSource + ".LoadDesigner", [&] {
         ShowDesignerWindow(DesignerKind::ItemEntry, hdbc_, fid, nullptr, relayHelp());
     });
+    ReloadInterfaceItems();
 }
 
 void frm_zelk_ljgl::LoadIJSTDesigner(std::int32_t fid) {
     TrapErrors(kSource + ".LoadIJSTDesigner", [&] {
         ShowDesignerWindow(DesignerKind::ItemSearch, hdbc_, fid, nullptr, relayHelp());
     });
+    ReloadInterfaceItems();
 }
 
 void frm_zelk_ljgl::LoadListDesigner(std::int32_t fid, const QString& vlx) {
@@ -320,6 +324,7 @@ void frm_zelk_ljgl::LoadListDesigner(std::int32_t fid, const QString& vlx) {
         ShowModalWindow<frm_zelk_lbsj>([&](frm_zelk_lbsj& window) { window.init(hdbc_, fid, vlx); },
                                        nullptr, relayHelp());
     });
+    ReloadInterfaceItems();
 }
 
 void frm_zelk_ljgl::ShowWizard() {

@@ -179,6 +179,13 @@ class frm_zelk_ljgl : public Form {
 
   private:
     void LoadInterfaceList();
+    // Reads lvw_IT again for the interface it shows (nothing when it shows none), keeping the
+    // selected field: by its key, else by its column, since a designer's save gives every row a
+    // new key.
+    void ReloadInterfaceItems();
+    // A field command found no row to act on (another user removed it meanwhile): says so and
+    // reads the list again.
+    void itemRowMissing();
     void LoadListDesigner(std::int32_t fid, const QString& vlx);
     void ShowInterfaceProperty(std::int32_t id, bool viewOnly);
     // Makes interface `id` the recorded default when the properties dialog emptied its flag.

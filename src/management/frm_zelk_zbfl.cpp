@@ -55,7 +55,8 @@ void frm_zelk_zbfl::init(std::int32_t hdbc, const QString& systemname, const QSt
     mainTable_ = maintable;
     userName_ = username;
     itemId_ = itemId;
-    if (sysISITGetItem(hdbc, record_, itemId) < 1) return;
+    ItemFound = sysISITGetItem(hdbc, record_, itemId) >= 1;
+    if (!ItemFound) return;
     Text1->setText(fieldText(record_.ii28));
     Text1->setEnabled(true);
     Command1->setEnabled(true);

@@ -23,6 +23,7 @@ class frm_zelk_zbfl : public Form {
     explicit frm_zelk_zbfl(QWidget* parent = nullptr);
     ~frm_zelk_zbfl() override;
 
+    // An item that is not found leaves ItemFound false: the dialog is not to be shown.
     void init(std::int32_t hdbc, const QString& systemname, const QString& maintable,
               const QString& username, std::int32_t itemId);
 
@@ -35,6 +36,7 @@ class frm_zelk_zbfl : public Form {
     QPushButton* Command1 = nullptr;  // "确定"
     QPushButton* Command2 = nullptr;  // "取消"
     ClassTree* tree() const { return tree_.get(); }
+    bool ItemFound = false;
 
     void tree_TypeChange(const QString& first, const QString& second);
     void Command1_Click();

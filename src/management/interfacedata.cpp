@@ -168,20 +168,26 @@ QString itemTableOfKey(const QString& key) {
     return QString();
 }
 
-bool DeleteInterfaceItem(std::int32_t hdbc, std::int32_t number, const QString& itemKey) {
+ItemDeleteResult DeleteInterfaceItem(std::int32_t hdbc, std::int32_t number,
+                                     const QString& itemKey) {
     const QString table = itemTableOfKey(itemKey);
     const auto item = numericInt32(TrimFixedField(itemKey.mid(4, 23)));
-    if (table.isEmpty() || !item) return false;
-    const QString column =
-        table == QStringLiteral("ISIT") || table == QStringLiteral("ILIT") ? "ii00" : "is00";
-    const QString sql =
-        "delete from " + table.toLower() + " where " + column + " = " + QString::number(*item);
-    return ChangeInterfaceItems(hdbc, number, [&] {
-        const std::int32_t result = ExecSQL(hdbc, sql);
-        if (result < 0) return false;
-        odbc_FreeStmtHandle(result);
-        return true;
+    if (table.isEmpty() || !item) return ItemDeleteResult::Failed;
+    const bool entryColumns = table == QStringLiteral("ISIT") || table == QStringLiteral("ILIT");
+    const QString key = entryColumns ? "ii00" : "is00";
+    const QString owner = entryColumns ? "ii01" : "is01";
+    const QString where = " from " + table.toLower() + " where " + key + " = " +
+                          QString::number(*item) + " and " + owner + " = " +
+                          QString::number(number);
+    bool missing = false;
+    const bool deleted = ChangeInterfaceItems(hdbc, number, [&] {
+        // A delete of no row runs without failing: the row is looked for first, after the lock.
+        const std::int32_t found = GetRecordsetCount(hdbc, "select " + key + where);
+        missing = found == 0;
+        return found > 0 && ExecSQL(hdbc, "delete" + where) >= 0;
     });
+    if (deleted) return ItemDeleteResult::Deleted;
+    return missing ? ItemDeleteResult::Missing : ItemDeleteResult::Failed;
 }
 
 }  // namespace zelk

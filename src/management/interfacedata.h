@@ -88,8 +88,11 @@ bool DeleteInterfaceData(const ClassContext& context, std::int32_t number, const
 
 // The item table a list row key names ("ISIT12" -> "ISIT"); empty for another key.
 QString itemTableOfKey(const QString& key);
+enum class ItemDeleteResult { Deleted, Missing, Failed };
 // Deletes one item row of the interface `number` (its table named by the row key) and raises the
-// interface's version, together. False when nothing changed.
-bool DeleteInterfaceItem(std::int32_t hdbc, std::int32_t number, const QString& itemKey);
+// interface's version, together. Missing when the interface has no such row (another user or a
+// designer's save removed it): nothing changed, as on failure.
+ItemDeleteResult DeleteInterfaceItem(std::int32_t hdbc, std::int32_t number,
+                                     const QString& itemKey);
 
 }  // namespace zelk

@@ -29,13 +29,16 @@ void frm_zelk_ljgl::mnu_AddField_Click() {
         LoadInterfaceItems(row);
 }
 
-// Neither list shows what these two change: nothing is reloaded.
+// Neither list shows what these two change: the list is read again only when the row was gone.
 void frm_zelk_ljgl::mnu_ChangeControlType_Click() {
-    ChangeControlTypeCommand(commandContext(), selectedKey(lvw_IT));
+    if (ChangeControlTypeCommand(commandContext(), selectedKey(lvw_IT)) ==
+        FieldCommandResult::Missing)
+        itemRowMissing();
 }
 
 void frm_zelk_ljgl::m_tableclass_Click() {
-    SubTableClassCommand(commandContext(), selectedKey(lvw_IT));
+    if (SubTableClassCommand(commandContext(), selectedKey(lvw_IT)) == FieldCommandResult::Missing)
+        itemRowMissing();
 }
 
 void frm_zelk_ljgl::Command1_Click() {

@@ -57,6 +57,18 @@ void frm_zelk_ljgl::LoadInterfaceItems(ListItem* item) {
     });
 }
 
+void frm_zelk_ljgl::ReloadInterfaceItems() {
+    if (ItemsInterface == 0) return;
+    const ListItem* selected = lvw_IT->SelectedItem();
+    const QString key = selected ? selected->Key() : QString();
+    const QString column = selected ? selected->SubItems(2) : QString();
+    LoadInterfaceItems(lvw_IM->Item("record" + QString::number(ItemsInterface)));
+    ListItem* keep = key.isEmpty() ? nullptr : lvw_IT->Item(key);
+    for (int i = 1; !keep && !column.isEmpty() && i <= lvw_IT->Count(); ++i)
+        if (lvw_IT->Item(i)->SubItems(2) == column) keep = lvw_IT->Item(i);
+    if (keep) lvw_IT->SetSelectedItem(keep);
+}
+
 void frm_zelk_ljgl::LoadISITItems(std::int32_t fid) {
     itemColumns(lvw_IT, QStringLiteral("栏目名称"));
     const std::int32_t stmt = sysISITPrepareGetData(hdbc_, fid);
@@ -138,11 +150,23 @@ void frm_zelk_ljgl::DeleteSelectedFields() {
     if (!row || ItemsInterface == 0) return;
     // The table comes from the row's own key and the interface from what the list shows, so a
     // selection changed since cannot send the delete elsewhere.
-    if (!DeleteInterfaceItem(hdbc_, ItemsInterface, row->Key())) {
-        MsgBox(QStringLiteral("不能删除该栏目!"), vbExclamation, QStringLiteral("提示"));
-        return;
+    switch (DeleteInterfaceItem(hdbc_, ItemsInterface, row->Key())) {
+        case ItemDeleteResult::Deleted:
+            lvw_IT->Remove(row);
+            break;
+        case ItemDeleteResult::Missing:
+            itemRowMissing();
+            break;
+        case ItemDeleteResult::Failed:
+            MsgBox(QStringLiteral("不能删除该栏目!"), vbExclamation, QStringLiteral("提示"));
+            break;
     }
-    lvw_IT->Remove(row);
+}
+
+void frm_zelk_ljgl::itemRowMissing() {
+    MsgBox(QStringLiteral("该栏目已不存在，可能已被其他用户修改，栏目列表将重新读取！"),
+           vbExclamation, QStringLiteral("提示"));
+    ReloadInterfaceItems();
 }
 
 }  // namespace zelk

@@ -36,6 +36,21 @@ void trappedVoid(const char* handler, const std::function<void()>& body) {
     TrapErrors(QStringLiteral("frm_zelk_ljgl.") + QString::fromLatin1(handler), body);
 }
 
+// Shows a dialog on one item row for one use; `init` reads the row, and a row not found opens
+// nothing.
+template <class Dialog, class Init>
+FieldCommandResult showItemDialog(const ManagerCommandContext& c, Init&& init) {
+    Dialog dialog;
+    if (c.needHelp)
+        QObject::connect(&dialog, &Form::NeedHelp, &dialog,
+                         [&c](QString& help) { c.needHelp(help); });
+    init(dialog);
+    if (!dialog.ItemFound) return FieldCommandResult::Missing;
+    ShowModal(dialog);
+    if (!dialog.unload()) dialog.forceUnload();
+    return FieldCommandResult::Done;
+}
+
 }  // namespace
 
 std::int16_t fieldDialogKind(const QString& kindName) {
@@ -69,33 +84,28 @@ bool AddFieldCommand(const ManagerCommandContext& c, const QString& interfaceKey
     });
 }
 
-void ChangeControlTypeCommand(const ManagerCommandContext& c, const QString& itemKey) {
-    trappedVoid("mnu_ChangeControlType_Click", [&] {
-        if (!c.allowed) return;
+FieldCommandResult ChangeControlTypeCommand(const ManagerCommandContext& c,
+                                            const QString& itemKey) {
+    return trapped("mnu_ChangeControlType_Click", [&] {
+        if (!c.allowed) return FieldCommandResult::Done;
         const auto id = keyNumber(itemKey, 4);
         // The row's own table decides, not the kind of the interface selected since.
         const QString table = itemKey.left(4);
-        if (!id || (table != QStringLiteral("ISIT") && table != QStringLiteral("IJST"))) return;
-        frm_zelk_kjlx dialog;
-        if (c.needHelp)
-            QObject::connect(&dialog, &Form::NeedHelp, &dialog,
-                             [&c](QString& help) { c.needHelp(help); });
-        dialog.init(c.hdbc, *id, table == QStringLiteral("IJST") ? 1 : 0);
-        if (!dialog.ItemFound) return;
-        ShowModal(dialog);
-        dialog.unload();
+        if (!id || (table != QStringLiteral("ISIT") && table != QStringLiteral("IJST")))
+            return FieldCommandResult::Done;
+        return showItemDialog<frm_zelk_kjlx>(c, [&](frm_zelk_kjlx& dialog) {
+            dialog.init(c.hdbc, *id, table == QStringLiteral("IJST") ? 1 : 0);
+        });
     });
 }
 
-void SubTableClassCommand(const ManagerCommandContext& c, const QString& itemKey) {
-    trappedVoid("m_tableclass_Click", [&] {
-        if (!c.allowed || !subTableClassApplies(itemKey)) return;
+FieldCommandResult SubTableClassCommand(const ManagerCommandContext& c, const QString& itemKey) {
+    return trapped("m_tableclass_Click", [&] {
+        if (!c.allowed || !subTableClassApplies(itemKey)) return FieldCommandResult::Done;
         const std::int32_t id = *keyNumber(itemKey, 4);
-        ShowModalWindow<frm_zelk_zbfl>(
-            [&](frm_zelk_zbfl& dialog) {
-                dialog.init(c.hdbc, c.systemName, c.mainTable, c.userName, id);
-            },
-            nullptr, c.needHelp);
+        return showItemDialog<frm_zelk_zbfl>(c, [&](frm_zelk_zbfl& dialog) {
+            dialog.init(c.hdbc, c.systemName, c.mainTable, c.userName, id);
+        });
     });
 }
 

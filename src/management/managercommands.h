@@ -37,10 +37,15 @@ bool subTableClassApplies(const QString& itemKey);
 // so that the item list is reloaded.
 bool AddFieldCommand(const ManagerCommandContext& context, const QString& interfaceKey,
                      const QString& kindName);
+// How a command on one item row ended: Missing when the row is no longer stored (another user
+// removed it meanwhile), so that the manager says so; its dialog was then not opened.
+enum class FieldCommandResult { Done, Missing };
 // "修改界面栏目控件类型" (mnu_ChangeControlType_Click): the item's table is the row key's prefix.
-void ChangeControlTypeCommand(const ManagerCommandContext& context, const QString& itemKey);
+FieldCommandResult ChangeControlTypeCommand(const ManagerCommandContext& context,
+                                            const QString& itemKey);
 // "修改子表分类" (m_tableclass_Click): item-entry rows only.
-void SubTableClassCommand(const ManagerCommandContext& context, const QString& itemKey);
+FieldCommandResult SubTableClassCommand(const ManagerCommandContext& context,
+                                        const QString& itemKey);
 
 // "创建  >>" / "创建模板" (Command1_Click, mnu_createFLMB_Click): true when the dialog ran, so
 // that the panel and the interface list are reloaded.

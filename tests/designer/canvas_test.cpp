@@ -236,6 +236,12 @@ TEST_P(PositionBoxes, ABoxWithTheCursorShowsTheCurrentControl) {
     EXPECT_EQ(label->Top(), labelTop * 10);
     EXPECT_EQ(first->Top(), firstTop);
 
+    // Another control made current while the cursor stays in the box, as a host's selection
+    // does it: the box shows that control.
+    w->VBSelectControl(first);
+    ASSERT_TRUE(w->Text2->hasFocus());
+    EXPECT_EQ(w->Text2->text(), topText(first));
+
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(w->Text2->text(), topText(other));
 

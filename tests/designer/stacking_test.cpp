@@ -1,6 +1,6 @@
 // The stacking order the user made survives a save and the next opening, in both designers on
 // both back ends, whatever item numbers the rows stored: none (as the wizard and the class
-// templates store them) or 1 to n.
+// templates store them), 1 to n, or numbers with gaps (10, 20, 30, ...).
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,21 @@ namespace {
 
 using namespace testrows;
 
-enum class StoredNumbers { None, OneToN };
+enum class StoredNumbers { None, OneToN, Tens };
+constexpr StoredNumbers kNumberings[] = {StoredNumbers::None, StoredNumbers::OneToN,
+                                         StoredNumbers::Tens};
+
+const char* numberingName(StoredNumbers numbers) {
+    switch (numbers) {
+        case StoredNumbers::None:
+            return "no numbers stored";
+        case StoredNumbers::OneToN:
+            return "1 to n stored";
+        case StoredNumbers::Tens:
+            return "10, 20, 30 ... stored";
+    }
+    return "";
+}
 
 class Stacking : public test::DemoBackendTest {
   protected:
@@ -28,8 +42,9 @@ class Stacking : public test::DemoBackendTest {
         int n = 0;
         for (Row& row : rows) {
             ++n;
+            const int stored = numbers == StoredNumbers::Tens ? 10 * n : n;
             setField(row.*ItemColumns<Row>::m29,
-                     numbers == StoredNumbers::None ? QString() : QString::number(n));
+                     numbers == StoredNumbers::None ? QString() : QString::number(stored));
             ASSERT_GT(insertRow(hdbc(), row), 0);
         }
         ASSERT_GE(odbc_CommitTrans(hdbc()), 0);
@@ -105,21 +120,46 @@ class Stacking : public test::DemoBackendTest {
         EXPECT_EQ(after[after.size() - 1], second);
         EXPECT_EQ(after[after.size() - 2], first);
     }
+
+    // An item added since the opening is the topmost; the others keep their order.
+    template <class D>
+    void addLabel(std::int32_t number, StoredNumbers numbers) {
+        storeNumbers<typename D::RowType>(number, numbers);
+        std::vector<QString> expected = stackedNames<D>(number);
+        {
+            D w;
+            w.init(hdbc(), number);
+            w.Toolbar2_ButtonClick("label");
+            expected.push_back(w.ItemTable[w.ItemCount].ItemName);
+            PromptScript none;
+            w.SaveInterface();
+            EXPECT_FALSE(w.DesignModified);
+        }
+        EXPECT_EQ(stackedNames<D>(number), expected);
+    }
 };
 
 TEST_P(Stacking, SendToBackStaysAtTheBottomAfterASaveAndAReopening) {
-    for (const StoredNumbers numbers : {StoredNumbers::None, StoredNumbers::OneToN}) {
-        SCOPED_TRACE(numbers == StoredNumbers::None ? "no numbers stored" : "1 to n stored");
+    for (const StoredNumbers numbers : kNumberings) {
+        SCOPED_TRACE(numberingName(numbers));
         sendToBack<frm_zelk_jmsj>(demo_.itemEntry, numbers);
         sendToBack<frm_zelk_jssj>(demo_.itemSearch, numbers);
     }
 }
 
 TEST_P(Stacking, TheLastOfTwoBringToFrontsInTwoSessionsIsOnTop) {
-    for (const StoredNumbers numbers : {StoredNumbers::None, StoredNumbers::OneToN}) {
-        SCOPED_TRACE(numbers == StoredNumbers::None ? "no numbers stored" : "1 to n stored");
+    for (const StoredNumbers numbers : kNumberings) {
+        SCOPED_TRACE(numberingName(numbers));
         bringToFrontTwice<frm_zelk_jmsj>(demo_.itemEntry, numbers);
         bringToFrontTwice<frm_zelk_jssj>(demo_.itemSearch, numbers);
+    }
+}
+
+TEST_P(Stacking, AnItemAddedSinceTheOpeningIsOnTopAfterASaveAndAReopening) {
+    for (const StoredNumbers numbers : kNumberings) {
+        SCOPED_TRACE(numberingName(numbers));
+        addLabel<frm_zelk_jmsj>(demo_.itemEntry, numbers);
+        addLabel<frm_zelk_jssj>(demo_.itemSearch, numbers);
     }
 }
 

@@ -151,16 +151,24 @@ TEST_P(InterfaceDataTest, ItemDeleteRaisesTheVersionOncePerKind) {
                           {"2", addListColumns, sysILITGetRecordCount, "ILIT"},
                           {"3", addSearchItems, sysIJSTGetRecordCount, "IJST"},
                           {"4", addBrowseColumns, sysILSTGetRecordCount, "ILST"}};
+    const std::int32_t other = addInterface(hdbc(), "1", "aaaaa");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         const std::int32_t n = addInterface(hdbc(), c.kind, "aaaaa");
         const std::vector<std::int32_t> keys = c.add(hdbc(), n, 3);
-        ASSERT_TRUE(DeleteInterfaceItem(hdbc(), n, c.prefix + QString::number(keys[1])));
+        ASSERT_EQ(DeleteInterfaceItem(hdbc(), n, c.prefix + QString::number(keys[1])),
+                  ItemDeleteResult::Deleted);
+        // A row gone, or one of another interface, is no row to delete: nothing changes.
+        EXPECT_EQ(DeleteInterfaceItem(hdbc(), n, c.prefix + QString::number(keys[1])),
+                  ItemDeleteResult::Missing);
+        EXPECT_EQ(DeleteInterfaceItem(hdbc(), other, c.prefix + QString::number(keys[0])),
+                  ItemDeleteResult::Missing);
         EXPECT_EQ(c.count(hdbc(), n), 2);
         EXPECT_EQ(versionOf(hdbc(), n), "2");
+        EXPECT_EQ(versionOf(hdbc(), other), "1");
     }
-    EXPECT_FALSE(DeleteInterfaceItem(hdbc(), 1, "XXXX1"));
-    EXPECT_FALSE(DeleteInterfaceItem(hdbc(), 999, "ISIT1"));
+    EXPECT_EQ(DeleteInterfaceItem(hdbc(), 1, "XXXX1"), ItemDeleteResult::Failed);
+    EXPECT_EQ(DeleteInterfaceItem(hdbc(), 999, "ISIT1"), ItemDeleteResult::Failed);
 }
 
 TEST_P(InterfaceDataTest, TwoUsersDeletingItemsRaiseTheVersionTwice) {
@@ -175,7 +183,8 @@ TEST_P(InterfaceDataTest, TwoUsersDeletingItemsRaiseTheVersionTwice) {
             const std::int32_t h = dbOpenConnection(where);
             if (h <= 0) return;
             for (int i = 0; i < kEach; ++i)
-                if (DeleteInterfaceItem(h, n, "ISIT" + QString::number(keys[u * kEach + i])))
+                if (DeleteInterfaceItem(h, n, "ISIT" + QString::number(keys[u * kEach + i])) ==
+                    ItemDeleteResult::Deleted)
                     ++done;
             dbCloseConnection(h);
         });

@@ -10,6 +10,7 @@
 #include "designer/frm_zelk_jssj.h"
 #include "listdesigner/frm_zelk_lbsj.h"
 #include "management/frm_zelk_flmb.h"
+#include "management/frm_zelk_kjlx.h"
 #include "management/frm_zelk_ljgl.h"
 #include "management/testrows.h"
 #include "propdialogs/frm_field_new.h"
@@ -193,6 +194,100 @@ TEST_P(ManagerTest, FieldDeleteFollowsTheListedInterfaceEvenWhenTheSelectionMove
     expectPrompt(script, "不能删除该栏目!", "提示", vbExclamation);
     EXPECT_EQ(manager->lvw_IT->Count(), 14);
     EXPECT_EQ(versionOf(hdbc(), entry), "2");
+}
+
+// Fault mended: a designer's save gives every item row a new key, and the item list kept the old
+// ones, so "删除栏目" deleted nothing yet raised the version and "修改界面栏目控件类型" opened
+// nothing. The list is read again when a designer returns, the field still selected.
+TEST_P(ManagerTest, AfterADesignerTheFieldCommandsActOnTheStoredRows) {
+    struct Case {
+        const char* name;
+        std::int32_t (*count)(std::int32_t, std::int32_t);
+        bool formDesigner;
+    };
+    for (const Case& c : {Case{"发文登记", sysISITGetRecordCount, true},
+                          Case{"发文查询", sysIJSTGetRecordCount, true},
+                          Case{"发文列表录入", sysILITGetRecordCount, false}}) {
+        SCOPED_TRACE(c.name);
+        const std::int32_t number = numberOf(c.name);
+        select(c.name);
+        ListItem* field = manager->lvw_IT->Item(3);
+        const QString key = field->Key();
+        const QString column = field->SubItems(2);
+        manager->lvw_IT->SetSelectedItem(field);
+        PromptScript script;
+        if (c.formDesigner) {
+            script.onModal<DesignerBase>([&](DesignerBase& w) {
+                for (std::int32_t i = 1; i <= w.ItemCount; ++i)
+                    if (w.ItemTable[i].BoundColumn == column) w.ItemTable[i].ItemName = "改名栏目";
+                w.DesignModified = true;
+                w.SaveInterface();
+                w.unload();
+            });
+        } else {
+            script.onModal<frm_zelk_lbsj>([](frm_zelk_lbsj& w) {
+                EXPECT_TRUE(w.SaveInterface());
+                w.unload();
+            });
+        }
+        manager->mnu_idesign_Click();
+        ListItem* kept = manager->lvw_IT->SelectedItem();
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->SubItems(2), column);
+        EXPECT_NE(kept->Key(), key);
+        if (c.formDesigner) {
+            EXPECT_EQ(kept->Text(), "改名栏目");
+            script.onModal<frm_zelk_kjlx>([](frm_zelk_kjlx& d) { d.Command2->click(); });
+            manager->mnu_ChangeControlType->trigger();
+        }
+
+        const int rows = c.count(hdbc(), number);
+        const int version = versionOf(hdbc(), number).toInt();
+        manager->mnu_DelField->trigger();
+        EXPECT_EQ(c.count(hdbc(), number), rows - 1);
+        EXPECT_EQ(versionOf(hdbc(), number).toInt(), version + 1);
+        manager->m_field_Click();
+        EXPECT_FALSE(rowTexts(*manager->lvw_IT, 2).contains(column));
+    }
+}
+
+// Fault mended: on a row removed behind the manager's back "删除栏目" took the field off the list
+// and raised the version, though nothing was deleted; "修改界面栏目控件类型" did nothing without a
+// word and "修改子表分类" opened its design texts. Nothing changes, the user is told once and the
+// list shows what is stored.
+TEST_P(ManagerTest, AFieldCommandOnARowRemovedMeanwhileSaysSoAndRereadsTheList) {
+    struct Case {
+        const char* name;
+        const char* column;
+        QAction* frm_zelk_ljgl::*command;
+    };
+    for (const Case& c : {Case{"发文登记", "bt", &frm_zelk_ljgl::mnu_DelField},
+                          Case{"发文查询", "bt", &frm_zelk_ljgl::mnu_DelField},
+                          Case{"发文登记", "wh", &frm_zelk_ljgl::mnu_ChangeControlType},
+                          Case{"发文查询", "wh", &frm_zelk_ljgl::mnu_ChangeControlType},
+                          Case{"发文登记", "fj", &frm_zelk_ljgl::m_tableclass}}) {
+        SCOPED_TRACE(c.name);
+        const std::int32_t number = numberOf(c.name);
+        select(c.name);
+        ListItem* field = manager->lvw_IT->FindItem(c.column, ReportView::FindWhere::SubItem);
+        ASSERT_TRUE(field);
+        const QString key = field->Key();
+        manager->lvw_IT->SetSelectedItem(field);
+        const bool entry = key.startsWith("ISIT");
+        ASSERT_GE(ExecSQL(hdbc(), QStringLiteral("delete from %1 where %2 = %3")
+                                      .arg(key.left(4), entry ? "ii00" : "is00", key.mid(4))),
+                  0);
+        const int rows = manager->lvw_IT->Count();
+        const QString version = versionOf(hdbc(), number);
+        PromptScript script;
+        script.answer(vbOK);
+        (manager.get()->*c.command)->trigger();
+        expectPrompt(script, "该栏目已不存在，可能已被其他用户修改，栏目列表将重新读取！", "提示",
+                     vbExclamation);
+        EXPECT_EQ(versionOf(hdbc(), number), version);
+        EXPECT_EQ(manager->lvw_IT->Count(), rows - 1);
+        EXPECT_EQ(manager->lvw_IT->Item(key), nullptr);
+    }
 }
 
 TEST_P(ManagerTest, FieldMenuShowsWhatTheFieldAllows) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "designer/frm_zelk_jmsj.h"
 #include "designer/frm_zelk_jssj.h"
@@ -280,6 +281,7 @@ TEST_P(Generation, OneEditedSettingOfAGeneratedFormChangesOnlyItsDigit) {
             const std::vector<Row> before = testrows::readRows<Row>(hdbc(), n);
             ASSERT_EQ(before.size(), 2u);
             std::size_t edited = 0;
+            QString written;  // the writer's digits for the edited item as it opened
             {
                 designer->init(hdbc(), n);
                 proptest::runPropertyCommand(*designer, "TextBoxArray", [](Form& shown) {
@@ -288,6 +290,9 @@ TEST_P(Generation, OneEditedSettingOfAGeneratedFormChangesOnlyItsDigit) {
                 const auto item = numericInt32(designer->TextBoxArray.at(1).Tag());
                 ASSERT_TRUE(item && *item >= 1);
                 edited = static_cast<std::size_t>(*item - 1);  // rows load in their order
+                const auto& read = designer->ReadItemRows.at(static_cast<std::size_t>(*item));
+                ASSERT_TRUE(read.has_value());
+                written = fieldText(read->asLoaded.*C::m40);
                 EXPECT_TRUE(designer->DesignModified);
                 PromptScript none;
                 designer->SaveInterface();
@@ -302,8 +307,8 @@ TEST_P(Generation, OneEditedSettingOfAGeneratedFormChangesOnlyItsDigit) {
                     // The alignment is the twelfth digit; the writer's thirteenth stays.
                     QString digits = fieldText(expected.*C::m40);
                     digits[11] = QLatin1Char('2');
-                    const QString stored = fieldText(after[k].*C::m40);
-                    EXPECT_EQ(stored.left(12), digits);
+                    ASSERT_EQ(written.size(), 13);
+                    EXPECT_EQ(fieldText(after[k].*C::m40), digits + written.mid(12));
                     expected.*C::m40 = after[k].*C::m40;
                 }
                 EXPECT_TRUE(testrows::sameRow(expected, after[k])) << k;
@@ -313,6 +318,72 @@ TEST_P(Generation, OneEditedSettingOfAGeneratedFormChangesOnlyItsDigit) {
             check.template operator()<ISITRecord>(std::make_unique<frm_zelk_jmsj>());
         else
             check.template operator()<IJSTRecord>(std::make_unique<frm_zelk_jssj>());
+    }
+}
+
+// A generated form stores no canvas size ("0"): it opens on its items' extent or the default. An
+// edited save stores the canvas shown, so that the form reopens on it with every item inside.
+TEST_P(Generation, AnEditedGeneratedFormReopensOnTheCanvasItWasSavedOn) {
+    for (const auto f : {WizardForm::ItemEntry, WizardForm::ItemSearch}) {
+        const bool entry = f == WizardForm::ItemEntry;
+        SCOPED_TRACE(entry ? "item-entry form" : "item-search form");
+        const QString name = entry ? "画布1" : "画布3";
+        ASSERT_TRUE(GenerateFormInterface(context(), entries(name.left(2)), chosen({"bh", "bt"}), f,
+                                          {WizardLayoutStyle::Typical, false, false}));
+        const std::int32_t n = numberOf(name);
+        ASSERT_GT(n, 0);
+        ASSERT_EQ(fieldText(interfaceRow(n).id13), "0");
+        const auto open = [&] {
+            std::unique_ptr<DesignerBase> w;
+            if (entry)
+                w = std::make_unique<frm_zelk_jmsj>();
+            else
+                w = std::make_unique<frm_zelk_jssj>();
+            w->init(hdbc(), n);
+            return w;
+        };
+        double width = 0, height = 0;
+        {
+            auto w = open();
+            width = w->PictureTest->Width();
+            height = w->PictureTest->Height();
+            // A new line typed down to 1800 twips, inside the canvas shown.
+            w->show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+            w->Toolbar2->Click("line");
+            for (QLineEdit* box : {w->Text2, w->Text4}) {
+                QTest::mouseClick(box, Qt::LeftButton);
+                QTest::keySequence(box, QKeySequence::SelectAll);
+                QTest::keyClicks(box, "1800");
+            }
+            const DesignLine& line = w->LineArray[w->LineArray.ubound()];
+            ASSERT_EQ(line.Y1(), 1800);
+            ASSERT_EQ(line.Y2(), 1800);
+            ASSERT_LT(1800, height);
+            PromptScript none;
+            w->SaveInterface();
+            EXPECT_FALSE(w->DesignModified);
+        }
+        EXPECT_EQ(fieldText(interfaceRow(n).id13), QString::number(width));
+        EXPECT_EQ(fieldText(interfaceRow(n).id14), QString::number(height));
+        auto w = open();
+        EXPECT_EQ(w->PictureTest->Width(), width);
+        EXPECT_EQ(w->PictureTest->Height(), height);
+        for (std::int32_t i = 1; i <= w->ItemCount; ++i) {
+            const DesignControl* c = w->itemControl(w->ItemTable[static_cast<std::size_t>(i)]);
+            ASSERT_NE(c, nullptr) << i;
+            double right = 0, bottom = 0;
+            if (const auto* line = qobject_cast<const DesignLine*>(c)) {
+                right = std::max(line->X1(), line->X2());
+                bottom = std::max(line->Y1(), line->Y2());
+            } else {
+                const auto* box = static_cast<const DesignBox*>(c);
+                right = box->Left() + box->Width();
+                bottom = box->Top() + box->Height();
+            }
+            EXPECT_LE(right, width) << i;
+            EXPECT_LE(bottom, height) << i;
+        }
     }
 }
 
