@@ -298,6 +298,16 @@ class WidenWhenShown : public QObject {
     }
 };
 
+// The place (from 1) of the filter the person left the dialog on. With the details hidden,
+// Qt 6.4's selectedNameFilter() gives the shortened text shown, which no filter of the list is:
+// the type box's place is the filter's.
+int chosenFilterIndex(const QFileDialog& dialog, const QStringList& filters) {
+    const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (types && types->count() == filters.size() && types->currentIndex() >= 0)
+        return types->currentIndex() + 1;
+    return std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+}
+
 bool askFile(CommonDialog& d, bool save) {
     QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
                        commonDialogFilterToQt(d.Filter));
@@ -319,7 +329,7 @@ bool askFile(CommonDialog& d, bool save) {
         dialog.selectNameFilter(filters[d.FilterIndex - 1]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     d.FileName = dialog.selectedFiles().front();
-    d.FilterIndex = std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    d.FilterIndex = chosenFilterIndex(dialog, filters);
     return true;
 }
 

@@ -12,7 +12,9 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
+#include "platform/settings.h"
 #include "support/cuttexts.h"
+#include "support/filedialogs.h"
 #include "support/refusal.h"
 #include "support/reporttexts.h"
 #include "support/testdb.h"
@@ -233,6 +235,28 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     form.Command9_Click();
     ASSERT_EQ(again.prompts().size(), 2u);
     EXPECT_TRUE(again.prompts()[1].text.startsWith(QStringLiteral("非界面数据包文件")));
+}
+
+// Fault mended: the browse dialog reopened on the first file type whatever the person had picked.
+TEST_F(TransferWindow, BrowseDialogKeepsTheFileTypePicked) {
+    SaveSetting(kSettingsApplication, QStringLiteral("COMMON"), QStringLiteral("packagepath"),
+                dir.path());
+    test::PersonsDialogs person;
+    test::onFileDialog([](QFileDialog& dialog) {
+        test::pickFileType(dialog, 1);  // 所有文件 (*.*)
+        test::typeFileName(dialog, QStringLiteral("all.idf"));
+    });
+    form.Command6_Click();
+    ASSERT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("all.idf")));
+    QString shown;
+    test::onFileDialog([&](QFileDialog& dialog) {
+        shown = test::fileTypes(dialog)->currentText();
+        test::typeFileName(dialog, QStringLiteral("again.idf"));
+    });
+    form.Command6_Click();
+    EXPECT_EQ(shown, QStringLiteral("所有文件 (*.*)"));
+    EXPECT_EQ(form.dlg.FilterIndex, 2);
+    EXPECT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("again.idf")));
 }
 
 TEST_F(TransferWindow, RunPausedInTheEventPumpCannotBeDisturbed) {
