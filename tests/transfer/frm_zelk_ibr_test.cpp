@@ -214,6 +214,32 @@ TEST_F(TransferWindow, ImportPageShowsItsTextsWhole) {
     EXPECT_GE(form.Label9->x(), form.SSSplitter1->x() + form.ListView4->x());
 }
 
+// Fault mended: the status after an import into a class that has its defaults lost its last
+// character under the "导入" button. It shows whole in the window's font and in a larger one, as
+// a desktop may set (the parameter: its pixel size, 0 for the window's own).
+class ImportStatus : public TransferWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ImportStatus, ShowsWhole) {
+    if (GetParam() > 0) {
+        QFont larger = form.font();
+        larger.setPixelSize(GetParam());
+        form.setFont(larger);
+    }
+    exportAll();
+    form.SSTab2->SetTab(1);
+    openPackage();
+    tickAll(form.ListView4);
+    form.ListView4_Click();
+    PromptScript script;
+    script.answer(vbOK);  // the class template question
+    form.Command11_Click();
+    EXPECT_EQ(form.Label13->text(),
+              QStringLiteral("转入结束，其中4个界面因分类中已有同类默认界面而作为非默认界面转入"));
+    EXPECT_EQ(test::cutTexts(*form.Label13), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, ImportStatus, ::testing::Values(0, 16));
+
 TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     exportAll();
     openPackage();
