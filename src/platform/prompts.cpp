@@ -309,7 +309,9 @@ int chosenFilterIndex(const QFileDialog& dialog, const QStringList& filters) {
 }
 
 bool askFile(CommonDialog& d, bool save) {
-    QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
+    const QFileInfo start(startPath(d));
+    const bool named = !d.FileName.isEmpty() && !start.isDir();
+    QFileDialog dialog(activeParent(), d.DialogTitle, named ? start.path() : start.filePath(),
                        commonDialogFilterToQt(d.Filter));
     // Qt's own dialog with icons and types from names only: a dialog that read the files it lists
     // (a native one runs in this process too) would release the locks of a database among them.
@@ -327,6 +329,9 @@ bool askFile(CommonDialog& d, bool save) {
     const QStringList filters = dialog.nameFilters();
     if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[d.FilterIndex - 1]);
+    // The name after the filter: choosing a filter in a save dialog puts the filter's suffix on
+    // the name shown ("*.*" would make "包.idf" "包.*").
+    if (named) dialog.selectFile(start.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     d.FileName = dialog.selectedFiles().front();
     d.FilterIndex = chosenFilterIndex(dialog, filters);

@@ -264,6 +264,7 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
 }
 
 // Fault mended: the browse dialog reopened on the first file type whatever the person had picked.
+// It reopens on the type and the name last chosen.
 TEST_F(TransferWindow, BrowseDialogKeepsTheFileTypePicked) {
     SaveSetting(kSettingsApplication, QStringLiteral("COMMON"), QStringLiteral("packagepath"),
                 dir.path());
@@ -274,13 +275,15 @@ TEST_F(TransferWindow, BrowseDialogKeepsTheFileTypePicked) {
     });
     form.Command6_Click();
     ASSERT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("all.idf")));
-    QString shown;
+    QString shown, name;
     test::onFileDialog([&](QFileDialog& dialog) {
         shown = test::fileTypes(dialog)->currentText();
+        name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         test::typeFileName(dialog, QStringLiteral("again.idf"));
     });
     form.Command6_Click();
     EXPECT_EQ(shown, QStringLiteral("所有文件 (*.*)"));
+    EXPECT_EQ(name, QStringLiteral("all.idf"));  // not given the type's "*" suffix
     EXPECT_EQ(form.dlg.FilterIndex, 2);
     EXPECT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("again.idf")));
 }
