@@ -298,8 +298,20 @@ class WidenWhenShown : public QObject {
     }
 };
 
+// The place (from 1) of the filter the person left the dialog on. With the details hidden,
+// Qt 6.4's selectedNameFilter() gives the shortened text shown, which no filter of the list is:
+// the type box's place is the filter's.
+int chosenFilterIndex(const QFileDialog& dialog, const QStringList& filters) {
+    const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (types && types->count() == filters.size() && types->currentIndex() >= 0)
+        return types->currentIndex() + 1;
+    return std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+}
+
 bool askFile(CommonDialog& d, bool save) {
-    QFileDialog dialog(activeParent(), d.DialogTitle, startPath(d),
+    const QFileInfo start(startPath(d));
+    const bool named = !d.FileName.isEmpty() && !start.isDir();
+    QFileDialog dialog(activeParent(), d.DialogTitle, named ? start.path() : start.filePath(),
                        commonDialogFilterToQt(d.Filter));
     // Qt's own dialog with icons and types from names only: a dialog that read the files it lists
     // (a native one runs in this process too) would release the locks of a database among them.
@@ -317,9 +329,12 @@ bool askFile(CommonDialog& d, bool save) {
     const QStringList filters = dialog.nameFilters();
     if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[d.FilterIndex - 1]);
+    // The name after the filter: choosing a filter in a save dialog puts the filter's suffix on
+    // the name shown ("*.*" would make "包.idf" "包.*").
+    if (named) dialog.selectFile(start.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     d.FileName = dialog.selectedFiles().front();
-    d.FilterIndex = std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    d.FilterIndex = chosenFilterIndex(dialog, filters);
     return true;
 }
 

@@ -19,6 +19,15 @@ QLabel* label(const QString& text, QWidget* parent, double left, double top) {
     return l;
 }
 
+// A run's status text, from its place to just before the page's button; a longer text wraps
+// onto the lines below (the progress bar's, which a finished run hides).
+QLabel* statusLabel(QLabel* status, double buttonLeft) {
+    status->setWordWrap(true);
+    status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    status->resize(twipsToPixels(buttonLeft - 60) - status->x(), status->height());
+    return status;
+}
+
 // Two panes one above the other, the lower one of fixed height.
 Splitter* column(QWidget* upper, double upperHeight, QWidget* lower, double lowerHeight) {
     auto* split = new Splitter(Qt::Vertical);
@@ -99,8 +108,7 @@ void frm_zelk_ibr::layoutControls() {
     Command6->setToolTip(QStringLiteral("查找文件名称"));
     onPage(Command6, 6270, 3780, 510, 330);
     Label3 = labelOnPage(QStringLiteral("操作"), out, 105, 4215);
-    lbInfo = labelOnPage(QStringLiteral("按右边按钮开始"), out, 690, 4215);
-    lbInfo->setMinimumWidth(twipsToPixels(6000));
+    lbInfo = statusLabel(labelOnPage(QStringLiteral("按右边按钮开始"), out, 690, 4215), 6930);
     prg = new ProgressBar(out);
     onPage(prg, 60, 4515, 5610, 300);
     prg->setTextVisible(false);
@@ -147,8 +155,7 @@ void frm_zelk_ibr::layoutControls() {
     SSSplitter1->AddPane(column(ListView5, 1470, Picture1, 1455), 2445);
     SSSplitter1->AddPane(ListView4, 5340);
     Label12 = labelOnPage(QStringLiteral("操作"), in, 150, 4185);
-    Label13 = labelOnPage(QStringLiteral("按右边按钮开始"), in, 735, 4185);
-    Label13->setMinimumWidth(twipsToPixels(5800));
+    Label13 = statusLabel(labelOnPage(QStringLiteral("按右边按钮开始"), in, 735, 4185), 6690);
     prgin = new ProgressBar(in);
     onPage(prgin, 165, 4500, 4785, 300);
     prgin->setTextVisible(false);

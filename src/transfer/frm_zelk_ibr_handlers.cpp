@@ -45,7 +45,11 @@ class frm_zelk_ibr::PageSink : public TransferSink {
   public:
     PageSink(frm_zelk_ibr& form, QLabel* status, ProgressBar* bar, QLabel* counter)
         : form_(form), status_(status), bar_(bar), counter_(counter) {}
-    void setStatus(const QString& text) override { status_->setText(text); }
+    void setStatus(const QString& text) override {
+        status_->setText(text);
+        // As many lines as the text takes.
+        status_->resize(status_->width(), status_->heightForWidth(status_->width()));
+    }
     void setProgressVisible(bool visible) override { bar_->setVisible(visible); }
     void setProgressMax(int maximum) override { bar_->SetMax(maximum); }
     void setProgressValue(int value) override { bar_->SetValue(value); }

@@ -1,3 +1,4 @@
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -8,6 +9,7 @@
 
 #include "component/fixedfield.h"
 #include "component/zelkmodule.h"
+#include "support/qtprint.h"
 
 using namespace zelk;
 
@@ -39,15 +41,20 @@ INSTANTIATE_TEST_SUITE_P(
     caseName);
 
 // Font names: the stored form, and what a stored form decodes to with installed fonts
-// "Arial", "Times New Roman", "Timeless", "MS UI GOTHIC", "宋体".
+// "Arial", "Times New Roman", "Timeless", "MS UI GOTHIC", "宋体", on a desktop that prefers none
+// of the fonts a case installs (whatever this machine's fontconfig prefers).
 class FontNames : public ::testing::Test {
   protected:
     void SetUp() override {
         setInstalledFontsProvider([] {
             return QStringList{"Arial", "Times New Roman", "Timeless", "MS UI GOTHIC"};
         });
+        setPreferredFontsProvider([] { return QStringList{"DejaVu Sans"}; });
     }
-    void TearDown() override { setInstalledFontsProvider(nullptr); }
+    void TearDown() override {
+        setInstalledFontsProvider(nullptr);
+        setPreferredFontsProvider(nullptr);
+    }
 };
 
 TEST_F(FontNames, EncodeShortensToTenBytesOrFourCharactersAndStar) {
@@ -141,20 +148,58 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"PlainOrder", {"Noto Sans CJK KR", "Noto Sans CJK HK"}, "Noto Sans CJK HK"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// This machine: the program's default family, then fontconfig's Chinese and plain matches; a
-// stored form stands for the first of them stored that way.
+// What fontconfig itself gives first for a pattern, asked as fc-match asks it.
+QString fontconfigsFirst(const char* pattern) {
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
+    FcChar8* family = nullptr;
+    QString first;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+        first = QString::fromUtf8(reinterpret_cast<const char*>(family));
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(wanted);
+    return first;
+}
+
+// The machine's own fonts, whatever its locale and font settings: the program's font, then
+// fontconfig's answers in the rule's order; every one of them is installed, and its stored form
+// stands for the first of them stored that way, which the lists offer.
 TEST(MachineFonts, StoredFormsStandForTheDesktopsFaces) {
-    EXPECT_EQ(preferredFonts(), QStringList({QGuiApplication::font().family(), "Noto Sans CJK SC",
-                                             "DejaVu Sans", "Noto Serif CJK SC", "DejaVu Serif",
-                                             "Noto Sans Mono CJK SC", "DejaVu Sans Mono"}));
-    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Sans CJK SC");
-    EXPECT_EQ(DecodeFontName("Deja*"), "DejaVu Sans");
+    QStringList answers{QGuiApplication::font().family()};
+    for (const char* pattern : {"sans-serif:lang=zh-cn", "sans-serif", "serif:lang=zh-cn", "serif",
+                                "monospace:lang=zh-cn", "monospace"})
+        answers << fontconfigsFirst(pattern);
+    answers.removeAll(QString());
+    answers.removeDuplicates();
+    const QStringList preferred = preferredFonts();
+    EXPECT_EQ(preferred, answers);
+    ASSERT_GE(preferred.size(), 2);
+    const QStringList installed = installedFonts();
+    const QStringList offered = storableFonts(installed);
+    for (const QString& face : preferred.mid(1)) {
+        SCOPED_TRACE(face.toStdString());
+        if (!installed.contains(face)) {
+            ADD_FAILURE() << "not installed";
+            continue;
+        }
+        const QString form = EncodeFontName(face);
+        const QString first = *std::find_if(preferred.begin(), preferred.end(), [&](auto& p) {
+            return installed.contains(p) && EncodeFontName(p) == form;
+        });
+        EXPECT_EQ(DecodeFontName(form), first);
+        EXPECT_TRUE(offered.contains(first));
+    }
+    // The program's own font comes first once it is set.
+    const QString before = DecodeFontName("Noto*");
     const QFont saved = QGuiApplication::font();
     QGuiApplication::setFont(QFont("Noto Serif CJK SC"));
     EXPECT_EQ(preferredFonts().first(), "Noto Serif CJK SC");
     EXPECT_EQ(DecodeFontName("Noto*"), "Noto Serif CJK SC");
     QGuiApplication::setFont(saved);
-    EXPECT_EQ(DecodeFontName("Noto*"), "Noto Sans CJK SC");
+    EXPECT_EQ(DecodeFontName("Noto*"), before);
 }
 
 TEST(Settings, IntSettingsDefaultsAndThirteenthMember) {

@@ -20,6 +20,7 @@
 #include "platform/prompts.h"
 #include "platform/translations.h"
 #include "support/cuttexts.h"
+#include "support/filedialogs.h"
 #include "support/qtprint.h"
 
 namespace zelk {
@@ -97,8 +98,13 @@ TEST(FileDialog, ShowsFiltersAsWordedAndTypesSizesAndDatesInChinese) {
         auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
         const QAbstractItemModel* model = view ? view->model() : nullptr;
         const auto root = [&] { return view->rootIndex(); };
-        if (model && QTest::qWaitFor([&] { return model->rowCount(root()) == 2; })) {
-            QTest::qWait(100);  // the types come from the gatherer thread
+        // The types come from the gatherer thread, after the rows.
+        const auto typed = [&] {
+            for (int r = 0; r < model->rowCount(root()); ++r)
+                if (model->index(r, 2, root()).data().toString().isEmpty()) return false;
+            return model->rowCount(root()) == 2;
+        };
+        if (model && QTest::qWaitFor(typed)) {
             for (int r = 0; r < model->rowCount(root()); ++r) {
                 QStringList cells;
                 for (int c = 1; c <= 3; ++c) cells << model->index(r, c, root()).data().toString();
@@ -120,6 +126,30 @@ TEST(FileDialog, ShowsFiltersAsWordedAndTypesSizesAndDatesInChinese) {
     EXPECT_EQ(rows.value("旧版本"), QStringList({"", "文件夹", modified("旧版本")}));
     EXPECT_EQ(cut, QStringList());
     EXPECT_EQ(nameOnlyFileIcons()->type(QFileInfo(dir.filePath("图.jpg"))), "JPG 文件");
+}
+
+// Fault mended: with the filters' details hidden, Qt gave the shortened text as the filter
+// chosen, which matched none of the list, so every pick came back as the first filter.
+TEST(FileDialog, ReturnsEachFilterPickedAndReopensOnIt) {
+    QTemporaryDir dir;
+    CommonDialog dlg;
+    dlg.InitDir = dir.path();
+    dlg.Filter =
+        QStringLiteral("*.idf(界面文件)|*.idf|界面数据文件 (*.idf)|*.idf|所有文件 (*.*)|*.*");
+    for (const int pick : {1, 2, 3}) {
+        SCOPED_TRACE(pick);
+        const int before = dlg.FilterIndex;
+        int shown = 0;
+        test::onFileDialog([&](QFileDialog& dialog) {
+            shown = test::fileTypes(dialog)->currentIndex() + 1;
+            test::pickFileType(dialog, pick - 1);
+            test::typeFileName(dialog, QStringLiteral("package%1.idf").arg(pick));
+        });
+        ASSERT_TRUE(showCommonDialogToPerson(PromptKind::OpenFile, dlg));
+        EXPECT_EQ(shown, before);
+        EXPECT_EQ(dlg.FilterIndex, pick);
+        EXPECT_EQ(dlg.FileName, dir.filePath(QStringLiteral("package%1.idf").arg(pick)));
+    }
 }
 
 }  // namespace

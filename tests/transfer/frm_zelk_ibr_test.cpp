@@ -12,7 +12,9 @@
 #include "dataaccess/demodata.h"
 #include "dataaccess/dravix.h"
 #include "platform/promptscript.h"
+#include "platform/settings.h"
 #include "support/cuttexts.h"
+#include "support/filedialogs.h"
 #include "support/refusal.h"
 #include "support/reporttexts.h"
 #include "support/testdb.h"
@@ -212,6 +214,32 @@ TEST_F(TransferWindow, ImportPageShowsItsTextsWhole) {
     EXPECT_GE(form.Label9->x(), form.SSSplitter1->x() + form.ListView4->x());
 }
 
+// Fault mended: the status after an import into a class that has its defaults lost its last
+// character under the "导入" button. It shows whole in the window's font and in a larger one, as
+// a desktop may set (the parameter: its pixel size, 0 for the window's own).
+class ImportStatus : public TransferWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ImportStatus, ShowsWhole) {
+    if (GetParam() > 0) {
+        QFont larger = form.font();
+        larger.setPixelSize(GetParam());
+        form.setFont(larger);
+    }
+    exportAll();
+    form.SSTab2->SetTab(1);
+    openPackage();
+    tickAll(form.ListView4);
+    form.ListView4_Click();
+    PromptScript script;
+    script.answer(vbOK);  // the class template question
+    form.Command11_Click();
+    EXPECT_EQ(form.Label13->text(),
+              QStringLiteral("转入结束，其中4个界面因分类中已有同类默认界面而作为非默认界面转入"));
+    EXPECT_EQ(test::cutTexts(*form.Label13), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, ImportStatus, ::testing::Values(0, 16));
+
 TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     exportAll();
     openPackage();
@@ -233,6 +261,31 @@ TEST_F(TransferWindow, RefusedPackageLeavesThePageAsItWas) {
     form.Command9_Click();
     ASSERT_EQ(again.prompts().size(), 2u);
     EXPECT_TRUE(again.prompts()[1].text.startsWith(QStringLiteral("非界面数据包文件")));
+}
+
+// Fault mended: the browse dialog reopened on the first file type whatever the person had picked.
+// It reopens on the type and the name last chosen.
+TEST_F(TransferWindow, BrowseDialogKeepsTheFileTypePicked) {
+    SaveSetting(kSettingsApplication, QStringLiteral("COMMON"), QStringLiteral("packagepath"),
+                dir.path());
+    test::PersonsDialogs person;
+    test::onFileDialog([](QFileDialog& dialog) {
+        test::pickFileType(dialog, 1);  // 所有文件 (*.*)
+        test::typeFileName(dialog, QStringLiteral("all.idf"));
+    });
+    form.Command6_Click();
+    ASSERT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("all.idf")));
+    QString shown, name;
+    test::onFileDialog([&](QFileDialog& dialog) {
+        shown = test::fileTypes(dialog)->currentText();
+        name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        test::typeFileName(dialog, QStringLiteral("again.idf"));
+    });
+    form.Command6_Click();
+    EXPECT_EQ(shown, QStringLiteral("所有文件 (*.*)"));
+    EXPECT_EQ(name, QStringLiteral("all.idf"));  // not given the type's "*" suffix
+    EXPECT_EQ(form.dlg.FilterIndex, 2);
+    EXPECT_EQ(form.ComboBox3->currentText(), dir.filePath(QStringLiteral("again.idf")));
 }
 
 TEST_F(TransferWindow, RunPausedInTheEventPumpCannotBeDisturbed) {

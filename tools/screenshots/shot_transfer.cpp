@@ -26,10 +26,21 @@ ZELK_SCREENSHOT("frm_zelk_ibr", [](zelk::shots::ShotContext& ctx) {
         script.chooseFile(package);
         form.Command9_Click();
     }
-    QFile::remove(package);
     for (int i = 1; i <= form.ListView4->Count() && i <= 3; ++i)
         form.ListView4->Item(i)->SetChecked(true);
     form.ListView4_Click();
     ctx.save(&form, "frm_zelk_ibr-import");
+
+    // The package imported into its own class, which has its defaults: the status says how many
+    // came in as ordinary interfaces.
+    for (int i = 1; i <= form.ListView4->Count(); ++i) form.ListView4->Item(i)->SetChecked(true);
+    form.ListView4_Click();
+    {
+        zelk::PromptScript script;
+        script.answer(zelk::vbOK);  // the class template question
+        form.Command11_Click();
+    }
+    QFile::remove(package);
+    ctx.save(&form, "frm_zelk_ibr-imported");
     form.forceUnload();
 });
