@@ -261,7 +261,7 @@ class DesignerBase : public Form {
     std::optional<std::int32_t> RowsNotLoaded;
     // The item limit's message; with the number of rows an opening could not hold when there are.
     static void tellItemLimit(std::int32_t rowsNotLoaded);
-    // The canvas as the interface opened; a save stores only the values changed since.
+    // The canvas as the interface opened; an unedited save stores only the values changed since.
     std::optional<CanvasValues> LoadedCanvas;
     // Items 1 to ItemsRead came from the stored rows, in the stacking order they were read in.
     std::int32_t ItemsRead = 0;

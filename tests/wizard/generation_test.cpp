@@ -334,11 +334,8 @@ TEST_P(Generation, AnEditedGeneratedFormReopensOnTheCanvasItWasSavedOn) {
         ASSERT_GT(n, 0);
         ASSERT_EQ(fieldText(interfaceRow(n).id13), "0");
         const auto open = [&] {
-            std::unique_ptr<DesignerBase> w;
-            if (entry)
-                w = std::make_unique<frm_zelk_jmsj>();
-            else
-                w = std::make_unique<frm_zelk_jssj>();
+            auto w = windowtest::makeDesigner(entry ? DesignerKind::ItemEntry
+                                                    : DesignerKind::ItemSearch);
             w->init(hdbc(), n);
             return w;
         };
